@@ -1,0 +1,18 @@
+#pragma once
+// The one number formatter of Solvane's files: reals as C's "%g" with six
+// significant digits, written the same whatever the user's locale is.
+
+#include <string>
+#include <string_view>
+
+namespace solvane {
+
+// "%g" at precision 6: 0, 12.5, -0, 1.5e-07, 1.23457e+08, inf, nan.
+std::string FormatReal(double value);
+
+// Appends `text` right-aligned in `width` columns (never truncated).
+void AppendRightAligned(std::string& line, std::string_view text, int width);
+void AppendRightAligned(std::string& line, double value, int width);
+void AppendRightAligned(std::string& line, int value, int width);
+
+}  // namespace solvane
