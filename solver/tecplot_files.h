@@ -1,0 +1,14 @@
+#pragma once
+// Tecplot ASCII data files of the nodal stresses, and the 31-frame animation
+// of the deforming mesh. False when the file cannot be opened (message shown,
+// Enter awaited): the run then ends with status 1.
+
+#include "analysis_data.h"
+
+namespace solvane {
+
+bool WriteNodeStressTecplot(const AnalysisData& data, const char* fileName);
+bool WriteEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName);
+bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName);
+
+}  // namespace solvane
