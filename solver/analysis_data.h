@@ -3,6 +3,7 @@
 // the banded global system built from it and the displacements solved for.
 // One AnalysisData is owned by RunSolver and handed to every step.
 
+#include <cstddef>
 #include <vector>
 
 namespace solvane {
