@@ -1,0 +1,134 @@
+#include "dxf_drawings.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bounding_box.h"
+#include "deformation_scale.h"
+#include "number_text.h"
+#include "prompt_output_retry.h"
+#include "result_file.h"
+
+namespace solvane {
+
+namespace {
+
+// Where and how large an element's number is drawn.
+struct Label {
+  NodeCoord at;
+  double height;
+};
+
+// Keeps reopening the drawing while the user asks to retry; false on exit.
+bool OpenDrawing(ResultFile& file, const char* fileName) {
+  while (!file.Open(fileName)) {
+    if (PromptOutputRetry(fileName) == RetryAnswer::kExit) return false;
+  }
+  return true;
+}
+
+void WriteLines(ResultFile& file, std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) file.WriteLine(line);
+}
+
+// The single ENTITIES section; every entity closes with the "  0" that opens
+// the next one or the end of the section.
+void WriteSectionStart(ResultFile& file) {
+  WriteLines(file, {"  0", "SECTION", "  2", "ENTITIES", "  0"});
+}
+
+void WriteSectionEnd(ResultFile& file) { WriteLines(file, {"ENDSEC", "  0", "EOF"}); }
+
+void WriteLineEntity(ResultFile& file, NodeCoord from, NodeCoord to) {
+  WriteLines(file, {"LINE", "  8", "0", " 10", FormatReal(from.x), " 20", FormatReal(from.y),
+                    " 30", "0.0", " 11", FormatReal(to.x), " 21", FormatReal(to.y), " 31", "0.0",
+                    "  0"});
+}
+
+void WriteTextEntity(ResultFile& file, std::string_view layer, NodeCoord at, double height,
+                     int number) {
+  WriteLines(file, {"TEXT", "  8", layer, " 10", FormatReal(at.x), " 20", FormatReal(at.y), " 30",
+                    "0.0", " 40", FormatReal(height), "  1", std::to_string(number), " 50", "0",
+                    "  0"});
+}
+
+// The four edges of element e, corner k to corner k + 1 and the last back to
+// the first, between the given positions of the nodes.
+void WriteElementEdges(ResultFile& file, const AnalysisData& data, int e,
+                       const NodeCoord* positions) {
+  for (int k = 0; k < kNodesPerElement; ++k) {
+    const int from = data.NodeOfCorner(e, k);
+    const int to = data.NodeOfCorner(e, (k + 1) % kNodesPerElement);
+    WriteLineEntity(file, positions[from], positions[to]);
+  }
+}
+
+// The element number sits centred on the element's centroid, its height a
+// fifth of the smaller side of the element's bounding box.
+Label ElementLabel(const AnalysisData& data, int e) {
+  NodeCoord corners[kNodesPerElement];
+  double sumX = 0.0;
+  double sumY = 0.0;
+  for (int k = 0; k < kNodesPerElement; ++k) {
+    corners[k] = data.nodes[data.NodeOfCorner(e, k)];
+    sumX += corners[k].x;
+    sumY += corners[k].y;
+  }
+  const Bounds box = BoundingBox(corners, kNodesPerElement);
+  const double height = std::min(box.xmax - box.xmin, box.ymax - box.ymin) / 5;
+  const double centreX = sumX / kNodesPerElement;
+  const double centreY = sumY / kNodesPerElement;
+  return {{centreX - height / 2, centreY - height / 2}, height};
+}
+
+// Without elements there is no element size to follow: node numbers get a
+// fiftieth of the model's larger extent, or 1 when all nodes coincide.
+double NodeLabelHeightWithoutElements(const AnalysisData& data) {
+  const Bounds box = BoundingBox(data.nodes.data(), data.NPOIN);
+  const double extent = std::max(box.xmax - box.xmin, box.ymax - box.ymin);
+  return extent > 0.0 ? extent / 50 : 1.0;
+}
+
+void WriteNodeNumbers(ResultFile& file, const AnalysisData& data, double height) {
+  for (int n = 0; n < data.NPOIN; ++n) {
+    const NodeCoord& node = data.nodes[n];
+    WriteTextEntity(file, "2", {node.x + height / 5, node.y + height / 5}, height, n);
+  }
+}
+
+}  // namespace
+
+bool WriteStructureDxf(const AnalysisData& data, const char* fileName) {
+  ResultFile file;
+  if (!OpenDrawing(file, fileName)) return false;
+  WriteSectionStart(file);
+  // Every node number takes the label height of the last element.
+  double nodeLabelHeight = 0.0;
+  for (int e = 0; e < data.NELEM; ++e) {
+    WriteElementEdges(file, data, e, data.nodes.data());
+    const Label label = ElementLabel(data, e);
+    WriteTextEntity(file, "1", label.at, label.height, e);
+    nodeLabelHeight = label.height;
+  }
+  if (data.NELEM == 0 && data.NPOIN > 0) nodeLabelHeight = NodeLabelHeightWithoutElements(data);
+  WriteNodeNumbers(file, data, nodeLabelHeight);
+  WriteSectionEnd(file);
+  return true;
+}
+
+bool WriteDeformationDxf(const AnalysisData& data, const char* fileName) {
+  ResultFile file;
+  if (!OpenDrawing(file, fileName)) return false;
+  const double scale = DeformationScale(data);
+  std::vector<NodeCoord> displaced(data.NPOIN);
+  for (int n = 0; n < data.NPOIN; ++n) displaced[n] = DisplacedNode(data, n, scale);
+  WriteSectionStart(file);
+  for (int e = 0; e < data.NELEM; ++e) WriteElementEdges(file, data, e, displaced.data());
+  WriteSectionEnd(file);
+  return true;
+}
+
+}  // namespace solvane

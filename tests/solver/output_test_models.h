@@ -1,0 +1,90 @@
+#pragma once
+// Small meshes with hand-set displacements for the tests of the drawing and
+// data-file writers, and helpers to read back what they wrote.
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "analysis_data.h"
+
+namespace solvane::testing {
+
+// A structured grid of nx by ny rectangular elements over [0, width] x
+// [0, height], counter-clockwise corners, nodes numbered row by row from the
+// bottom; all displacements zero.
+inline AnalysisData GridModel(int nx, int ny, double width, double height) {
+  AnalysisData data;
+  data.E = 1000.0;
+  data.Mu = 0.0;
+  data.Thick = 1.0;
+  data.NPOIN = (nx + 1) * (ny + 1);
+  data.NELEM = nx * ny;
+  data.neq = kDofPerNode * data.NPOIN;
+  for (int j = 0; j <= ny; ++j) {
+    for (int i = 0; i <= nx; ++i) data.nodes.push_back({width * i / nx, height * j / ny});
+  }
+  for (int j = 0; j < ny; ++j) {
+    for (int i = 0; i < nx; ++i) {
+      const int first = j * (nx + 1) + i;
+      data.connectivity.insert(data.connectivity.end(),
+                               {first, first + 1, first + nx + 2, first + nx + 1});
+    }
+  }
+  data.displacement.assign(data.neq, 0.0);
+  return data;
+}
+
+// One width x height element with its lower left corner at (x0, y0): nodes
+// 0 to 3 counter-clockwise from that corner, connectivity 0, 1, 2, 3.
+inline AnalysisData OneElementModel(double x0, double y0, double width, double height) {
+  AnalysisData data = GridModel(1, 1, width, height);
+  data.nodes = {{x0, y0}, {x0 + width, y0}, {x0 + width, y0 + height}, {x0, y0 + height}};
+  data.connectivity = {0, 1, 2, 3};
+  return data;
+}
+
+// Sets the displacement of every node to u = a * x, v = b * y.
+inline void StretchUniformly(AnalysisData& data, double a, double b) {
+  for (int n = 0; n < data.NPOIN; ++n) {
+    data.displacement[2 * n] = a * data.nodes[n].x;
+    data.displacement[2 * n + 1] = b * data.nodes[n].y;
+  }
+}
+
+// A fresh empty directory that the test works in and removes at the end.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "platefem-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~ScratchDirectory() { std::filesystem::remove_all(path_); }
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::vector<std::string> ReadLines(const std::string& path) {
+  std::istringstream text(ReadWholeFile(path));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(text, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace solvane::testing
