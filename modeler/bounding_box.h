@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model_point.h"
+
+namespace kestrix {
+
+// An axis-aligned extent in model coordinates.
+struct BoundingBox {
+  double xmin = 0.0;
+  double xmax = 0.0;
+  double ymin = 0.0;
+  double ymax = 0.0;
+
+  static BoundingBox At(ModelPosition p) { return {p.x, p.x, p.y, p.y}; }
+
+  // Widens the box so that it holds p.
+  void Include(ModelPosition p);
+  // Widens each side of extent below 1e-5 to one unit around its middle, so
+  // that the view can always fit the box.
+  void WidenIfDegenerate();
+
+  friend bool operator==(const BoundingBox&, const BoundingBox&) = default;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "elem_edge.h"
+#include "point_grid.h"
+
+namespace kestrix {
+
+// Answers whether an edge list already holds the same edge as a new one,
+// looking only at stored edges whose first end lies near either end of the
+// new edge. Relies on every end keeping the default coincidence radius.
+class EdgeIndex {
+ public:
+  EdgeIndex();
+
+  void Add(const ElemEdge& edge);
+  bool ContainsSameEdgeAs(const ElemEdge& edge) const;
+
+ private:
+  PointGrid grid_;
+  std::vector<ElemEdge> edges_;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,138 @@
+#include "model.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "edge_index.h"
+#include "standard_error_notifier.h"
+
+namespace kestrix {
+
+namespace {
+
+Notifier& DefaultNotifier() {
+  static StandardErrorNotifier notifier;
+  return notifier;
+}
+
+}  // namespace
+
+Model::Model() : m_notifier(&DefaultNotifier()) {}
+
+void Model::SetMaterial(double E, double Mu, double Thick) {
+  m_E = E;
+  m_Mu = Mu;
+  m_Thick = Thick;
+}
+
+BoundingBox Model::ComputeBoundingBox() {
+  if (!m_nodeArray.empty()) {
+    m_boundingBox = BoundingBox::At(m_nodeArray.front().position());
+    for (const ModelPoint& node : m_nodeArray) m_boundingBox.Include(node.position());
+    for (const ModelPoint& point : m_geoPoints) m_boundingBox.Include(point.position());
+  } else if (!m_geoPoints.IsEmpty()) {
+    m_boundingBox = BoundingBox::At(m_geoPoints.Front().position());
+    for (const ModelPoint& point : m_geoPoints) m_boundingBox.Include(point.position());
+  } else {
+    m_boundingBox = {};
+  }
+  m_boundingBox.WidenIfDegenerate();
+  return m_boundingBox;
+}
+
+void Model::UpdateAverageElementEdgeLength() {
+  if (m_connectivity.empty()) {
+    m_averageElementEdgeLength = 0.0;
+    return;
+  }
+  double sum = 0.0;
+  for (const Element& element : m_connectivity) {
+    for (int s = 0; s < kNodesPerElement; ++s) {
+      const ModelPoint& from = m_nodeArray[element[s]];
+      sum += from.DistanceTo(m_nodeArray[element[(s + 1) % kNodesPerElement]].position());
+    }
+  }
+  m_averageElementEdgeLength = sum / (NELEM() * kNodesPerElement);
+}
+
+void Model::InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index) {
+  const int count = outline.vertex_count();
+  for (int k = 0; k < count; ++k) {
+    const ElemEdge edge{.a = outline.vertices[k], .b = outline.vertices[(k + 1) % count]};
+    if (index.ContainsSameEdgeAs(edge)) continue;
+    m_edges.Insert(edge);
+    index.Add(edge);
+  }
+}
+
+EdgeIndex Model::IndexEdges() const {
+  EdgeIndex index;
+  for (const ElemEdge& edge : m_edges) index.Add(edge);
+  return index;
+}
+
+bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes, std::vector<Element> elements) {
+  const auto names_missing_node = [&](const Element& element) {
+    return std::ranges::any_of(element, [&](int n) { return n < 0 || n >= std::ssize(nodes); });
+  };
+  if (std::ranges::any_of(elements, names_missing_node)) return false;
+
+  m_nodeArray.clear();
+  m_nodes.Clear();
+  for (const ModelPosition& p : nodes) {
+    m_nodeArray.push_back({.x = p.x, .y = p.y, .number = static_cast<int>(m_nodeArray.size())});
+    m_nodes.Insert(m_nodeArray.back());
+  }
+  m_connectivity = std::move(elements);
+  m_elementOutlines.Clear();
+  for (const Element& element : m_connectivity) {
+    ElementOutline outline;
+    for (int n : element) outline.vertices.push_back(m_nodeArray[n]);
+    m_elementOutlines.Insert(std::move(outline));
+  }
+  m_edges.Clear();
+  EdgeIndex edge_index;
+  for (const ElementOutline& outline : m_elementOutlines) InsertUniqueEdges(outline, edge_index);
+
+  m_displacements.assign(kDofsPerNode * nodes.size(), 0.0);
+  m_solved = false;
+  UpdateAverageElementEdgeLength();
+  return true;
+}
+
+bool Model::AddConstraint(int node, int UX, int UY) {
+  if (!IsNode(node)) return false;
+  m_constraints.Insert({.UX = UX, .UY = UY, .point = m_nodeArray[node]});
+  return true;
+}
+
+bool Model::AddForce(int node, double Fx, double Fy) {
+  if (!IsNode(node)) return false;
+  m_forces.Insert({.point = m_nodeArray[node], .Fx = Fx, .Fy = Fy});
+  return true;
+}
+
+bool Model::AddDistributedLoad(int node_i, double qi, int node_j, double qj) {
+  if (!IsNode(node_i) || !IsNode(node_j)) return false;
+  m_distributedLoads.Insert(
+      {.end_i = m_nodeArray[node_i], .end_j = m_nodeArray[node_j], .qi = qi, .qj = qj});
+  return true;
+}
+
+void Model::AddGeoPt(int number, double x, double y) {
+  m_geoPoints.Insert({.x = x, .y = y, .number = number});
+}
+
+void Model::AddPolygon(Polygon polygon) { m_polygons.Insert(std::move(polygon)); }
+
+void Model::SetNodeDisplacement(int node, double ux, double uy) {
+  if (!IsNode(node)) return;
+  m_displacements[kDofsPerNode * node] = ux;
+  m_displacements[kDofsPerNode * node + 1] = uy;
+}
+
+void Model::ZeroDisplacements() { std::ranges::fill(m_displacements, 0.0); }
+
+void Model::Warn(const std::string& text) const { m_notifier->ShowMessage(text, kWarningCaption); }
+
+}  // namespace kestrix

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <vector>
+
+#include "bounding_box.h"
+#include "constraint.h"
+#include "distributed_load.h"
+#include "elem_edge.h"
+#include "element.h"
+#include "element_outline.h"
+#include "entity_list.h"
+#include "model_point.h"
+#include "nodal_force.h"
+#include "notifier.h"
+#include "polygon.h"
+
+namespace kestrix {
+
+class EdgeIndex;
+class NodeIndex;
+class ViewTransform;
+
+// Everything Kestrix knows about the plate being prepared: material, geometry,
+// mesh, supports and loads, the current selection and, after a solve, the
+// nodal displacements. Entities only accumulate; nothing is removed singly.
+class Model {
+ public:
+  Model();
+
+  // Neither is owned. Picks convert pixels through the view and the load
+  // scales are handed to it; warnings go to the notifier (standard error
+  // until one is attached).
+  void AttachView(ViewTransform* view) { m_view = view; }
+  void AttachNotifier(Notifier* notifier) { m_notifier = notifier; }
+  Notifier& notifier() const { return *m_notifier; }
+
+  // Material and thickness; any values are accepted.
+  void SetMaterial(double E, double Mu, double Thick);
+  double E() const { return m_E; }
+  double Mu() const { return m_Mu; }
+  double Thick() const { return m_Thick; }
+
+  // Geometry.
+  void CreateGeoPt(double x, double y);
+  void CreatePolygonFromPickedPoints();
+
+  // Meshes every selected four-vertex polygon into LN x WN elements, LN along
+  // the side from vertex 1 to 2 and WN along the side from vertex 1 to 4.
+  void MeshSelectedPolygons(int LN, int WN);
+
+  // Picks at client pixels; each toggles or selects as its name says.
+  void PickNodeAt(int px, int py);
+  void PickNodesInRectangle(int x1, int y1, int x2, int y2);
+  void PickEdgesAt(int px, int py);
+  void PickEdgesInRectangle(int x1, int y1, int x2, int y2);
+  void PickGeoPtAt(int px, int py);
+  void PickPolygonAt(int px, int py);
+  void ClearSelection();
+
+  // Supports and loads on the selected nodes or edges; each application adds
+  // records and consumes the selection.
+  void ApplyConstraint(bool UX, bool UY);
+  void ApplyForce(double Fx, double Fy);
+  void ApplyDistributedLoad(double qi, double qj);
+  // Recompute a load-arrow scale and hand it to the view.
+  void ComputeForceScale();
+  void ComputeDistributedLoadScale();
+  double VisualScaleofForce() const { return m_VisualScaleofForce; }
+  double VisualScaleofDisLoad() const { return m_VisualScaleofDisLoad; }
+
+  // Recomputes, stores and returns the extent of nodes and geometric points.
+  BoundingBox ComputeBoundingBox();
+  const BoundingBox& bounding_box() const { return m_boundingBox; }
+  // Mean length of all element sides, 0 without elements.
+  double average_element_edge_length() const { return m_averageElementEdgeLength; }
+
+  int NPOIN() const { return static_cast<int>(m_nodeArray.size()); }
+  int NELEM() const { return static_cast<int>(m_connectivity.size()); }
+  int nodes_per_element() const { return kNodesPerElement; }
+  int dofs_per_node() const { return kDofsPerNode; }
+  // Node k at index k.
+  const std::vector<ModelPoint>& node_array() const { return m_nodeArray; }
+  // Row r is element r.
+  const std::vector<Element>& connectivity() const { return m_connectivity; }
+  // u_x of node k at index 2k, u_y at 2k + 1.
+  const std::vector<double>& displacements() const { return m_displacements; }
+  bool solved() const { return m_solved; }
+
+  const EntityList<ModelPoint>& nodes() const { return m_nodes; }
+  const EntityList<ElementOutline>& element_outlines() const { return m_elementOutlines; }
+  const EntityList<ElemEdge>& edges() const { return m_edges; }
+  const EntityList<Constraint>& constraints() const { return m_constraints; }
+  const EntityList<NodalForce>& forces() const { return m_forces; }
+  const EntityList<DistributedLoad>& distributed_loads() const { return m_distributedLoads; }
+  const EntityList<ModelPoint>& geo_points() const { return m_geoPoints; }
+  const EntityList<Polygon>& polygons() const { return m_polygons; }
+  const EntityList<ModelPoint>& picked_points() const { return m_pickedPoints; }
+
+  // Rebuilding a model read from a file. ReplaceMesh numbers node k after its
+  // index, makes one outline per element and the unique edges between them;
+  // it refuses (returns false, model unchanged) an element naming a node that
+  // does not exist. The Add operations insert at the front of their lists;
+  // those naming nodes refuse numbers outside the node array.
+  bool ReplaceMesh(const std::vector<ModelPosition>& nodes, std::vector<Element> elements);
+  bool AddConstraint(int node, int UX, int UY);
+  bool AddForce(int node, double Fx, double Fy);
+  bool AddDistributedLoad(int node_i, double qi, int node_j, double qj);
+  void AddGeoPt(int number, double x, double y);
+  void AddPolygon(Polygon polygon);
+
+  // Results of a solve.
+  void SetSolved(bool solved) { m_solved = solved; }
+  void SetNodeDisplacement(int node, double ux, double uy);
+  void ZeroDisplacements();
+
+ private:
+  static constexpr int kDofsPerNode = 2;
+
+  void RebuildArraysFromLists();
+  void UpdateAverageElementEdgeLength();
+  void MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes, EdgeIndex& edges);
+  // Adds the outline's sides that the edge list does not hold yet.
+  void InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index);
+  EdgeIndex IndexEdges() const;
+  bool IsNode(int node) const { return node >= 0 && node < NPOIN(); }
+  void Warn(const std::string& text) const;
+
+  double m_E = 210000.0;
+  double m_Mu = 0.3;
+  double m_Thick = 1.0;
+  std::vector<double> m_displacements;
+  std::vector<ModelPoint> m_nodeArray;
+  EntityList<ModelPoint> m_nodes;
+  EntityList<ElementOutline> m_elementOutlines;
+  std::vector<Element> m_connectivity;
+  EntityList<Constraint> m_constraints;
+  EntityList<NodalForce> m_forces;
+  EntityList<DistributedLoad> m_distributedLoads;
+  EntityList<ModelPoint> m_geoPoints;
+  EntityList<Polygon> m_polygons;
+  EntityList<ElemEdge> m_edges;
+  BoundingBox m_boundingBox;
+  ViewTransform* m_view = nullptr;
+  double m_VisualScaleofForce = 1.0;
+  double m_VisualScaleofDisLoad = 1.0;
+  double m_coincidenceTolerance = 0.0001;
+  EntityList<ModelPoint> m_pickedPoints;
+  double m_averageElementEdgeLength = 0.0;
+  bool m_solved = false;
+  Notifier* m_notifier;
+};
+
+}  // namespace kestrix

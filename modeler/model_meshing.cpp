@@ -1,0 +1,88 @@
+#include <algorithm>
+#include <cstdint>
+
+#include "edge_index.h"
+#include "model.h"
+#include "node_index.h"
+#include "quad_grid.h"
+
+namespace kestrix {
+
+namespace {
+
+// Larger requests would exhaust memory long before their numbers overflow.
+constexpr std::int64_t kMaxElementsPerPolygon = 1'000'000;
+
+int LargestNodeNumber(const EntityList<ModelPoint>& nodes) {
+  int largest = -1;
+  for (const ModelPoint& node : nodes) largest = std::max(largest, node.number);
+  return largest;
+}
+
+}  // namespace
+
+void Model::MeshSelectedPolygons(int LN, int WN) {
+  if (LN < 1 || WN < 1) return;
+  if (static_cast<std::int64_t>(LN) * WN > kMaxElementsPerPolygon) {
+    Warn("网格划分数目过多, LN×WN不能超过1000000!");
+    return;
+  }
+  NodeIndex node_index(m_coincidenceTolerance);
+  for (const ModelPoint& node : m_nodes.InsertionOrder()) node_index.Add(node);
+  EdgeIndex edge_index = IndexEdges();
+
+  bool meshed = false;
+  for (Polygon& polygon : m_polygons) {
+    if (!polygon.selected) continue;
+    if (polygon.vertex_count() == 4) {
+      MeshPolygon(polygon, LN, WN, node_index, edge_index);
+      meshed = true;
+    }
+    polygon.selected = false;
+  }
+  if (!meshed) return;
+
+  RebuildArraysFromLists();
+  UpdateAverageElementEdgeLength();
+  // Earlier displacements belong to another node array.
+  m_solved = false;
+}
+
+// Grid points near existing nodes take those nodes' numbers, the others become
+// new nodes; outlines and new edges then join the model.
+void Model::MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes,
+                        EdgeIndex& edges) {
+  std::vector<ModelPoint> grid = MapGridPoints(polygon.vertices(), LN, WN);
+  std::vector<ElementOutline> outlines = GridOutlines(grid, LN, WN);
+
+  int next = LargestNodeNumber(m_nodes) + 1;
+  for (ModelPoint& point : grid) {
+    if (const std::optional<int> existing = nodes.FindNewestNear(point.position())) {
+      point.number = *existing;
+      continue;
+    }
+    point.number = next++;
+    m_nodes.Insert(point);
+    nodes.Add(point);
+  }
+
+  for (ElementOutline& outline : outlines) {
+    for (ModelPoint& vertex : outline.vertices) vertex.number = grid[vertex.number].number;
+    m_elementOutlines.Insert(outline);
+  }
+  for (const ElementOutline& outline : outlines) InsertUniqueEdges(outline, edges);
+}
+
+// Node k goes to index k and row r of the connectivity to the r-th element made.
+void Model::RebuildArraysFromLists() {
+  m_nodeArray.assign(m_nodes.InsertionOrder().begin(), m_nodes.InsertionOrder().end());
+  m_displacements.assign(kDofsPerNode * m_nodeArray.size(), 0.0);
+  m_connectivity.clear();
+  for (const ElementOutline& outline : m_elementOutlines.InsertionOrder()) {
+    Element element{};
+    for (int k = 0; k < kNodesPerElement; ++k) element[k] = outline.vertices[k].number;
+    m_connectivity.push_back(element);
+  }
+}
+
+}  // namespace kestrix

@@ -1,0 +1,16 @@
+#include "model_point.h"
+
+#include <cmath>
+
+namespace kestrix {
+
+bool ModelPoint::CoincidesWith(ModelPosition p) const {
+  return (x - p.x) * (x - p.x) + (y - p.y) * (y - p.y) <
+         coincidence_radius * coincidence_radius;
+}
+
+double ModelPoint::DistanceTo(ModelPosition p) const {
+  return std::sqrt((x - p.x) * (x - p.x) + (y - p.y) * (y - p.y));
+}
+
+}  // namespace kestrix
