@@ -123,6 +123,8 @@ class Model {
   void InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index);
   EdgeIndex IndexEdges() const;
   bool IsNode(int node) const { return node >= 0 && node < NPOIN(); }
+  double ScaleForLargestLoad(double largest, const std::string& too_small,
+                             const std::string& fallback) const;
   void Warn(const std::string& text) const;
 
   double m_E = 210000.0;

@@ -1,0 +1,106 @@
+#include <algorithm>
+
+#include "edge_pick.h"
+#include "model.h"
+#include "view_transform.h"
+
+namespace kestrix {
+
+namespace {
+
+// The model rectangle under two client pixels given in any order.
+struct PickRectangle {
+  ModelPosition upper_left;
+  ModelPosition lower_right;
+
+  // Strictly inside; a point on the border is outside.
+  bool Contains(ModelPosition p) const {
+    return upper_left.x < p.x && p.x < lower_right.x && lower_right.y < p.y &&
+           p.y < upper_left.y;
+  }
+};
+
+PickRectangle ToModelRectangle(const ViewTransform& view, int x1, int y1, int x2, int y2) {
+  return {view.ModelFromScreen(std::min(x1, x2), std::min(y1, y2)),
+          view.ModelFromScreen(std::max(x1, x2), std::max(y1, y2))};
+}
+
+// The point nearest to p in newest-first order: among equally near points the
+// newest wins. None when no distance is below 1e20 (non-finite coordinates).
+ModelPoint* NearestPoint(EntityList<ModelPoint>& points, ModelPosition p) {
+  ModelPoint* nearest = nullptr;
+  double best = 1e20;
+  for (ModelPoint& point : points) {
+    const double distance = point.DistanceTo(p);
+    if (distance < best) {
+      best = distance;
+      nearest = &point;
+    }
+  }
+  return nearest;
+}
+
+ScreenPoint ToScreen(const ViewTransform& view, const ModelPoint& point) {
+  return view.ModelToScreen(point.x, point.y);
+}
+
+}  // namespace
+
+void Model::PickNodeAt(int px, int py) {
+  if (m_view == nullptr) return;
+  if (ModelPoint* node = NearestPoint(m_nodes, m_view->ModelFromScreen(px, py))) {
+    node->selected = !node->selected;
+  }
+}
+
+void Model::PickNodesInRectangle(int x1, int y1, int x2, int y2) {
+  if (m_view == nullptr) return;
+  const PickRectangle rectangle = ToModelRectangle(*m_view, x1, y1, x2, y2);
+  for (ModelPoint& node : m_nodes) {
+    if (rectangle.Contains(node.position())) node.selected = !node.selected;
+  }
+}
+
+void Model::PickEdgesAt(int px, int py) {
+  if (m_view == nullptr) return;
+  for (ElemEdge& edge : m_edges) {
+    if (ClickPicksEdge({px, py}, ToScreen(*m_view, edge.a), ToScreen(*m_view, edge.b))) {
+      edge.selected = !edge.selected;
+    }
+  }
+}
+
+void Model::PickEdgesInRectangle(int x1, int y1, int x2, int y2) {
+  if (m_view == nullptr) return;
+  const PickRectangle rectangle = ToModelRectangle(*m_view, x1, y1, x2, y2);
+  for (ElemEdge& edge : m_edges) {
+    if (rectangle.Contains(edge.a.position()) && rectangle.Contains(edge.b.position())) {
+      edge.selected = !edge.selected;
+    }
+  }
+}
+
+void Model::PickGeoPtAt(int px, int py) {
+  if (m_view == nullptr) return;
+  ModelPoint* point = NearestPoint(m_geoPoints, m_view->ModelFromScreen(px, py));
+  if (point == nullptr || point->selected) return;
+  point->selected = true;
+  m_pickedPoints.Insert(*point);
+}
+
+void Model::PickPolygonAt(int px, int py) {
+  if (m_view == nullptr) return;
+  const ModelPosition p = m_view->ModelFromScreen(px, py);
+  for (Polygon& polygon : m_polygons) {
+    if (polygon.Contains(p)) polygon.selected = !polygon.selected;
+  }
+}
+
+void Model::ClearSelection() {
+  m_nodes.ClearSelected();
+  m_polygons.ClearSelected();
+  m_geoPoints.ClearSelected();
+  m_edges.ClearSelected();
+}
+
+}  // namespace kestrix
