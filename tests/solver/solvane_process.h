@@ -1,0 +1,96 @@
+#pragma once
+// Runs the built Solvane as a real process in a scratch directory, the way a
+// user or the front end starts it, and collects what it leaves behind.
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace solvane::testing {
+
+namespace fs = std::filesystem;
+
+// A fresh directory that is removed with everything in it.
+class ScratchDirectory {
+ public:
+  explicit ScratchDirectory(const std::string& name) {
+    path_ = fs::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~ScratchDirectory() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+struct ProcessResult {
+  int status = -1;  // exit status, or -1 when the process did not exit normally
+  std::string console;
+};
+
+// Runs Solvane in `directory` with `input` as its whole standard input; an
+// alarm ends a run that would wait forever.
+inline ProcessResult RunSolvane(const fs::path& directory, const std::string& input = "") {
+  int in[2];
+  int out[2];
+  if (pipe(in) != 0 || pipe(out) != 0) return {};
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(in[0], STDIN_FILENO);
+    dup2(out[1], STDOUT_FILENO);
+    close(in[1]);
+    close(out[0]);
+    if (chdir(directory.c_str()) != 0) _exit(127);
+    alarm(60);
+    execl(SOLVANE_PATH, "Solvane", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  (void)!write(in[1], input.data(), input.size());
+  close(in[1]);
+  ProcessResult result;
+  char buffer[4096];
+  ssize_t got;
+  while ((got = read(out[0], buffer, sizeof buffer)) > 0) result.console.append(buffer, got);
+  close(out[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+inline std::string ReadFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+inline void WriteFile(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// Names of the entries of `directory`.
+inline std::set<std::string> FilesIn(const fs::path& directory) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(directory)) names.insert(entry.path().filename());
+  return names;
+}
+
+// The console text with the measured time replaced by "T", so that runs compare.
+inline std::string WithoutTime(std::string console) {
+  const std::string marker = "(Solution time:";
+  const std::size_t at = console.find(marker);
+  if (at == std::string::npos) return console;
+  const std::size_t unit = console.find(' ', at + marker.size());
+  return console.replace(at + marker.size(), unit - at - marker.size(), "T");
+}
+
+}  // namespace solvane::testing

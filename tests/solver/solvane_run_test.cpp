@@ -1,0 +1,157 @@
+// Solvane run as a real process: the complete run, and every way a run ends early.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "solvane_process.h"
+
+namespace solvane {
+namespace {
+
+using testing::FilesIn;
+using testing::ReadFile;
+using testing::RunSolvane;
+using testing::ScratchDirectory;
+using testing::WithoutTime;
+using testing::WriteFile;
+
+const testing::fs::path kExamples = testing::fs::path(PLATEFEM_SOURCE_DIR) / "examples";
+const testing::fs::path kGolden = testing::fs::path(PLATEFEM_TEST_DATA_DIR);
+
+const std::string kBackspaces(13, '\b');
+
+void CopyExample(const std::string& example, const ScratchDirectory& dir) {
+  testing::fs::copy_file(kExamples / example / "fem.txt", dir.path() / "fem.txt");
+}
+
+// A model of NPOIN nodes on a line whose only element joins nodes 0, 1, 2 and
+// `farNode`, so that the band is 2 * (farNode + 1) wide.
+std::string WideBandModel(int nodeCount, int farNode) {
+  std::string text = "E=1\nMu=0.3\nThick=1\nNPOIN=" + std::to_string(nodeCount) + "\n";
+  for (int n = 0; n < nodeCount; ++n) text += std::to_string(n) + ",0\n";
+  text += "NELEM=1\n0,1,2," + std::to_string(farNode) + "\nNRN=0\nNFOR=0\nNPRS=0\n";
+  return text;
+}
+
+TEST(SolvaneRun, SingleElementExampleMatchesStatedResults) {
+  ScratchDirectory dir("solvane_single");
+  CopyExample("single-element", dir);
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(WithoutTime(run.console),
+            "Assembling the global stiffness matrix...100%Completed." + kBackspaces +
+                "Solute the equilibrium equations...14%Completed." + kBackspaces +
+                "28\b\b42\b\b57\b\b71\b\b85\b\b100%Completed.(Solution time:T ms)\n"
+                "Press any key to continue . . . \n");
+  for (const char* table : {"Node_Dis.txt", "Node_Stress.txt", "Element_Stress.txt"}) {
+    EXPECT_EQ(ReadFile(dir.path() / table), ReadFile(kGolden / "single_element" / table)) << table;
+  }
+  EXPECT_TRUE(FilesIn(dir.path()).count("structure.dxf"));
+  EXPECT_TRUE(FilesIn(dir.path()).count("deformation.dxf"));
+}
+
+TEST(SolvaneRun, MissingModelFileEndsAtOnceWithoutPause) {
+  ScratchDirectory dir("solvane_missing");
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.console, "前处理文本文件读取错误!\n");
+  EXPECT_TRUE(FilesIn(dir.path()).empty());
+}
+
+TEST(SolvaneRun, MalformedModelFileIsReportedWithoutResults) {
+  ScratchDirectory dir("solvane_malformed");
+  std::string text = ReadFile(kExamples / "single-element" / "fem.txt");
+  text.replace(text.find("3:1 0"), 5, "4:1 0");
+  WriteFile(dir.path() / "fem.txt", text);
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.console, "前处理文本文件格式错误: 第13行, 约束(NRN)记录中的节点号4不存在(节点总数4)!\n");
+  EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"fem.txt"});
+}
+
+TEST(SolvaneRun, BandAboveOneGigabyteIsRefusedBeforeAnyDrawing) {
+  // Half-bandwidth 8194 times 16384 equations is just above 2^27 entries.
+  ScratchDirectory dir("solvane_guard");
+  WriteFile(dir.path() / "fem.txt", WideBandModel(8192, 4096));
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.console,
+            "非常抱歉，总刚阵占用内存超过1 GB, 已超出本程序处理极限!\n\n"
+            "请尝试减少节点数目或者节点最大号差.\n\n"
+            "输入回车键退出程序...\n");
+  EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"fem.txt"});
+}
+
+TEST(SolvaneRun, BandOfExactlyOneGigabyteProceeds) {
+  // Exactly 2^27 entries pass the guard; the run goes on to the drawing, which
+  // is blocked here by a directory of its name, and Esc ends it before the
+  // band is allocated.
+  ScratchDirectory dir("solvane_guard_exact");
+  WriteFile(dir.path() / "fem.txt", WideBandModel(8192, 4095));
+  testing::fs::create_directory(dir.path() / "structure.dxf");
+  const testing::ProcessResult run = RunSolvane(dir.path(), "\x1b");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.console.find("非常抱歉"), std::string::npos);
+  EXPECT_EQ(run.console.rfind("图形文件structure.dxf输出失败!\n", 0), 0u) << run.console;
+  EXPECT_EQ(run.console.find("Assembling"), std::string::npos);
+}
+
+TEST(SolvaneRun, UnopenableTableStopsTheRunAfterItsMessage) {
+  struct Case {
+    const char* blocked;
+    const char* message;
+    std::set<std::string> written;
+  };
+  const Case cases[] = {
+      {"Node_Dis.txt", "节点位移文件输出失败!\n", {"structure.dxf"}},
+      {"Node_Stress.txt", "节点应力文件输出失败!\n", {"structure.dxf", "Node_Dis.txt", "deformation.dxf"}},
+      {"Element_Stress.txt",
+       "节点应力文件输出失败!\n",
+       {"structure.dxf", "Node_Dis.txt", "deformation.dxf", "Node_Stress.txt"}},
+  };
+  for (const Case& c : cases) {
+    ScratchDirectory dir("solvane_blocked");
+    CopyExample("single-element", dir);
+    testing::fs::create_directory(dir.path() / c.blocked);
+    const testing::ProcessResult run = RunSolvane(dir.path());
+    EXPECT_EQ(run.status, 1) << c.blocked;
+    const std::string tail = run.console.substr(run.console.find("ms)\n") + 4);
+    EXPECT_EQ(tail, c.message) << c.blocked;
+    std::set<std::string> expected = c.written;
+    expected.insert({"fem.txt", c.blocked});
+    EXPECT_EQ(FilesIn(dir.path()), expected) << c.blocked;
+  }
+}
+
+TEST(SolvaneRun, UnconstrainedModelIsWrittenButReportedAsSingular) {
+  ScratchDirectory dir("solvane_singular");
+  std::string text = ReadFile(kExamples / "single-element" / "fem.txt");
+  text.replace(text.find("NRN=2\n0:1 1\n3:1 0\n"), 18, "NRN=1\n0:1 1\n");
+  WriteFile(dir.path() / "fem.txt", text);
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.console.find("ms)\n警告: 总刚阵奇异(约束不足或结构为机构), 以下自由度的位移无效:\n"
+                             "    节点3 UX\n"),
+            std::string::npos)
+      << run.console;
+  EXPECT_NE(run.console.find("Press any key to continue . . . \n"), std::string::npos);
+  for (const char* table : {"Node_Dis.txt", "Node_Stress.txt", "Element_Stress.txt"}) {
+    EXPECT_TRUE(FilesIn(dir.path()).count(table)) << table;
+  }
+}
+
+TEST(SolvaneRun, ModelWithoutElementsRunsToTheEnd) {
+  ScratchDirectory dir("solvane_no_elements");
+  WriteFile(dir.path() / "fem.txt",
+            "E=1\nMu=0.3\nThick=1\nNPOIN=1\n0,0\nNELEM=0\nNRN=1\n0:1 1\nNFOR=0\nNPRS=0\n");
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 0) << run.console;
+  EXPECT_EQ(WithoutTime(run.console),
+            "Assembling the global stiffness matrix...Solute the equilibrium equations..."
+            "100%Completed." + kBackspaces + "(Solution time:T ms)\nPress any key to continue . . . \n");
+  EXPECT_EQ(ReadFile(dir.path() / "Element_Stress.txt"), "");
+}
+
+}  // namespace
+}  // namespace solvane
