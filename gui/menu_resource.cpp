@@ -1,0 +1,51 @@
+#include "menu_resource.h"
+
+namespace kestrix {
+namespace {
+
+MenuEntry Command(int id, std::string text, bool checked = false) {
+  return {MenuEntry::Kind::Command, id, std::move(text), checked, {}};
+}
+
+MenuEntry Separator() { return {MenuEntry::Kind::Separator, 0, {}, false, {}}; }
+
+MenuEntry Popup(std::string text, std::vector<MenuEntry> entries) {
+  return {MenuEntry::Kind::Popup, 0, std::move(text), false, std::move(entries)};
+}
+
+std::vector<MenuEntry> BuildMainMenu() {
+  using namespace menu_id;
+  return {
+      Popup("&File", {Command(kOpen, "&Open..."), Command(kExport, "&Export...")}),
+      Popup("&View", {Command(kStructure, "Structure", true), Command(kNodeNumbers, "NodeNumbers"),
+                      Command(kElemNumbers, "ElemNumbers"),
+                      Command(kBlackBackground, "&Black background", true),
+                      Command(kWhiteBackground, "&White background")}),
+      Popup("&Pick", {Command(kPickGeoPt, "Pick &GeoPtWhichUsedToGeneratePolygon"),
+                      Command(kPickPolygon, "Pick &Polygon"), Separator(),
+                      Command(kPickNode, "Pick &Node"), Command(kPickElemEdge, "Pick E&lemEdge"),
+                      Command(kPickElement, "Pick &Element"), Separator(),
+                      Popup("Pick &Mode", {Command(kPointPick, "&PointPick"),
+                                           Command(kRectanglePick, "&RectanglePick", true)})}),
+      Popup("&Modeling", {Popup("&Create", {Command(kCreateGeoPt, "&GeoPt"),
+                                            Command(kCreatePolygon, "&Polygon")}),
+                          Command(kMaterial, "&Material and Thick")}),
+      Popup("M&eshing", {Command(kMeshQuad, "Quad(&4Node)")}),
+      Popup("&Apply", {Command(kForce, "&Force"), Command(kDistributedLoad, "&Distributed Load"),
+                       Command(kBoundaryCondition, "&Boundary Condition")}),
+      Popup("&Calculate", {Command(kSolve, "&Solve")}),
+      Popup("&Result", {Command(kContour, "&Contour"), Command(kDeformedShape, "Deformed Shape"),
+                        Popup("Node Solution", {Command(kNodeDof, "DOF"),
+                                                Command(kNodeStress, "Stress")}),
+                        Command(kElementStress, "Element Stress")}),
+  };
+}
+
+}  // namespace
+
+const std::vector<MenuEntry>& MainMenu() {
+  static const std::vector<MenuEntry> menu = BuildMainMenu();
+  return menu;
+}
+
+}  // namespace kestrix

@@ -1,0 +1,137 @@
+#include "qt_dialog.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dialog_templates.h"
+
+namespace kestrix {
+namespace {
+
+// Edit fields take at most 99 characters, as their readers expect.
+constexpr int kMaxFieldLength = 99;
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+QtDialog::QtDialog(const DialogTemplate& dialog, DialogBehaviour& behaviour, QWidget* owner)
+    : QDialog(owner), behaviour_(behaviour), modeless_(false) {
+  Build(dialog);
+}
+
+QtDialog::QtDialog(const DialogTemplate& dialog, std::unique_ptr<DialogBehaviour> behaviour,
+                   QWidget* owner)
+    : QDialog(owner), ownedBehaviour_(std::move(behaviour)), behaviour_(*ownedBehaviour_),
+      modeless_(true) {
+  Build(dialog);
+}
+
+void QtDialog::Build(const DialogTemplate& dialog) {
+  setWindowTitle(ToQString(dialog.caption));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  font_ = QFont(ToQString(dialog.fontFace), dialog.fontPoints);
+  setFont(font_);
+  // Dialog units: a quarter of the average character width across, an
+  // eighth of the character height down.
+  const QFontMetrics metrics(font_);
+  const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  baseUnitX_ = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+  baseUnitY_ = metrics.height();
+  setFixedSize(DialogUnitsToPixels(0, 0, dialog.width, dialog.height).size());
+
+  QWidget* previousTabStop = nullptr;
+  for (const ControlTemplate& control : dialog.controls) {
+    QWidget* widget = MakeControl(control);
+    widget->setGeometry(DialogUnitsToPixels(control.x, control.y, control.width, control.height));
+    if (control.id != kNoControlId) controls_[control.id] = widget;
+    if (!IsTabStop(control.kind)) {
+      widget->setFocusPolicy(control.kind == ControlKind::Static ? Qt::NoFocus : Qt::ClickFocus);
+      continue;
+    }
+    if (previousTabStop != nullptr) {
+      setTabOrder(previousTabStop, widget);
+    } else {
+      widget->setFocus();
+    }
+    previousTabStop = widget;
+  }
+  behaviour_.OnOpen(*this);
+}
+
+QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
+  const QString text = ToQString(control.text);
+  const int id = control.id;
+  switch (control.kind) {
+    case ControlKind::DefaultPushButton:
+    case ControlKind::PushButton: {
+      auto* button = new QPushButton(text, this);
+      button->setAutoDefault(false);
+      button->setDefault(control.kind == ControlKind::DefaultPushButton);
+      connect(button, &QPushButton::clicked, this, [this, id] { behaviour_.OnCommand(id, *this); });
+      return button;
+    }
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton: {
+      QAbstractButton* box = control.kind == ControlKind::CheckBox
+                                 ? static_cast<QAbstractButton*>(new QCheckBox(text, this))
+                                 : new QRadioButton(text, this);
+      connect(box, &QAbstractButton::clicked, this, [this, id] { behaviour_.OnCommand(id, *this); });
+      return box;
+    }
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(text, this);
+      edit->setMaxLength(kMaxFieldLength);
+      return edit;
+    }
+    case ControlKind::Static: {
+      auto* label = new QLabel(text, this);
+      label->setWordWrap(true);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+  }
+  return nullptr;
+}
+
+QRect QtDialog::DialogUnitsToPixels(int x, int y, int width, int height) const {
+  return QRect(x * baseUnitX_ / 4, y * baseUnitY_ / 8, width * baseUnitX_ / 4,
+               height * baseUnitY_ / 8);
+}
+
+QWidget* QtDialog::Control(int controlId) const {
+  const auto found = controls_.find(controlId);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+std::string QtDialog::Text(int controlId) const {
+  const auto* edit = qobject_cast<const QLineEdit*>(Control(controlId));
+  return edit != nullptr ? edit->text().toStdString() : std::string();
+}
+
+void QtDialog::SetText(int controlId, const std::string& text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(Control(controlId))) edit->setText(ToQString(text));
+}
+
+bool QtDialog::IsChecked(int controlId) const {
+  const auto* box = qobject_cast<const QAbstractButton*>(Control(controlId));
+  return box != nullptr && box->isChecked();
+}
+
+void QtDialog::SetChecked(int controlId, bool checked) {
+  if (auto* box = qobject_cast<QAbstractButton*>(Control(controlId))) box->setChecked(checked);
+}
+
+void QtDialog::End(int result) {
+  done(result);
+  if (modeless_) deleteLater();
+}
+
+void QtDialog::reject() { behaviour_.OnCommand(control_id::kCancel, *this); }
+
+}  // namespace kestrix

@@ -1,0 +1,22 @@
+#pragma once
+// Dialogs built from templates, owned by the main window.
+
+#include <QWidget>
+
+#include "dialog_host.h"
+
+namespace kestrix {
+
+class QtDialogHost : public DialogHost {
+ public:
+  explicit QtDialogHost(QWidget& owner) : owner_(owner) {}
+
+  int RunModal(const DialogTemplate& dialog, DialogBehaviour& behaviour) override;
+  void OpenModeless(const DialogTemplate& dialog,
+                    std::unique_ptr<DialogBehaviour> behaviour) override;
+
+ private:
+  QWidget& owner_;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,35 @@
+#include "qt_program_launcher.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QProcess>
+#include <QUrl>
+
+#include "solver_console_window.h"
+#include "text_file_window.h"
+
+namespace kestrix {
+namespace {
+
+// Only the current directory is searched, never the PATH.
+QString InCurrentDirectory(const std::string& name) {
+  return QDir::current().absoluteFilePath(QString::fromStdString(name));
+}
+
+}  // namespace
+
+std::optional<int> QtProgramLauncher::RunAndWait(const std::string& program) {
+  SolverConsoleWindow console(InCurrentDirectory(program), &owner_);
+  return console.Run();
+}
+
+bool QtProgramLauncher::StartDetached(const std::string& program) {
+  return QProcess::startDetached(InCurrentDirectory(program), {}, QDir::currentPath());
+}
+
+void QtProgramLauncher::ShowTextFile(const std::string& fileName) {
+  const QString path = InCurrentDirectory(fileName);
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) ShowTextFileWindow(path, &owner_);
+}
+
+}  // namespace kestrix
