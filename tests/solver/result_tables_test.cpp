@@ -1,0 +1,95 @@
+#include "result_tables.h"
+
+#include <gtest/gtest.h>
+
+#include "number_text.h"
+#include "solvane_process.h"
+#include "test_models.h"
+
+namespace solvane {
+namespace {
+
+using testing::MeshModel;
+using testing::ReadFile;
+using testing::ScratchDirectory;
+
+TEST(NumberText, RealsHaveSixSignificantDigitsInTheShorterForm) {
+  EXPECT_EQ(FormatReal(1234.5678), "1234.57");
+  EXPECT_EQ(FormatReal(0.1234567), "0.123457");
+  EXPECT_EQ(FormatReal(0.0), "0");
+  EXPECT_EQ(FormatReal(-0.0), "-0");
+  EXPECT_EQ(FormatReal(12.5), "12.5");
+  EXPECT_EQ(FormatReal(1e-20), "1e-20");
+  EXPECT_EQ(FormatReal(-3.4e-05), "-3.4e-05");
+  EXPECT_EQ(FormatReal(0.0001), "0.0001");
+  EXPECT_EQ(FormatReal(999999.4), "999999");
+  EXPECT_EQ(FormatReal(1234567.0), "1.23457e+06");
+  EXPECT_EQ(FormatReal(1.5e-7), "1.5e-07");
+  EXPECT_EQ(FormatReal(-1.23456789e+123), "-1.23457e+123");
+}
+
+TEST(NumberText, RightAlignmentPadsButNeverTruncates) {
+  std::string line;
+  AppendRightAligned(line, -0.00123457, 15);
+  EXPECT_EQ(line, "    -0.00123457");
+  line.clear();
+  AppendRightAligned(line, -1.23456789e+123, 12);
+  EXPECT_EQ(line, "-1.23457e+123");
+  line.clear();
+  AppendRightAligned(line, 123456789, 5);
+  EXPECT_EQ(line, "123456789");
+}
+
+TEST(ResultTables, NodeDisHasHeaderAndOneAlignedRowPerNode) {
+  ScratchDirectory dir("tables_dis");
+  AnalysisData data = MeshModel({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {0, 1, 2, 3});
+  data.displacement = {0.0, -0.00123457, 1234.5678, 1e-20, -3.4e-05, 1234567.0, -0.0, 0.1234567};
+  ASSERT_TRUE(WriteNodeDis(data, (dir.path() / "Node_Dis.txt").c_str()));
+  EXPECT_EQ(ReadFile(dir.path() / "Node_Dis.txt"),
+            "           Node             dx             dy\n"
+            "             0:              0    -0.00123457\n"
+            "             1:        1234.57          1e-20\n"
+            "             2:       -3.4e-05    1.23457e+06\n"
+            "             3:             -0       0.123457\n");
+}
+
+// Unit square stretched by u = x / 1000 with E = 910, Mu = 0.3: SX = 1,
+// SY = 0.3 and no shear at every corner.
+AnalysisData StretchedSquare() {
+  AnalysisData data = MeshModel({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {5, 5}}, {0, 1, 2, 3}, 910.0);
+  data.displacement = {0.0, 0.0, 0.001, 0.0, 0.001, 0.0, 0.0, 0.0, 0.0, 0.0};
+  return data;
+}
+
+TEST(ResultTables, NodeStressListsAveragedStressesWithEquivalentStress) {
+  ScratchDirectory dir("tables_node_stress");
+  ASSERT_TRUE(WriteNodeStress(StretchedSquare(), (dir.path() / "Node_Stress.txt").c_str()));
+  // SE = sqrt(1 - 0.3 + 0.09) = 0.888819...; node 4 belongs to no element.
+  EXPECT_EQ(ReadFile(dir.path() / "Node_Stress.txt"),
+            "           Node             SX             SY            TXY             SE\n"
+            "             0:              1            0.3              0       0.888819\n"
+            "             1:              1            0.3              0       0.888819\n"
+            "             2:              1            0.3              0       0.888819\n"
+            "             3:              1            0.3              0       0.888819\n"
+            "             4:              0              0              0              0\n");
+}
+
+TEST(ResultTables, ElementStressHasOneBlockPerElementWithGlobalNodeNumbers) {
+  ScratchDirectory dir("tables_element_stress");
+  AnalysisData data = StretchedSquare();
+  data.connectivity = {3, 0, 1, 2};  // same square, corners starting at node 3
+  ASSERT_TRUE(WriteElementStress(data, (dir.path() / "Element_Stress.txt").c_str()));
+  const std::string header = "                            SX             SY            TXY\n";
+  EXPECT_EQ(ReadFile(dir.path() / "Element_Stress.txt"),
+            "Element 0\n" + header +
+                "             3:              1            0.3              0\n"
+                "             0:              1            0.3              0\n"
+                "             1:              1            0.3              0\n"
+                "             2:              1            0.3              0\n");
+  const AnalysisData empty = MeshModel({{0, 0}}, {});
+  ASSERT_TRUE(WriteElementStress(empty, (dir.path() / "Element_Stress.txt").c_str()));
+  EXPECT_EQ(ReadFile(dir.path() / "Element_Stress.txt"), "");
+}
+
+}  // namespace
+}  // namespace solvane
