@@ -2,13 +2,16 @@
 // Small meshes with hand-set displacements for the tests of the drawing and
 // data-file writers, and helpers to read back what they wrote.
 
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "analysis_data.h"
@@ -85,6 +88,22 @@ inline std::vector<std::string> ReadLines(const std::string& path) {
   std::vector<std::string> lines;
   for (std::string line; std::getline(text, line);) lines.push_back(line);
   return lines;
+}
+
+// Runs `write` with standard input at its end, so that the wait after a
+// failure returns at once; gives what it printed.
+template <typename Write>
+std::string ConsoleOutputWithoutInput(Write write) {
+  const int savedInput = dup(STDIN_FILENO);
+  const int nothing = open("/dev/null", O_RDONLY);
+  dup2(nothing, STDIN_FILENO);
+  ::testing::internal::CaptureStdout();
+  write();
+  std::string printed = ::testing::internal::GetCapturedStdout();
+  dup2(savedInput, STDIN_FILENO);
+  close(nothing);
+  close(savedInput);
+  return printed;
 }
 
 }  // namespace solvane::testing

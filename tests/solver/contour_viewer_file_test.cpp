@@ -1,0 +1,56 @@
+#include "contour_viewer_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "output_test_models.h"
+
+namespace solvane {
+namespace {
+
+using testing::ConsoleOutputWithoutInput;
+using testing::GridModel;
+using testing::OneElementModel;
+using testing::ReadLines;
+using testing::ReadWholeFile;
+using testing::ScratchDirectory;
+using testing::StretchUniformly;
+
+TEST(ContourViewerFile, OneElementMatchesTheReferenceFile) {
+  ScratchDirectory dir;
+  AnalysisData data = OneElementModel(0.5, 2, 1, 1);
+  StretchUniformly(data, 0.1, 0);  // SX = 100 everywhere with E = 1000, Mu = 0
+  ASSERT_TRUE(WriteNodeStressZelContour(data, dir.File("c.txt").c_str()));
+  EXPECT_EQ(ReadWholeFile(dir.File("c.txt")),
+            ReadWholeFile(PLATEFEM_TEST_DATA_DIR "/one_element_node_stress_zelcontour.txt"));
+}
+
+TEST(ContourViewerFile, CountsNodesFromZeroAsTheModelFileDoes) {
+  ScratchDirectory dir;
+  ASSERT_TRUE(WriteNodeStressZelContour(GridModel(2, 1, 20, 10), dir.File("c.txt").c_str()));
+  const std::vector<std::string> lines = ReadLines(dir.File("c.txt"));
+  ASSERT_EQ(lines.size(), 2u + 6 + 2);
+  EXPECT_EQ(lines[0], "NPOIN=6");
+  EXPECT_EQ(lines[1], "NELEM=2");
+  EXPECT_EQ(lines[3], "10,0,0,0,0,0");
+  EXPECT_EQ(lines[8], "0,1,4,3");
+  EXPECT_EQ(lines[9], "1,2,5,4");
+}
+
+TEST(ContourViewerFile, FileThatCannotBeOpenedEndsTheRun) {
+  ScratchDirectory dir;
+  const std::string blocked = dir.File("Node_Stress_ZelContour.txt");
+  std::filesystem::create_directory(blocked);
+  bool written = true;
+  EXPECT_EQ(ConsoleOutputWithoutInput([&] {
+              written = WriteNodeStressZelContour(GridModel(1, 1, 1, 1), blocked.c_str());
+            }),
+            "节点应力文件(ZelPlotStressContour)输出失败!\n");
+  EXPECT_FALSE(written);
+}
+
+}  // namespace
+}  // namespace solvane
