@@ -1,0 +1,210 @@
+#include "model_file_reader.h"
+
+#include <vector>
+
+#include "text_scanner.h"
+
+namespace kestrix {
+
+namespace {
+
+// Reads the records in file order, straight into the fresh model, and stops
+// at the first fault with a description of it.
+class ModelFileParser {
+ public:
+  ModelFileParser(std::string_view text, Model& model) : scanner_(text), model_(model) {}
+
+  std::optional<std::string> Parse() {
+    const bool whole = ReadMaterial() && ReadMesh() && ReadConstraints() && ReadForces() &&
+                       ReadDistributedLoads() && ReadGeometry();
+    if (whole) return std::nullopt;
+    return error_;
+  }
+
+ private:
+  bool ReadMaterial() {
+    double E = 0.0, Mu = 0.0, Thick = 0.0;
+    if (!ScanRecord("E=%lf\n", "\"E=\" and a real", E) ||
+        !ScanRecord("Mu=%lf\n", "\"Mu=\" and a real", Mu) ||
+        !ScanRecord("Thick=%lf\n", "\"Thick=\" and a real", Thick)) {
+      return false;
+    }
+    model_.SetMaterial(E, Mu, Thick);
+    return true;
+  }
+
+  bool ReadMesh() {
+    int nodeCount = 0;
+    if (!ReadCount("NPOIN=", nodeCount)) return false;
+    std::vector<ModelPosition> nodes;
+    for (int k = 0; k < nodeCount; ++k) {
+      ModelPosition p;
+      if (!ScanRecord("%lf,%lf\n", "the coordinates x,y of node " + std::to_string(k), p.x, p.y)) {
+        return false;
+      }
+      nodes.push_back(p);
+    }
+    int elementCount = 0;
+    if (!ReadCount("NELEM=", elementCount)) return false;
+    std::vector<Element> elements;
+    for (int e = 0; e < elementCount; ++e) {
+      Element corners{};
+      if (!ScanRecord("%d,%d,%d,%d\n", "the four node numbers of element " + std::to_string(e),
+                      corners[0], corners[1], corners[2], corners[3])) {
+        return false;
+      }
+      for (int node : corners) {
+        if (node < 0 || node >= nodeCount) return RejectNode(node, nodeCount);
+      }
+      elements.push_back(corners);
+    }
+    return model_.ReplaceMesh(nodes, std::move(elements));
+  }
+
+  bool ReadConstraints() {
+    int count = 0;
+    if (!ReadCount("NRN=", count)) return false;
+    for (int c = 0; c < count; ++c) {
+      int node = 0, UX = 0, UY = 0;
+      if (!ScanRecord("%d:%d%d\n", "a constraint line node:ux uy", node, UX, UY)) return false;
+      if (!model_.AddConstraint(node, UX, UY)) return RejectNode(node, model_.NPOIN());
+    }
+    return true;
+  }
+
+  bool ReadForces() {
+    int count = 0;
+    if (!ReadCount("NFOR=", count)) return false;
+    for (int f = 0; f < count; ++f) {
+      int node = 0;
+      double Fx = 0.0, Fy = 0.0;
+      if (!ScanRecord("%d<%lf,%lf>\n", "a force line node<fx,fy>", node, Fx, Fy)) return false;
+      if (!model_.AddForce(node, Fx, Fy)) return RejectNode(node, model_.NPOIN());
+    }
+    return true;
+  }
+
+  // The tangential intensities are read and dropped: Kestrix applies normal
+  // edge loads only.
+  bool ReadDistributedLoads() {
+    int count = 0;
+    if (!ReadCount("NPRS=", count)) return false;
+    for (int l = 0; l < count; ++l) {
+      int i = 0, j = 0;
+      double qi = 0.0, ti = 0.0, qj = 0.0, tj = 0.0;
+      if (!ScanRecord("%d(%lf,%lf),%d(%lf,%lf)\n", "a load line i(qi,ti),j(qj,tj)", i, qi, ti, j,
+                      qj, tj)) {
+        return false;
+      }
+      if (!model_.AddDistributedLoad(i, qi, j, qj)) {
+        const bool iExists = i >= 0 && i < model_.NPOIN();
+        return RejectNode(iExists ? j : i, model_.NPOIN());
+      }
+    }
+    return true;
+  }
+
+  // Polygon vertices refer to geometric points by their position in the
+  // "NGPT=" block.
+  bool ReadGeometry() {
+    if (scanner_.AtEnd()) return true;
+    int pointCount = 0;
+    if (!ReadCount("NGPT=", pointCount)) return false;
+    std::vector<ModelPoint> points;
+    for (int p = 0; p < pointCount; ++p) {
+      ModelPoint point;
+      if (!ScanRecord("%d:%lf,%lf\n", "a geometric point line number:x,y", point.number, point.x,
+                      point.y)) {
+        return false;
+      }
+      model_.AddGeoPt(point.number, point.x, point.y);
+      points.push_back(point);
+    }
+    int polygonCount = 0;
+    if (!ReadCount("NPG=", polygonCount)) return false;
+    for (int g = 0; g < polygonCount; ++g) {
+      if (!ReadPolygon(points)) return false;
+    }
+    return true;
+  }
+
+  bool ReadPolygon(const std::vector<ModelPoint>& points) {
+    int number = 0, vertexCount = 0;
+    if (!ScanRecord("%d[%d]:", "a polygon line number[count]:", number, vertexCount)) return false;
+    if (vertexCount < 1) return Reject("a polygon needs at least one vertex");
+    std::vector<ModelPoint> vertices;
+    for (int v = 0; v < vertexCount; ++v) {
+      int position = 0;
+      if (!ScanRecord("%d\n", "vertex " + std::to_string(v) + " of polygon " +
+                                  std::to_string(number), position)) {
+        return false;
+      }
+      if (position < 0 || position >= std::ssize(points)) {
+        return Reject("geometric point " + std::to_string(position) + " does not exist (" +
+                      std::to_string(points.size()) + " geometric points)");
+      }
+      vertices.push_back(points[position]);
+    }
+    model_.AddPolygon(Polygon(number, std::move(vertices)));
+    return true;
+  }
+
+  bool ReadCount(const std::string& key, int& count) {
+    if (!ScanRecord(key + "%d\n", "\"" + key + "\" and a count", count)) return false;
+    if (count < 0) return Reject("negative count " + std::to_string(count));
+    return true;
+  }
+
+  // Scans one record; on failure describes what was expected where scanning stopped.
+  template <typename... Fields>
+  bool ScanRecord(std::string_view pattern, const std::string& expected, Fields&... fields) {
+    recordLine_ = scanner_.LineNumber();
+    if (scanner_.Scan(pattern, fields...)) return true;
+    const std::string problem =
+        scanner_.AtEnd() ? "the file ends before " + expected : "expected " + expected;
+    error_ = "line " + std::to_string(scanner_.LineNumber()) + ": " + problem;
+    return false;
+  }
+
+  // A record that was read but cannot be used.
+  bool Reject(const std::string& problem) {
+    error_ = "line " + std::to_string(recordLine_) + ": " + problem;
+    return false;
+  }
+
+  bool RejectNode(int node, int nodeCount) {
+    return Reject("node " + std::to_string(node) + " does not exist (" +
+                  std::to_string(nodeCount) + " nodes)");
+  }
+
+  TextScanner scanner_;
+  Model& model_;
+  int recordLine_ = 1;
+  std::string error_;
+};
+
+}  // namespace
+
+std::optional<std::string> ReadModelText(std::string_view text, Model& model) {
+  return ModelFileParser(text, model).Parse();
+}
+
+std::unique_ptr<Model> OpenModelFile(const std::string& path, ViewTransform* view,
+                                     Notifier& notifier) {
+  const std::optional<std::string> text = ReadTextFile(path);
+  if (!text) {
+    notifier.ShowMessage("前处理文本文件读取错误!", kWarningCaption);
+    return nullptr;
+  }
+  auto model = std::make_unique<Model>();
+  model->AttachNotifier(&notifier);
+  if (const std::optional<std::string> fault = ReadModelText(*text, *model)) {
+    notifier.ShowMessage("Malformed model file " + path + ", " + *fault, kWarningCaption);
+    return nullptr;
+  }
+  model->AttachView(view);
+  model->ComputeBoundingBox();
+  return model;
+}
+
+}  // namespace kestrix
