@@ -1,0 +1,77 @@
+#pragma once
+// The inner loops of SolveBandedFast. Each band entry gets the product of a
+// multiplier and a pivot-row value added in its own order, mul then add, as the
+// plain elimination does; only the order across entries and the instructions
+// differ. Each loop is built for AVX2 and for the baseline, chosen at run time.
+
+#include <cstddef>
+
+namespace solvane {
+
+// Row r of the band addressed by global column: BandRow(band, b, r)[c] is the
+// entry (r, c) for c in [r, r + b).
+inline double* BandRow(double* band, int b, int r) {
+  return band + static_cast<std::ptrdiff_t>(r) * (b - 1);
+}
+
+// One pivot row as the elimination sees it. Its targets are the rows c in
+// [firstTarget, end) whose entry row[c] is not zero (NaN counts as non-zero);
+// when the pivot itself is zero, the first non-zero entry is passed over.
+struct PivotStep {
+  const double* row;  // row[c] is the entry (j, c)
+  int j;
+  int end;
+  int firstTarget;
+  // The pivot is non-zero and every entry and multiplier of the row is finite.
+  bool finite;
+};
+
+PivotStep MakePivotStep(double* band, int n, int b, int j);
+
+// The multiplier of the pivot for target row c: -(K(j, c) / K(j, j)).
+inline double Multiplier(const PivotStep& step, int c) {
+  return -(step.row[c] / step.row[step.j]);
+}
+
+// Applies one pivot to its target rows within [rowBegin, rowEnd). Exactly,
+// zero entries of the pivot row are skipped and a NaN meeting a NaN keeps the
+// operand the plain elimination keeps: the pivot-row value's in a product, the
+// product's in a sum. With `addZeroProducts` every product is added; that gives
+// the same bits when the step is finite and no entry is -0.
+void ApplyPivot(double* band, int b, const PivotStep& step, int rowBegin, int rowEnd,
+                bool addZeroProducts);
+
+// F[c] += multiplier * F[j] for every target row c of the pivot.
+void EliminateLoad(double* F, const PivotStep& step);
+
+// A block of consecutive pivots packed for the update of the rows and columns
+// below it, the region [base, base + width) of both. For pivot k and region
+// column x, value[k * width + x] is the pivot row's entry (0 beyond its band)
+// and multiplier[k * width + x] the multiplier it applies to region row x.
+struct PackedPanel {
+  double* value;
+  double* multiplier;
+  int pivots;
+  int width;
+  // Pivot k reaches region column x when x < k + reach.
+  int reach;
+};
+
+// Packs pivot k of the panel from its band row, of which the first `columns`
+// region columns lie inside the pivot's band.
+void PackPanelPivot(const double* row, double pivot, int k, int columns, const PackedPanel& panel);
+
+// Adds to region rows [xBegin, xEnd) every packed pivot's product in pivot
+// order, zero products included, on all columns at or right of the diagonal. `origin` is the entry
+// (base, base); region row x starts `stride` entries after row x - 1.
+void UpdateTrailingRows(double* origin, std::ptrdiff_t stride, const PackedPanel& panel,
+                        int xBegin, int xEnd);
+
+// The back substitution: U from the reduced band and load, zero entries
+// skipped, each row's sum taken in increasing column order.
+void BackSubstitute(double* band, double* U, const double* F, int n, int b);
+
+// True when some entry among the first `count` holds -0.
+bool ContainsNegativeZero(const double* values, std::size_t count);
+
+}  // namespace solvane

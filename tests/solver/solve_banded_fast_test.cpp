@@ -1,0 +1,218 @@
+#include "solve_banded_fast.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "assembly.h"
+#include "band_size.h"
+#include "loads_and_constraints.h"
+#include "solve_banded.h"
+#include "test_models.h"
+
+namespace solvane {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// An n x n symmetric system in upper band storage of width b.
+struct BandSystem {
+  int n;
+  int b;
+  std::vector<double> band;
+  std::vector<double> F;
+
+  double& K(int r, int c) { return band[static_cast<std::size_t>(r) * b + (c - r)]; }
+};
+
+// What a solve leaves behind: the reduced band and load, the displacements and
+// the console text.
+struct SolveOutcome {
+  std::vector<double> band;
+  std::vector<double> F;
+  std::vector<double> U;
+  std::string console;
+};
+
+using BandSolver = void (*)(double*, double*, double*, int, int);
+
+SolveOutcome SolveWith(BandSolver solve, BandSystem s) {
+  std::vector<double> U(s.n, kNaN);
+  ::testing::internal::CaptureStdout();
+  solve(s.band.data(), U.data(), s.F.data(), s.n, s.b);
+  std::string console = ::testing::internal::GetCapturedStdout();
+  return {std::move(s.band), std::move(s.F), std::move(U), std::move(console)};
+}
+
+// Index of the first entry whose bit pattern differs, or -1.
+long FirstDifferentBits(const std::vector<double>& a, const std::vector<double>& b) {
+  if (a.size() != b.size()) return 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::memcmp(&a[i], &b[i], sizeof(double)) != 0) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+void ExpectSameBitsAsPlainElimination(const BandSystem& s) {
+  const SolveOutcome plain = SolveWith(SolveBanded, s);
+  const SolveOutcome fast = SolveWith(SolveBandedFast, s);
+  EXPECT_EQ(FirstDifferentBits(plain.U, fast.U), -1) << "U, n " << s.n << ", b " << s.b;
+  EXPECT_EQ(FirstDifferentBits(plain.F, fast.F), -1) << "F, n " << s.n << ", b " << s.b;
+  EXPECT_EQ(FirstDifferentBits(plain.band, fast.band), -1) << "band, n " << s.n << ", b " << s.b;
+  EXPECT_EQ(plain.console, fast.console);
+}
+
+// A random band whose rows hold about `zeroShare` zeros among their entries;
+// the diagonal dominates its row and column unless `dominant` is false.
+BandSystem RandomBand(int n, int b, double zeroShare, unsigned seed, bool dominant = true) {
+  std::mt19937_64 random(seed);
+  std::uniform_real_distribution<double> value(-1.0, 1.0);
+  std::bernoulli_distribution zero(zeroShare);
+  BandSystem s{n, b, std::vector<double>(static_cast<std::size_t>(n) * b, 0.0), std::vector<double>(n)};
+  std::vector<double> offDiagonalSum(n, 0.0);
+  for (int r = 0; r < n; ++r) {
+    for (int c = r + 1; c < std::min(r + b, n); ++c) {
+      if (zero(random)) continue;
+      s.K(r, c) = value(random);
+      offDiagonalSum[r] += std::abs(s.K(r, c));
+      offDiagonalSum[c] += std::abs(s.K(r, c));
+    }
+    s.F[r] = value(random);
+  }
+  for (int r = 0; r < n; ++r) s.K(r, r) = (dominant ? offDiagonalSum[r] : 0.0) + 0.5 + std::abs(value(random));
+  return s;
+}
+
+// Fixes a direction as the constraints do: 1e20 on the diagonal, zero load.
+void Constrain(BandSystem& s, int r) {
+  s.K(r, r) = 1e20;
+  s.F[r] = 0.0;
+}
+
+// A distorted plate grid numbered row by row, its left edge held, a force at
+// the far corner and a pressure along the top edge, assembled into its band.
+BandSystem PlateSystem(int cols, int rows) {
+  AnalysisData data = testing::DistortedGrid(cols, rows, 4.0, 1.0);
+  for (int r = 0; r <= rows; ++r) data.constraints.push_back({1, r == 0 ? 1 : 0, r * (cols + 1)});
+  data.forces.push_back({cols, 0.0, -50.0});
+  const int topLeft = rows * (cols + 1);
+  for (int c = 0; c < cols; ++c) {
+    const NodeCoord& i = data.nodes[topLeft + c + 1];
+    const NodeCoord& j = data.nodes[topLeft + c];
+    data.edgeLoads.push_back({i.x, i.y, j.x, j.y, topLeft + c + 1, topLeft + c, 10.0, 12.0, 1.0, 0.0, 1.0});
+  }
+  data.NRN = static_cast<int>(data.constraints.size());
+  data.NFOR = static_cast<int>(data.forces.size());
+  data.NPRS = static_cast<int>(data.edgeLoads.size());
+  data.halfBandwidth = ComputeHalfBandwidth(data);
+  ::testing::internal::CaptureStdout();
+  AssembleStiffness(data);
+  ::testing::internal::GetCapturedStdout();
+  ApplyLoads(data);
+  ApplyConstraints(data);
+  return {data.neq, data.halfBandwidth, std::move(data.band), std::move(data.load)};
+}
+
+TEST(SolveBandedFast, MatchesPlainEliminationOnRandomBandsWithZerosInRows) {
+  ExpectSameBitsAsPlainElimination(RandomBand(60, 2, 0.3, 1));
+  ExpectSameBitsAsPlainElimination(RandomBand(200, 17, 0.4, 2));
+  ExpectSameBitsAsPlainElimination(RandomBand(300, 40, 0.0, 3));
+  ExpectSameBitsAsPlainElimination(RandomBand(500, 130, 0.5, 4));
+  ExpectSameBitsAsPlainElimination(RandomBand(700, 200, 0.05, 5));
+}
+
+TEST(SolveBandedFast, MatchesPlainEliminationWithoutDiagonalDominance) {
+  ExpectSameBitsAsPlainElimination(RandomBand(400, 120, 0.2, 6, false));
+  ExpectSameBitsAsPlainElimination(RandomBand(150, 33, 0.6, 7, false));
+}
+
+TEST(SolveBandedFast, MatchesPlainEliminationOnTinySystems) {
+  ExpectSameBitsAsPlainElimination(RandomBand(1, 2, 0.0, 8));
+  ExpectSameBitsAsPlainElimination(RandomBand(2, 2, 0.0, 9));
+  ExpectSameBitsAsPlainElimination(RandomBand(2, 2, 1.0, 10));
+  ExpectSameBitsAsPlainElimination(RandomBand(3, 2, 0.0, 11));
+}
+
+TEST(SolveBandedFast, MatchesPlainEliminationWhenTheBandIsWiderThanTheSystem) {
+  ExpectSameBitsAsPlainElimination(RandomBand(5, 8, 0.2, 12));
+  ExpectSameBitsAsPlainElimination(RandomBand(50, 50, 0.3, 13));
+  ExpectSameBitsAsPlainElimination(RandomBand(120, 400, 0.1, 14));
+}
+
+TEST(SolveBandedFast, MatchesPlainEliminationWithConstrainedRows) {
+  BandSystem s = RandomBand(600, 150, 0.1, 15);
+  for (int r : {0, 1, 7, 100, 101, 333, 598, 599}) Constrain(s, r);
+  ExpectSameBitsAsPlainElimination(s);
+}
+
+TEST(SolveBandedFast, MatchesPlainEliminationOnAssembledPlates) {
+  ExpectSameBitsAsPlainElimination(PlateSystem(3, 2));
+  ExpectSameBitsAsPlainElimination(PlateSystem(20, 12));
+  ExpectSameBitsAsPlainElimination(PlateSystem(60, 25));
+}
+
+TEST(SolveBandedFast, SpreadsANaNInTheBandAsThePlainEliminationDoes) {
+  for (int b : {9, 140}) {
+    BandSystem s = RandomBand(400, b, 0.2, 16);
+    s.K(150, 150 + b / 2) = kNaN;
+    ExpectSameBitsAsPlainElimination(s);
+  }
+}
+
+TEST(SolveBandedFast, SpreadsANaNInTheLoadAsThePlainEliminationDoes) {
+  BandSystem s = RandomBand(400, 140, 0.2, 17);
+  s.F[200] = kNaN;
+  ExpectSameBitsAsPlainElimination(s);
+}
+
+TEST(SolveBandedFast, SpreadsAnInfinityAsThePlainEliminationDoes) {
+  BandSystem offDiagonal = RandomBand(400, 140, 0.2, 18);
+  offDiagonal.K(100, 130) = kInfinity;
+  ExpectSameBitsAsPlainElimination(offDiagonal);
+  BandSystem onDiagonal = RandomBand(400, 140, 0.2, 19);
+  onDiagonal.K(90, 90) = -kInfinity;
+  ExpectSameBitsAsPlainElimination(onDiagonal);
+}
+
+TEST(SolveBandedFast, PassesOverTheFirstEntryOfARowWithAZeroPivot) {
+  BandSystem s = RandomBand(400, 140, 0.2, 20);
+  s.K(120, 120) = 0.0;
+  s.K(120, 121) = 0.0;
+  ExpectSameBitsAsPlainElimination(s);
+}
+
+TEST(SolveBandedFast, DividesByZeroForAnEmptyRowAsThePlainEliminationDoes) {
+  BandSystem s = RandomBand(400, 140, 0.2, 21);
+  for (int c = 250; c < 250 + 140; ++c) s.K(250, c) = 0.0;
+  for (int r = 250 - 139; r < 250; ++r) s.K(r, 250) = 0.0;
+  ExpectSameBitsAsPlainElimination(s);
+}
+
+TEST(SolveBandedFast, KeepsNegativeZerosThatThePlainEliminationKeeps) {
+  BandSystem s = RandomBand(400, 140, 0.5, 22);
+  for (int r = 0; r < s.n; r += 3) {
+    for (int c = r + 1; c < std::min(r + s.b, s.n); ++c) {
+      if (s.K(r, c) == 0.0) s.K(r, c) = -0.0;
+    }
+  }
+  s.F[10] = -0.0;
+  ExpectSameBitsAsPlainElimination(s);
+}
+
+TEST(SolveBandedFast, PrintsTheSameProgressAsThePlainElimination) {
+  const BandSystem s = RandomBand(300, 100, 0.1, 23);
+  const std::string console = SolveWith(SolveBandedFast, s).console;
+  EXPECT_EQ(console, SolveWith(SolveBanded, s).console);
+  EXPECT_EQ(console.substr(0, 16), " 0%Completed.\b\b\b");
+  EXPECT_EQ(console.substr(console.size() - 14), "100%Completed.");
+}
+
+}  // namespace
+}  // namespace solvane
