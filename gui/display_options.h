@@ -1,0 +1,20 @@
+#pragma once
+// What the main window's paint shows, as the View menu and the deformed-shape
+// dialog set it.
+
+#include "canvas.h"
+
+namespace kestrix {
+
+struct DisplayOptions {
+  bool showStructure = true;
+  bool showDeformed = false;
+  bool nodeNumbers = false;
+  bool elementNumbers = false;
+  // 0 black, 1 white.
+  int backgroundIndex = 0;
+
+  Rgb Background() const { return backgroundIndex == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255}; }
+};
+
+}  // namespace kestrix

@@ -1,0 +1,98 @@
+#include "load_symbols.h"
+
+#include <cmath>
+
+namespace kestrix {
+namespace {
+
+constexpr Rgb kConstraintColour{255, 255, 0};
+constexpr Rgb kForceColour{255, 0, 0};
+constexpr Rgb kDistributedLoadColour{255, 0, 1};
+constexpr double kConstraintSymbolLength = 15.0;
+constexpr double kArrowheadHalfAngle = 11.0;
+
+// Arrowheads are 3 % of the client height long on screen, whatever the zoom.
+double ArrowheadLength(const ViewTransform& view) { return 0.03 * view.Height() / view.Scale(); }
+
+ModelPosition Offset(ModelPosition p, double length, double dx, double dy) {
+  return {p.x + length * dx, p.y + length * dy};
+}
+
+// Two triangles with their tips at P, `degrees` off the horizontal; the
+// polyline's corners are mirrored in x or in y as `acrossX` says.
+void DrawBowTie(Canvas& canvas, ScreenPoint p, double degrees, bool acrossX) {
+  const int c = static_cast<int>(kConstraintSymbolLength * std::cos(Degrees(degrees)));
+  const int s = static_cast<int>(kConstraintSymbolLength * std::sin(Degrees(degrees)));
+  const ScreenPoint corners[] = {
+      p,
+      {p.x + c, p.y + s},
+      acrossX ? ScreenPoint{p.x + c, p.y - s} : ScreenPoint{p.x - c, p.y + s},
+      acrossX ? ScreenPoint{p.x - c, p.y + s} : ScreenPoint{p.x + c, p.y - s},
+      {p.x - c, p.y - s},
+      p,
+  };
+  for (std::size_t k = 0; k + 1 < std::size(corners); ++k) {
+    canvas.DrawLine(corners[k].x, corners[k].y, corners[k + 1].x, corners[k + 1].y);
+  }
+}
+
+// The head of a distributed-load ordinate at `end`, pointing at the edge.
+void DrawLoadArrowhead(const ModelPlotter& plotter, ModelPosition end, double theta, double q) {
+  if (q == 0.0) return;
+  const double h = ArrowheadLength(plotter.view());
+  const double side = q < 0.0 ? -h : h;
+  const double lower = theta - Degrees(kArrowheadHalfAngle);
+  const double upper = theta + Degrees(kArrowheadHalfAngle);
+  const ModelPosition r = Offset(end, side, std::sin(lower), -std::cos(lower));
+  const ModelPosition s = Offset(end, side, std::sin(upper), -std::cos(upper));
+  plotter.Line(r, end);
+  plotter.Line(s, end);
+  plotter.Line(s, r);
+}
+
+}  // namespace
+
+void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint) {
+  plotter.UsePen(kConstraintColour, 1);
+  const ScreenPoint p = plotter.Pixel(constraint.point.position());
+  if (constraint.UX != 0) DrawBowTie(plotter.canvas(), p, 15.0, true);
+  if (constraint.UY != 0) DrawBowTie(plotter.canvas(), p, 75.0, false);
+}
+
+void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force) {
+  if (force.Fx == 0.0 && force.Fy == 0.0) return;
+  plotter.UsePen(kForceColour, force.selected ? 2 : 1);
+  const double theta = DirectionAngle(force.Fx, force.Fy);
+  const double length =
+      plotter.view().ForceScale() * std::sqrt(force.Fx * force.Fx + force.Fy * force.Fy);
+  const ModelPosition tail = force.point.position();
+  const ModelPosition tip = Offset(tail, length, std::cos(theta), std::sin(theta));
+  const double h = ArrowheadLength(plotter.view());
+  const double lower = theta - Degrees(kArrowheadHalfAngle);
+  const double upper = theta + Degrees(kArrowheadHalfAngle);
+  const ModelPosition h1 = Offset(tip, -h, std::cos(lower), std::sin(lower));
+  const ModelPosition h2 = Offset(tip, -h, std::cos(upper), std::sin(upper));
+  plotter.Line(tail, tip);
+  plotter.Line(tip, h1);
+  plotter.Line(tip, h2);
+  plotter.Line(h1, h2);
+}
+
+void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load) {
+  plotter.UsePen(kDistributedLoadColour, 1);
+  const ModelPosition i = load.end_i.position();
+  const ModelPosition j = load.end_j.position();
+  const double theta = DirectionAngle(j.x - i.x, j.y - i.y);
+  const double nx = std::sin(theta);
+  const double ny = -std::cos(theta);
+  const double s = plotter.view().LoadScale();
+  const ModelPosition ai = Offset(i, s * load.qi, nx, ny);
+  const ModelPosition aj = Offset(j, s * load.qj, nx, ny);
+  plotter.Line(ai, aj);
+  plotter.Line(ai, i);
+  plotter.Line(aj, j);
+  DrawLoadArrowhead(plotter, j, theta, load.qj);
+  DrawLoadArrowhead(plotter, i, theta, load.qi);
+}
+
+}  // namespace kestrix

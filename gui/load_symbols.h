@@ -1,0 +1,24 @@
+#pragma once
+// The symbols of supports and loads: constraint bow-ties, force arrows and
+// distributed-load diagrams.
+
+#include "constraint.h"
+#include "distributed_load.h"
+#include "model_plotter.h"
+#include "nodal_force.h"
+
+namespace kestrix {
+
+// Narrow triangles pointing at the node, from left and right for a fixed x,
+// from below and above for a fixed y; a fixed size in pixels.
+void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint);
+
+// An arrow from the node in the force's direction, its length the force times
+// the view's force scale; nothing for a zero force.
+void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force);
+
+// The load line offset from the edge by the intensities times the view's load
+// scale, the two end ordinates and an arrowhead at each end of non-zero load.
+void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load);
+
+}  // namespace kestrix

@@ -1,0 +1,76 @@
+#pragma once
+// The logic of Kestrix's main window: it owns the model and its view, turns
+// menu commands, keys, clicks and the wheel into model operations, view
+// changes and dialogs, and paints the model. The backend forwards its window
+// events here and supplies the platform services.
+
+#include <memory>
+#include <string>
+
+#include "canvas.h"
+#include "display_options.h"
+#include "interaction.h"
+#include "main_window_services.h"
+#include "model.h"
+#include "view_transform.h"
+
+namespace kestrix {
+
+class MainWindow {
+ public:
+  explicit MainWindow(const MainWindowServices& services);
+
+  // Window events; positions are client pixels.
+  void OnSize(int width, int height);
+  // False when the id has no command here.
+  bool OnCommand(int menuId);
+  void OnChar(char32_t character);
+  void OnLeftButtonDown(int x, int y);
+  void OnMouseMove(int x, int y);
+  void OnWheel(int x, int y, int delta);
+  // Draws the whole client area on `canvas`.
+  void Paint(Canvas& canvas);
+
+  Model& model() { return *model_; }
+  ViewTransform& view() { return *view_; }
+  const Interaction& interaction() const { return interaction_; }
+  const DisplayOptions& display() const { return display_; }
+  const MainWindowServices& services() const { return services_; }
+  const BoundingBox& storedBoundingBox() const { return storedBox_; }
+
+  // Takes a model opened from a file, with its view, fitted to the window.
+  void ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view);
+  // Fits the view to the model's freshly computed bounding box.
+  void RefitToModel();
+  // The deformed mesh shown, alone or over the structure.
+  void ShowDeformedShape(bool withStructure);
+
+  // The path last chosen in the open or save dialog, which both start from.
+  std::string& lastChosenFile() { return lastChosenFile_; }
+  // The radio button last chosen in the deformed-shape dialog.
+  int& deformedShapeChoice() { return deformedShapeChoice_; }
+
+ private:
+  void FitViewToStoredBox();
+  void ShowStructure();
+  void ToggleNumbers(bool& flag, int menuId);
+  void MoveCheckMark(int& markedId, int chosenId);
+  void RunBoundaryConditionDialog();
+  void RunMaterialDialog();
+  void ShowDeformedShapeDialog();
+
+  MainWindowServices services_;
+  std::unique_ptr<ViewTransform> view_;
+  std::unique_ptr<Model> model_;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  BoundingBox storedBox_;
+  Interaction interaction_;
+  DisplayOptions display_;
+  int markedPickMode_;
+  int markedBackground_;
+  std::string lastChosenFile_;
+  int deformedShapeChoice_;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,34 @@
+#pragma once
+// The two modal dialogs: the main window waits for OK or Cancel, then acts.
+
+#include "dialog_controls.h"
+#include "model.h"
+
+namespace kestrix {
+
+// "Boundary Condition": both boxes start clear; OK (result 1) keeps which of
+// UX and UY were ticked, for the main window to constrain the selected nodes.
+class BoundaryConditionDialog : public DialogBehaviour {
+ public:
+  void OnCommand(int controlId, DialogControls& controls) override;
+  bool ux() const { return ux_; }
+  bool uy() const { return uy_; }
+
+ private:
+  bool ux_ = false;
+  bool uy_ = false;
+};
+
+// "Material and Thick": shows the model's E, Mu and Thick; OK (result 1) sets
+// the values typed.
+class MaterialDialog : public DialogBehaviour {
+ public:
+  explicit MaterialDialog(Model& model) : model_(model) {}
+  void OnOpen(DialogControls& controls) override;
+  void OnCommand(int controlId, DialogControls& controls) override;
+
+ private:
+  Model& model_;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,45 @@
+#pragma once
+// Drawing in model coordinates: every point is mapped through the view and
+// drawn on the view's canvas of the current paint.
+
+#include <vector>
+
+#include "model_point.h"
+#include "view_transform.h"
+
+namespace kestrix {
+
+// π as the drawing code computes it, and an angle in degrees in radians.
+double Pi();
+double Degrees(double degrees);
+
+// The direction of (dx, dy): atan(dy / dx), turned by π when dx < 0, so that it
+// lies in [−π/2, 3π/2).
+double DirectionAngle(double dx, double dy);
+
+// A pixel count from a real measure, truncated toward zero; 0 when the measure
+// is not finite or negative, so that no unusable value reaches the canvas.
+int TruncatedPixels(double measure);
+
+class ModelPlotter {
+ public:
+  // The view must have a drawing canvas.
+  explicit ModelPlotter(const ViewTransform& view);
+
+  Canvas& canvas() const { return canvas_; }
+  const ViewTransform& view() const { return view_; }
+  ScreenPoint Pixel(ModelPosition p) const { return view_.ModelToScreen(p.x, p.y); }
+
+  void UsePen(Rgb colour, int width) const;
+  void Line(ModelPosition a, ModelPosition b) const;
+  // A full circle outline of `radius` pixels around the pixel of `centre`.
+  void Circle(ModelPosition centre, int radius) const;
+  // A segment from each vertex to the next and from the last back to the first.
+  void ClosedOutline(const std::vector<ModelPoint>& vertices) const;
+
+ private:
+  const ViewTransform& view_;
+  Canvas& canvas_;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,99 @@
+#include "structure_rendering.h"
+
+#include "deformed_shape.h"
+#include "load_symbols.h"
+#include "model_plotter.h"
+#include "number_labels.h"
+
+namespace kestrix {
+namespace {
+
+constexpr Rgb kMeshColour{0, 255, 0};
+constexpr Rgb kGeometryColour{0, 0, 255};
+constexpr Rgb kSelectedColour{255, 0, 0};
+constexpr Rgb kDeformedColour{255, 97, 0};
+
+struct Look {
+  Rgb colour;
+  int penWidth = 1;
+};
+
+// How an entity is drawn: `plain` unless selected, then red with `selectedWidth`.
+Look LookOf(bool selected, Rgb plain, int selectedWidth) {
+  return selected ? Look{kSelectedColour, selectedWidth} : Look{plain, 1};
+}
+
+void UseLook(const ModelPlotter& plotter, Look look) { plotter.UsePen(look.colour, look.penWidth); }
+
+void DrawNodes(const ModelPlotter& plotter, const Model& model) {
+  for (const ModelPoint& node : model.nodes()) {
+    UseLook(plotter, LookOf(node.selected, kMeshColour, 3));
+    plotter.Circle(node.position(), node.selected ? 4 : 3);
+  }
+}
+
+void DrawGeoPoints(const ModelPlotter& plotter, const Model& model) {
+  for (const ModelPoint& point : model.geo_points()) {
+    UseLook(plotter, LookOf(point.selected, kGeometryColour, 2));
+    plotter.Circle(point.position(), 3);
+  }
+}
+
+void DrawPolygons(const ModelPlotter& plotter, const Model& model) {
+  for (const Polygon& polygon : model.polygons()) {
+    UseLook(plotter, LookOf(polygon.selected, kGeometryColour, 2));
+    plotter.ClosedOutline(polygon.vertices());
+  }
+}
+
+void DrawElementOutlines(const ModelPlotter& plotter, const Model& model) {
+  for (const ElementOutline& outline : model.element_outlines()) {
+    UseLook(plotter, LookOf(outline.selected, kMeshColour, 2));
+    plotter.ClosedOutline(outline.vertices);
+  }
+}
+
+void DrawEdges(const ModelPlotter& plotter, const Model& model) {
+  for (const ElemEdge& edge : model.edges()) {
+    UseLook(plotter, LookOf(edge.selected, kMeshColour, 4));
+    plotter.Line(edge.a.position(), edge.b.position());
+  }
+}
+
+void DrawLoads(const ModelPlotter& plotter, const Model& model) {
+  for (const Constraint& constraint : model.constraints()) DrawConstraint(plotter, constraint);
+  for (const NodalForce& force : model.forces()) DrawNodalForce(plotter, force);
+  for (const DistributedLoad& load : model.distributed_loads()) DrawDistributedLoad(plotter, load);
+}
+
+}  // namespace
+
+void DrawStructure(const Model& model, const ViewTransform& view, bool nodeNumbers,
+                   bool elementNumbers) {
+  const ModelPlotter plotter(view);
+  DrawNodes(plotter, model);
+  if (nodeNumbers) DrawNodeNumbers(plotter, model);
+  if (elementNumbers) DrawElementNumbers(plotter, model);
+  DrawGeoPoints(plotter, model);
+  DrawPolygons(plotter, model);
+  DrawElementOutlines(plotter, model);
+  DrawEdges(plotter, model);
+  DrawLoads(plotter, model);
+}
+
+void DrawDeformedShape(const Model& model, const ViewTransform& view) {
+  if (model.NELEM() == 0) return;
+  const double scale = DeformationScale(model);
+  if (scale == 0.0) return;
+  const ModelPlotter plotter(view);
+  plotter.UsePen(kDeformedColour, 1);
+  for (const Element& element : model.connectivity()) {
+    for (int j = 0; j < model.nodes_per_element(); ++j) {
+      const int a = element[j];
+      const int b = element[(j + 1) % model.nodes_per_element()];
+      plotter.Line(DeformedPosition(model, a, scale), DeformedPosition(model, b, scale));
+    }
+  }
+}
+
+}  // namespace kestrix
