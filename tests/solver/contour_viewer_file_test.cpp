@@ -11,27 +11,21 @@
 namespace solvane {
 namespace {
 
-using testing::ConsoleOutputWithoutInput;
-using testing::GridModel;
-using testing::OneElementModel;
-using testing::ReadLines;
-using testing::ReadWholeFile;
-using testing::ScratchDirectory;
-using testing::StretchUniformly;
+using namespace testing;  // the output test models and scratch files
 
 TEST(ContourViewerFile, OneElementMatchesTheReferenceFile) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("contour_viewer_file");
   AnalysisData data = OneElementModel(0.5, 2, 1, 1);
   StretchUniformly(data, 0.1, 0);  // SX = 100 everywhere with E = 1000, Mu = 0
-  ASSERT_TRUE(WriteNodeStressZelContour(data, dir.File("c.txt").c_str()));
-  EXPECT_EQ(ReadWholeFile(dir.File("c.txt")),
-            ReadWholeFile(PLATEFEM_TEST_DATA_DIR "/one_element_node_stress_zelcontour.txt"));
+  ASSERT_TRUE(WriteNodeStressZelContour(data, PathIn(dir, "c.txt").c_str()));
+  EXPECT_EQ(ReadFile(PathIn(dir, "c.txt")),
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/one_element_node_stress_zelcontour.txt"));
 }
 
 TEST(ContourViewerFile, CountsNodesFromZeroAsTheModelFileDoes) {
-  ScratchDirectory dir;
-  ASSERT_TRUE(WriteNodeStressZelContour(GridModel(2, 1, 20, 10), dir.File("c.txt").c_str()));
-  const std::vector<std::string> lines = ReadLines(dir.File("c.txt"));
+  ScratchDirectory dir("contour_viewer_file");
+  ASSERT_TRUE(WriteNodeStressZelContour(GridModel(2, 1, 20, 10), PathIn(dir, "c.txt").c_str()));
+  const std::vector<std::string> lines = ReadLines(PathIn(dir, "c.txt"));
   ASSERT_EQ(lines.size(), 2u + 6 + 2);
   EXPECT_EQ(lines[0], "NPOIN=6");
   EXPECT_EQ(lines[1], "NELEM=2");
@@ -41,8 +35,8 @@ TEST(ContourViewerFile, CountsNodesFromZeroAsTheModelFileDoes) {
 }
 
 TEST(ContourViewerFile, FileThatCannotBeOpenedEndsTheRun) {
-  ScratchDirectory dir;
-  const std::string blocked = dir.File("Node_Stress_ZelContour.txt");
+  ScratchDirectory dir("contour_viewer_file");
+  const std::string blocked = PathIn(dir, "Node_Stress_ZelContour.txt");
   std::filesystem::create_directory(blocked);
   bool written = true;
   EXPECT_EQ(ConsoleOutputWithoutInput([&] {

@@ -13,11 +13,7 @@
 namespace solvane {
 namespace {
 
-using testing::GridModel;
-using testing::OneElementModel;
-using testing::ReadLines;
-using testing::ReadWholeFile;
-using testing::ScratchDirectory;
+using namespace testing;  // the output test models and scratch files
 
 // Entity types of a drawing: the values that follow a "  0" group code.
 std::vector<std::string> EntityTypes(const std::vector<std::string>& lines) {
@@ -81,16 +77,16 @@ TEST(DeformationScale, IsZeroWhenNothingMovesOrThereAreNoNodes) {
 }
 
 TEST(StructureDxf, SquareElementMatchesTheReferenceDrawing) {
-  ScratchDirectory dir;
-  ASSERT_TRUE(WriteStructureDxf(OneElementModel(0, 0, 10, 10), dir.File("structure.dxf").c_str()));
-  EXPECT_EQ(ReadWholeFile(dir.File("structure.dxf")),
-            ReadWholeFile(PLATEFEM_TEST_DATA_DIR "/square_structure.dxf"));
+  ScratchDirectory dir("dxf_drawings");
+  ASSERT_TRUE(WriteStructureDxf(OneElementModel(0, 0, 10, 10), PathIn(dir, "structure.dxf").c_str()));
+  EXPECT_EQ(ReadFile(PathIn(dir, "structure.dxf")),
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/square_structure.dxf"));
 }
 
 TEST(StructureDxf, LabelHeightFollowsTheSmallerSideOfTheElement) {
-  ScratchDirectory dir;
-  ASSERT_TRUE(WriteStructureDxf(OneElementModel(0, 0, 10, 4), dir.File("structure.dxf").c_str()));
-  const std::vector<std::string> lines = ReadLines(dir.File("structure.dxf"));
+  ScratchDirectory dir("dxf_drawings");
+  ASSERT_TRUE(WriteStructureDxf(OneElementModel(0, 0, 10, 4), PathIn(dir, "structure.dxf").c_str()));
+  const std::vector<std::string> lines = ReadLines(PathIn(dir, "structure.dxf"));
   const std::vector<std::string> element = TextEntity(lines, "1", "0");
   ASSERT_EQ(element.size(), 16u);
   EXPECT_EQ(element[4], "4.6");  // centre 5 minus half the height
@@ -104,10 +100,10 @@ TEST(StructureDxf, LabelHeightFollowsTheSmallerSideOfTheElement) {
 }
 
 TEST(StructureDxf, DrawsFourEdgesPerElementAndNumbersEveryElementAndNode) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("dxf_drawings");
   const AnalysisData data = GridModel(3, 2, 30, 20);
-  ASSERT_TRUE(WriteStructureDxf(data, dir.File("structure.dxf").c_str()));
-  const std::vector<std::string> types = EntityTypes(ReadLines(dir.File("structure.dxf")));
+  ASSERT_TRUE(WriteStructureDxf(data, PathIn(dir, "structure.dxf").c_str()));
+  const std::vector<std::string> types = EntityTypes(ReadLines(PathIn(dir, "structure.dxf")));
   EXPECT_EQ(CountOf(types, "LINE"), 4 * data.NELEM);
   EXPECT_EQ(CountOf(types, "TEXT"), data.NELEM + data.NPOIN);
   EXPECT_EQ(types.front(), "SECTION");
@@ -115,40 +111,40 @@ TEST(StructureDxf, DrawsFourEdgesPerElementAndNumbersEveryElementAndNode) {
 }
 
 TEST(StructureDxf, NodesWithoutElementsGetAHeightFromTheModelExtent) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("dxf_drawings");
   AnalysisData data = GridModel(1, 1, 100, 40);
   data.NELEM = 0;
   data.connectivity.clear();
-  ASSERT_TRUE(WriteStructureDxf(data, dir.File("structure.dxf").c_str()));
-  const std::vector<std::string> node = TextEntity(ReadLines(dir.File("structure.dxf")), "2", "0");
+  ASSERT_TRUE(WriteStructureDxf(data, PathIn(dir, "structure.dxf").c_str()));
+  const std::vector<std::string> node = TextEntity(ReadLines(PathIn(dir, "structure.dxf")), "2", "0");
   ASSERT_EQ(node.size(), 16u);
   EXPECT_EQ(node[10], "2");
   EXPECT_EQ(node[4], "0.4");
 }
 
 TEST(StructureDxf, EmptyModelGivesAnEmptySection) {
-  ScratchDirectory dir;
-  ASSERT_TRUE(WriteStructureDxf(AnalysisData{}, dir.File("structure.dxf").c_str()));
-  EXPECT_EQ(ReadWholeFile(dir.File("structure.dxf")),
+  ScratchDirectory dir("dxf_drawings");
+  ASSERT_TRUE(WriteStructureDxf(AnalysisData{}, PathIn(dir, "structure.dxf").c_str()));
+  EXPECT_EQ(ReadFile(PathIn(dir, "structure.dxf")),
             "  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nEOF\n");
 }
 
 TEST(DeformationDxf, SquareElementMatchesTheReferenceDrawing) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("dxf_drawings");
   AnalysisData data = OneElementModel(0, 0, 10, 10);
   data.displacement[4] = 0.5;  // node 2: drawn with scale 1, as the largest component is 1
   data.displacement[5] = -1;
-  ASSERT_TRUE(WriteDeformationDxf(data, dir.File("deformation.dxf").c_str()));
-  EXPECT_EQ(ReadWholeFile(dir.File("deformation.dxf")),
-            ReadWholeFile(PLATEFEM_TEST_DATA_DIR "/square_deformation.dxf"));
+  ASSERT_TRUE(WriteDeformationDxf(data, PathIn(dir, "deformation.dxf").c_str()));
+  EXPECT_EQ(ReadFile(PathIn(dir, "deformation.dxf")),
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/square_deformation.dxf"));
 }
 
 TEST(DeformationDxf, MagnifiesTheLargestComponentToATenthOfTheModel) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("dxf_drawings");
   AnalysisData data = OneElementModel(0, 0, 100, 40);
   data.displacement[5] = -0.5;  // node 2 at (100, 40) moves down by 0.5, drawn as 10
-  ASSERT_TRUE(WriteDeformationDxf(data, dir.File("deformation.dxf").c_str()));
-  const std::vector<std::string> lines = ReadLines(dir.File("deformation.dxf"));
+  ASSERT_TRUE(WriteDeformationDxf(data, PathIn(dir, "deformation.dxf").c_str()));
+  const std::vector<std::string> lines = ReadLines(PathIn(dir, "deformation.dxf"));
   // Second edge, node 1 to node 2: its end point.
   const size_t secondEdge = 5 + 16;
   ASSERT_EQ(lines[secondEdge], "LINE");
@@ -160,21 +156,13 @@ TEST(DeformationDxf, MagnifiesTheLargestComponentToATenthOfTheModel) {
 }
 
 TEST(DeformationDxf, WithoutDisplacementsDrawsTheUndeformedMesh) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("dxf_drawings");
   const AnalysisData data = GridModel(2, 1, 20, 10);
-  ASSERT_TRUE(WriteDeformationDxf(data, dir.File("deformation.dxf").c_str()));
-  ASSERT_TRUE(WriteStructureDxf(data, dir.File("structure.dxf").c_str()));
-  const std::vector<std::string> edges = LineEntities(ReadLines(dir.File("deformation.dxf")));
+  ASSERT_TRUE(WriteDeformationDxf(data, PathIn(dir, "deformation.dxf").c_str()));
+  ASSERT_TRUE(WriteStructureDxf(data, PathIn(dir, "structure.dxf").c_str()));
+  const std::vector<std::string> edges = LineEntities(ReadLines(PathIn(dir, "deformation.dxf")));
   EXPECT_EQ(edges.size(), 8u);
-  EXPECT_EQ(edges, LineEntities(ReadLines(dir.File("structure.dxf"))));
-}
-
-TEST(DrawingFiles, ReplaceEarlierContents) {
-  ScratchDirectory dir;
-  const std::string path = dir.File("structure.dxf");
-  ASSERT_TRUE(WriteStructureDxf(GridModel(4, 4, 10, 10), path.c_str()));
-  ASSERT_TRUE(WriteStructureDxf(AnalysisData{}, path.c_str()));
-  EXPECT_EQ(ReadLines(path).size(), 8u);
+  EXPECT_EQ(edges, LineEntities(ReadLines(PathIn(dir, "structure.dxf"))));
 }
 
 }  // namespace

@@ -6,15 +6,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis_data.h"
+#include "solvane_process.h"
 
 namespace solvane::testing {
 
@@ -60,31 +58,13 @@ inline void StretchUniformly(AnalysisData& data, double a, double b) {
   }
 }
 
-// A fresh empty directory that the test works in and removes at the end.
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "platefem-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~ScratchDirectory() { std::filesystem::remove_all(path_); }
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// The path of `name` inside the scratch directory.
+inline std::string PathIn(const ScratchDirectory& dir, const std::string& name) {
+  return (dir.path() / name).string();
 }
 
 inline std::vector<std::string> ReadLines(const std::string& path) {
-  std::istringstream text(ReadWholeFile(path));
+  std::istringstream text(ReadFile(path));
   std::vector<std::string> lines;
   for (std::string line; std::getline(text, line);) lines.push_back(line);
   return lines;

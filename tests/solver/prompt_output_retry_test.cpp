@@ -18,10 +18,7 @@
 namespace solvane {
 namespace {
 
-using testing::ChildRun;
-using testing::OneElementModel;
-using testing::ReadLines;
-using testing::ScratchDirectory;
+using namespace testing;  // the output test models and scratch files
 
 constexpr const char* kChildVariable = "PLATEFEM_DRAWING_CHILD";
 
@@ -49,20 +46,20 @@ const std::string kPromptEnd = "退出，请按’Esc退出’键";
 const std::string kOtherKey = "您按了其他键,请重新选择";
 
 void BlockWithDirectory(const ScratchDirectory& dir, const char* drawing) {
-  std::filesystem::create_directory(dir.File(drawing));
+  std::filesystem::create_directory(PathIn(dir, drawing));
 }
 
 void Unblock(const ScratchDirectory& dir, const char* drawing) {
-  std::filesystem::remove(dir.File(drawing));
+  std::filesystem::remove(PathIn(dir, drawing));
 }
 
 // This test program started again as a run that writes `drawing`.
 ChildRun DrawingRun(const ScratchDirectory& dir, const char* drawing, ChildRun::Console console) {
-  return ChildRun("/proc/self/exe", dir.Path(), console, kChildVariable, drawing);
+  return ChildRun("/proc/self/exe", dir.path(), console, kChildVariable, drawing);
 }
 
 TEST(PromptOutputRetry, OtherKeysAskAgainAndEscapeEndsTheRunWithStatusOne) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("prompt_output_retry");
   BlockWithDirectory(dir, "structure.dxf");
   ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kPipes);
   run.Send("x7\x1b");
@@ -72,7 +69,7 @@ TEST(PromptOutputRetry, OtherKeysAskAgainAndEscapeEndsTheRunWithStatusOne) {
 }
 
 TEST(PromptOutputRetry, EnterReopensUntilTheDrawingCanBeWritten) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("prompt_output_retry");
   BlockWithDirectory(dir, "deformation.dxf");
   ChildRun run = DrawingRun(dir, "deformation.dxf", ChildRun::Console::kPipes);
   ASSERT_TRUE(run.WaitForOutput(kPromptEnd));
@@ -83,11 +80,11 @@ TEST(PromptOutputRetry, EnterReopensUntilTheDrawingCanBeWritten) {
   Unblock(dir, "deformation.dxf");
   run.Send("\r");
   EXPECT_EQ(run.ExitStatus(), 0);
-  EXPECT_EQ(ReadLines(dir.File("deformation.dxf")).size(), 5u + 4 * 16 + 3);
+  EXPECT_EQ(ReadLines(PathIn(dir, "deformation.dxf")).size(), 5u + 4 * 16 + 3);
 }
 
 TEST(PromptOutputRetry, ClosedInputCountsAsExit) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("prompt_output_retry");
   BlockWithDirectory(dir, "structure.dxf");
   ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kPipes);
   run.CloseInput();
@@ -96,7 +93,7 @@ TEST(PromptOutputRetry, ClosedInputCountsAsExit) {
 }
 
 TEST(PromptOutputRetry, OnATerminalKeysAnswerAtOnceWithoutEcho) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("prompt_output_retry");
   BlockWithDirectory(dir, "structure.dxf");
   ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kTerminal);
   ASSERT_TRUE(run.WaitForOutput(kPromptEnd));
@@ -110,24 +107,24 @@ TEST(PromptOutputRetry, OnATerminalKeysAnswerAtOnceWithoutEcho) {
   run.Send("\r");
   EXPECT_EQ(run.ExitStatus(), 0);
   EXPECT_EQ(run.Output().find('q', afterPrompt), std::string::npos);
-  EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("structure.dxf")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(PathIn(dir, "structure.dxf")));
 }
 
 TEST(PromptOutputRetry, SolvaneGoesOnWithTheNextResultOnceTheDrawingIsWritten) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("prompt_output_retry");
   std::filesystem::copy_file(PLATEFEM_SOURCE_DIR "/examples/single-element/fem.txt",
-                             dir.File("fem.txt"));
+                             PathIn(dir, "fem.txt"));
   BlockWithDirectory(dir, "deformation.dxf");
-  ChildRun run(SOLVANE_PATH, dir.Path(), ChildRun::Console::kPipes);
+  ChildRun run(SOLVANE_PATH, dir.path(), ChildRun::Console::kPipes);
   ASSERT_TRUE(run.WaitForOutput(kPromptEnd));
-  EXPECT_TRUE(std::filesystem::exists(dir.File("Node_Dis.txt")));
-  EXPECT_FALSE(std::filesystem::exists(dir.File("Node_Stress.txt")));
+  EXPECT_TRUE(std::filesystem::exists(PathIn(dir, "Node_Dis.txt")));
+  EXPECT_FALSE(std::filesystem::exists(PathIn(dir, "Node_Stress.txt")));
   Unblock(dir, "deformation.dxf");
   run.Send("\r");
   run.CloseInput();  // also answers the closing pause
   EXPECT_EQ(run.ExitStatus(), 0);
-  EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("deformation.dxf")));
-  EXPECT_TRUE(std::filesystem::exists(dir.File("Node_Stress.txt")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(PathIn(dir, "deformation.dxf")));
+  EXPECT_TRUE(std::filesystem::exists(PathIn(dir, "Node_Stress.txt")));
 }
 
 }  // namespace

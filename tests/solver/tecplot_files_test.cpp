@@ -13,13 +13,7 @@
 namespace solvane {
 namespace {
 
-using testing::ConsoleOutputWithoutInput;
-using testing::GridModel;
-using testing::OneElementModel;
-using testing::ReadLines;
-using testing::ReadWholeFile;
-using testing::ScratchDirectory;
-using testing::StretchUniformly;
+using namespace testing;  // the output test models and scratch files
 
 constexpr int kFrames = 31;
 
@@ -59,43 +53,43 @@ std::vector<std::string> Frame(const std::vector<std::string>& lines, const Anal
 }
 
 TEST(NodeStressTecplot, OneElementMatchesTheReferenceFile) {
-  ScratchDirectory dir;
-  ASSERT_TRUE(WriteNodeStressTecplot(StretchedElement(), dir.File("n.dat").c_str()));
-  EXPECT_EQ(ReadWholeFile(dir.File("n.dat")),
-            ReadWholeFile(PLATEFEM_TEST_DATA_DIR "/one_element_node_stress_tecplot.dat"));
+  ScratchDirectory dir("tecplot_files");
+  ASSERT_TRUE(WriteNodeStressTecplot(StretchedElement(), PathIn(dir, "n.dat").c_str()));
+  EXPECT_EQ(ReadFile(PathIn(dir, "n.dat")),
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/one_element_node_stress_tecplot.dat"));
 }
 
 TEST(EquivalentNodeStressTecplot, OneElementMatchesTheReferenceFile) {
-  ScratchDirectory dir;
-  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(StretchedElement(), dir.File("e.dat").c_str()));
-  EXPECT_EQ(ReadWholeFile(dir.File("e.dat")),
-            ReadWholeFile(PLATEFEM_TEST_DATA_DIR "/one_element_equivalent_node_stress_tecplot.dat"));
+  ScratchDirectory dir("tecplot_files");
+  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(StretchedElement(), PathIn(dir, "e.dat").c_str()));
+  EXPECT_EQ(ReadFile(PathIn(dir, "e.dat")),
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/one_element_equivalent_node_stress_tecplot.dat"));
 }
 
 TEST(TecplotFiles, CountNodesFromOneInConnectivityRows) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("tecplot_files");
   const AnalysisData data = GridModel(2, 1, 20, 10);  // element 1 has nodes 1, 2, 5, 4
-  ASSERT_TRUE(WriteNodeStressTecplot(data, dir.File("n.dat").c_str()));
-  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, dir.File("e.dat").c_str()));
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, dir.File("a.dat").c_str()));
+  ASSERT_TRUE(WriteNodeStressTecplot(data, PathIn(dir, "n.dat").c_str()));
+  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, PathIn(dir, "e.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
   for (const char* name : {"n.dat", "e.dat"}) {
-    const std::vector<std::string> lines = ReadLines(dir.File(name));
+    const std::vector<std::string> lines = ReadLines(PathIn(dir, name));
     ASSERT_EQ(lines.size(), 3u + 6 + 2) << name;
     EXPECT_EQ(lines[2], "ZONE T=\"P_1\", DATAPACKING=POINT, NODES=6, ELEMENTS=2, "
                         "ZONETYPE=FEQUADRILATERAL");
     EXPECT_EQ(lines[9], "1,2,5,4") << name;
     EXPECT_EQ(lines[10], "2,3,6,5") << name;
   }
-  const std::vector<std::string> lastFrame = Frame(ReadLines(dir.File("a.dat")), data, 30);
+  const std::vector<std::string> lastFrame = Frame(ReadLines(PathIn(dir, "a.dat")), data, 30);
   EXPECT_EQ(lastFrame[7], "1,2,5,4");
   EXPECT_EQ(lastFrame[8], "2,3,6,5");
 }
 
 TEST(AnimateTecplot, HoldsThirtyOneFramesTitledFromFrame0ToFrame30) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("tecplot_files");
   const AnalysisData data = PlateWithOneMovingCorner();
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, dir.File("a.dat").c_str()));
-  const std::vector<std::string> lines = ReadLines(dir.File("a.dat"));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
+  const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   ASSERT_EQ(lines.size(), 2u + kFrames * (1 + 6 + 2));
   EXPECT_EQ(lines[0], "TITLE = \"Stress_Animate\"");
   EXPECT_EQ(lines[1], "VARIABLES = \"X\", \"Y\", \" Se\"");
@@ -107,12 +101,12 @@ TEST(AnimateTecplot, HoldsThirtyOneFramesTitledFromFrame0ToFrame30) {
 }
 
 TEST(AnimateTecplot, MovesTheMeshAndGrowsTheStressLinearlyUpToTheDeformationDrawing) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("tecplot_files");
   const AnalysisData data = PlateWithOneMovingCorner();
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, dir.File("a.dat").c_str()));
-  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, dir.File("e.dat").c_str()));
-  const std::vector<std::string> lines = ReadLines(dir.File("a.dat"));
-  const std::vector<std::string> full = ReadLines(dir.File("e.dat"));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, PathIn(dir, "e.dat").c_str()));
+  const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
+  const std::vector<std::string> full = ReadLines(PathIn(dir, "e.dat"));
   const std::vector<std::string> start = Frame(lines, data, 0);
   const std::vector<std::string> half = Frame(lines, data, 15);
   const std::vector<std::string> end = Frame(lines, data, 30);
@@ -130,10 +124,10 @@ TEST(AnimateTecplot, MovesTheMeshAndGrowsTheStressLinearlyUpToTheDeformationDraw
 }
 
 TEST(AnimateTecplot, WithoutDisplacementsEveryFrameShowsTheUndeformedMesh) {
-  ScratchDirectory dir;
+  ScratchDirectory dir("tecplot_files");
   const AnalysisData data = GridModel(2, 1, 20, 10);
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, dir.File("a.dat").c_str()));
-  const std::vector<std::string> lines = ReadLines(dir.File("a.dat"));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
+  const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   const std::vector<std::string> first = Frame(lines, data, 0);
   for (int f = 1; f < kFrames; ++f) {
     const std::vector<std::string> frame = Frame(lines, data, f);
@@ -144,8 +138,8 @@ TEST(AnimateTecplot, WithoutDisplacementsEveryFrameShowsTheUndeformedMesh) {
 }
 
 TEST(TecplotFiles, FileThatCannotBeOpenedEndsTheRun) {
-  ScratchDirectory dir;
-  const std::string blocked = dir.File("blocked.dat");
+  ScratchDirectory dir("tecplot_files");
+  const std::string blocked = PathIn(dir, "blocked.dat");
   std::filesystem::create_directory(blocked);
   const AnalysisData data = StretchedElement();
   for (auto writer : {WriteNodeStressTecplot, WriteEquivalentNodeStressTecplot,
