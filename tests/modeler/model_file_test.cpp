@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -10,34 +7,18 @@
 #include "model_file_writer.h"
 #include "model_session.h"
 #include "real_text.h"
+#include "scratch_directory.h"
 
 namespace kestrix {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A directory of its own for each test, removed afterwards.
 class ModelFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    directory_ = fs::temp_directory_path() /
-                 (std::string("kestrix_model_file_") + test->name() + "_" +
-                  std::to_string(::getpid()));
-    fs::create_directories(directory_);
-  }
-  void TearDown() override { fs::remove_all(directory_); }
-
-  std::string PathOf(const std::string& name) const { return (directory_ / name).string(); }
-
-  std::string WriteFile(const std::string& name, const std::string& text) const {
-    std::ofstream(PathOf(name), std::ios::binary) << text;
-    return PathOf(name);
-  }
+  std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
 
   // Opens `text` as a model file; the model is empty when it was refused.
   std::unique_ptr<Model> Open(const std::string& text) {
-    return OpenModelFile(WriteFile("model.txt", text), &view_, notifier_);
+    return OpenModelFile(scratch_.Write("model.txt", text), &view_, notifier_);
   }
 
   // Export, open and export again.
@@ -48,11 +29,9 @@ class ModelFileTest : public ::testing::Test {
     return reopened ? FormatModelFile(*reopened) : std::string();
   }
 
+  ScratchDirectory scratch_;
   RecordingNotifier notifier_;
   ViewTransform view_;
-
- private:
-  fs::path directory_;
 };
 
 constexpr const char* kFreshModelFile =
@@ -270,11 +249,8 @@ TEST_F(ModelFileTest, ExportThatCannotWriteWarnsAndKeepsTheModel) {
 
 TEST_F(ModelFileTest, ExportReplacesAnOlderFile) {
   ModelSession session;
-  const std::string path = WriteFile("fem.txt", std::string(5000, 'x'));
-  ASSERT_TRUE(ExportModelFile(session.model, path));
-  std::ifstream file(path, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  EXPECT_EQ(text, kFreshModelFile);
+  ASSERT_TRUE(ExportModelFile(session.model, scratch_.Write("fem.txt", std::string(5000, 'x'))));
+  EXPECT_EQ(scratch_.Read("fem.txt"), kFreshModelFile);
 }
 
 }  // namespace

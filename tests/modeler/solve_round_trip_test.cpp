@@ -1,0 +1,80 @@
+// A model built through the Model's operations goes to the real Solvane as
+// "fem.txt" and its displacements come back through "Node_Dis.txt".
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "deformed_shape.h"
+#include "displacement_reader.h"
+#include "model_file_writer.h"
+#include "model_session.h"
+#include "scratch_directory.h"
+
+namespace kestrix {
+namespace {
+
+constexpr double kE = 210000.0;
+constexpr double kMu = 0.3;
+constexpr double kStress = 100.0;
+
+// Runs Solvane in `directory` as Kestrix does, with no key ever pressed:
+// standard input is empty, so its closing pause ends at once.
+void RunSolvane(const std::string& directory) {
+  const std::string command = "cd '" + directory + "' && '" SOLVANE_PATH "' </dev/null >solvane.log 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << "Solvane failed in " << directory;
+}
+
+// A 4 × 2 plate meshed 4 × 2, its left side held in x (and its lower left
+// corner in y), pulled on its right side by a uniform stress: half of it as
+// nodal forces, half as an edge load (negative pressure).
+void BuildStretchedPlate(ModelSession& session) {
+  session.AddQuad({{{0, 0}, {4, 0}, {4, 2}, {0, 2}}});
+  session.MeshPolygonAround({2, 1}, 4, 2);
+  session.model.SetMaterial(kE, kMu, 1.0);
+
+  session.SelectNodesIn({0, 0}, {0, 2});
+  session.model.ApplyConstraint(true, false);
+  session.SelectNodeAt({0, 0});
+  session.model.ApplyConstraint(false, true);
+
+  const double half = kStress / 2;
+  session.SelectNodeAt({4, 0});
+  session.SelectNodeAt({4, 2});
+  session.model.ApplyForce(half / 2, 0);
+  session.SelectNodeAt({4, 1});
+  session.model.ApplyForce(half, 0);
+
+  session.SelectEdgesIn({4, 0}, {4, 2});
+  session.model.ApplyDistributedLoad(-half, -half);
+}
+
+TEST(SolveRoundTrip, UniformStretchComesBackAsExactStrain) {
+  if (!std::filesystem::exists(SOLVANE_PATH)) GTEST_SKIP() << "Solvane is not built";
+  ScratchDirectory scratch;
+  ModelSession session;
+  BuildStretchedPlate(session);
+  ASSERT_EQ(session.model.NPOIN(), 15);
+  ASSERT_EQ(session.model.distributed_loads().Count(), 2);
+
+  ASSERT_TRUE(ExportModelFile(session.model, scratch.PathOf("fem.txt")));
+  RunSolvane(scratch.Path());
+  ASSERT_TRUE(ReadDisplacements(scratch.PathOf("Node_Dis.txt"), session.model));
+  EXPECT_TRUE(session.notifier.messages.empty());
+
+  // Constant stress is reproduced exactly: u = σ/E · x and v = −ν σ/E · y.
+  const std::vector<double>& u = session.model.displacements();
+  for (const ModelPoint& node : session.model.node_array()) {
+    const double ux = kStress / kE * node.x;
+    const double uy = -kMu * kStress / kE * node.y;
+    EXPECT_NEAR(u[2 * node.number], ux, 1e-5 * std::abs(ux) + 1e-12) << "node " << node.number;
+    EXPECT_NEAR(u[2 * node.number + 1], uy, 1e-5 * std::abs(uy) + 1e-12) << "node " << node.number;
+  }
+  // The largest component, at the right side, is drawn a tenth of the plate length.
+  EXPECT_NEAR(DeformationScale(session.model), 0.1 * 4 / (kStress / kE * 4), 1e-3);
+}
+
+}  // namespace
+}  // namespace kestrix
