@@ -1,6 +1,7 @@
 #include "solve_banded_fast.h"
 
 #include <algorithm>
+#include <atomic>
 #include <barrier>
 #include <cmath>
 #include <functional>
@@ -17,6 +18,10 @@ namespace {
 
 // Pivots eliminated together: each entry below them is loaded once per panel.
 constexpr int kPanelPivots = 32;
+// Room after the packed values for a four-lane load at the region's right edge.
+constexpr int kValuePadding = 4;
+// How far the helper's share moves after each panel.
+constexpr double kShareStep = 0.01;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
 
@@ -64,9 +69,23 @@ bool AllFinite(const std::vector<PivotStep>& steps) {
   return std::all_of(steps.begin(), steps.end(), [](const PivotStep& step) { return step.finite; });
 }
 
-// The elimination a panel of pivots at a time. Within the panel each pivot is
+// A block of pivots [first, end): their steps and, when the rows below them
+// may be updated densely, their packed form.
+struct Panel {
+  int first = 0;
+  int end = 0;
+  bool dense = false;
+  std::vector<PivotStep> steps;
+  std::vector<double> stepMultipliers;
+  std::vector<double> values;
+  std::vector<double> packedMultipliers;
+};
+
+// The elimination a panel of pivots at a time. Within a panel each pivot is
 // applied to the panel's later rows and to F, in order; then all its pivots
-// are applied to the rows below, entry by entry in pivot order.
+// are applied to the rows below, entry by entry in pivot order. While the
+// helper updates the far rows below one panel, the calling thread updates the
+// rows of the next panel first and eliminates within it.
 class BandElimination {
  public:
   BandElimination(double* band, double* F, int n, int b)
@@ -75,62 +94,95 @@ class BandElimination {
         n_(n),
         b_(b),
         zeroProductsVanish_(!ContainsNegativeZero(band, static_cast<std::size_t>(n) * b)),
-        values_(static_cast<std::size_t>(kPanelPivots) * b),
-        multipliers_(values_.size()),
-        workers_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {}
+        workers_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
+    const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b;
+    for (Panel& panel : panels_) {
+      panel.stepMultipliers.resize(entries);
+      panel.values.resize(entries + kValuePadding);
+      panel.packedMultipliers.resize(4 * entries);
+    }
+  }
 
   void Run() {
-    for (int j0 = 0; j0 < n_ - 1; j0 += kPanelPivots) {
-      const int j1 = std::min(j0 + kPanelPivots, n_ - 1);
-      EliminateWithinPanel(j0, j1);
-      UpdateBelowPanel(j0, j1);
+    if (n_ < 2) return;
+    Panel* panel = &panels_[0];
+    Panel* next = &panels_[1];
+    EliminateWithinPanel(*panel, 0);
+    for (;;) {
+      const bool last = panel->end == n_ - 1;
+      UpdateBelowPanel(*panel, last ? nullptr : next);
+      if (last) return;
+      std::swap(panel, next);
     }
   }
 
  private:
-  void EliminateWithinPanel(int j0, int j1) {
-    steps_.clear();
-    for (int j = j0; j < j1; ++j) {
-      const PivotStep step = MakePivotStep(band_, n_, b_, j);
-      ApplyPivot(band_, b_, step, j + 1, j1, zeroProductsVanish_ && step.finite);
+  // Pivots [first, first + kPanelPivots) applied within the panel, to F and
+  // with their progress, then packed for the rows below if they may go densely.
+  void EliminateWithinPanel(Panel& panel, int first) {
+    panel.first = first;
+    panel.end = std::min(first + kPanelPivots, n_ - 1);
+    panel.steps.clear();
+    for (int j = panel.first; j < panel.end; ++j) {
+      double* multiplier = panel.stepMultipliers.data() + static_cast<std::size_t>(j - first) * b_;
+      const PivotStep step = MakePivotStep(band_, n_, b_, j, multiplier);
+      ApplyPivot(band_, b_, step, j + 1, panel.end, zeroProductsVanish_ && step.finite);
       EliminateLoad(F_, step);
       PrintEliminationProgress(j, n_);
-      steps_.push_back(step);
+      panel.steps.push_back(step);
     }
+    panel.dense = zeroProductsVanish_ && AllFinite(panel.steps);
+    if (!panel.dense) return;
+    const PackedPanel packed = Packed(panel);
+    for (int k = 0; k < packed.pivots; ++k) PackPanelPivot(panel.steps[k], panel.end, k, packed);
   }
 
-  // Rows and columns [j1, limit) are those the panel's pivots reach below it.
-  void UpdateBelowPanel(int j0, int j1) {
-    const int limit = std::min(j1 - 1 + b_, n_);
-    const int width = limit - j1;
-    if (width <= 0) return;
-    const PackedPanel panel{values_.data(), multipliers_.data(), j1 - j0, width, j0 + b_ - j1};
-    const bool dense = zeroProductsVanish_ && AllFinite(steps_);
-    if (dense) PackPanel(panel, j0, j1);
+  // Rows and columns [end, end + RegionWidth) are those the panel reaches below it.
+  int RegionWidth(const Panel& panel) const { return std::min(panel.end - 1 + b_, n_) - panel.end; }
+
+  PackedPanel Packed(Panel& panel) const {
+    return {panel.values.data(), panel.packedMultipliers.data(), panel.end - panel.first,
+            RegionWidth(panel), panel.first + b_ - panel.end};
+  }
+
+  void UpdateBelowPanel(Panel& panel, Panel* next) {
+    const int width = RegionWidth(panel);
+    const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
+    const int split = SplitRow(width, nextRows);
+    std::atomic<int> firstDone{-1};
     workers_.Run([&](int worker) {
-      const auto [xBegin, xEnd] = Share(worker, width);
-      if (dense) {
-        UpdateTrailingRows(BandRow(band_, b_, j1) + j1, b_ - 1, panel, xBegin, xEnd);
-        return;
+      if (worker == 1) {
+        UpdateRegionRows(panel, split, width);
+      } else {
+        UpdateRegionRows(panel, 0, nextRows);
+        if (next) EliminateWithinPanel(*next, panel.end);
+        UpdateRegionRows(panel, nextRows, split);
       }
-      for (const PivotStep& step : steps_) ApplyPivot(band_, b_, step, j1 + xBegin, j1 + xEnd, false);
+      int none = -1;
+      firstDone.compare_exchange_strong(none, worker);
     });
+    helperShare_ = std::clamp(helperShare_ + (firstDone == 1 ? kShareStep : -kShareStep), kShareStep, 1.0 - kShareStep);
   }
 
-  void PackPanel(const PackedPanel& panel, int j0, int j1) {
-    for (int j = j0; j < j1; ++j) {
-      const double* row = BandRow(band_, b_, j);
-      const int columns = std::clamp(std::min(j + b_, n_) - j1, 0, panel.width);
-      PackPanelPivot(row + j1, row[j], j - j0, columns, panel);
+  void UpdateRegionRows(Panel& panel, int xBegin, int xEnd) {
+    if (xBegin >= xEnd) return;
+    if (panel.dense) {
+      UpdateTrailingRows(BandRow(band_, b_, panel.end) + panel.end, b_ - 1, Packed(panel), xBegin, xEnd);
+      return;
+    }
+    for (const PivotStep& step : panel.steps) {
+      ApplyPivot(band_, b_, step, panel.end + xBegin, panel.end + xEnd, false);
     }
   }
 
-  // Region rows [0, width) form a triangle, row x holding width - x entries;
-  // the first worker takes the longer rows up to half the entries.
-  std::pair<int, int> Share(int worker, int width) const {
-    if (workers_.Workers() == 1) return {0, width};
-    const int split = static_cast<int>(width * (1.0 - std::sqrt(0.5)));
-    return worker == 0 ? std::pair{0, split} : std::pair{split, width};
+  // First region row of the helper: it takes the last rows, holding about
+  // helperShare_ of the region's entries (row x holds width - x), never a row
+  // of the next panel nor the row just below them, whose far end its diagonal
+  // tiles write back unchanged while the next panel is being eliminated.
+  int SplitRow(int width, int nextRows) const {
+    if (workers_.Workers() == 1) return width;
+    const int split = width - static_cast<int>(width * std::sqrt(helperShare_));
+    return std::clamp(split, std::min(nextRows + 1, width), width);
   }
 
   double* band_;
@@ -139,9 +191,10 @@ class BandElimination {
   int b_;
   // Adding a zero product never changes an entry unless some entry is -0.
   bool zeroProductsVanish_;
-  std::vector<double> values_;
-  std::vector<double> multipliers_;
-  std::vector<PivotStep> steps_;
+  Panel panels_[2];
+  // The helper's share of the entries below a panel, moved towards balance
+  // after every panel by whichever thread finished first.
+  double helperShare_ = 0.5;
   WorkerPair workers_;
 };
 

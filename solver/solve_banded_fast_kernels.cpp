@@ -31,49 +31,58 @@ constexpr int kLanes = 4;
 // All four lanes equal to x, -0 kept as -0.
 [[gnu::always_inline]] inline Vec Splat(double x) { return Vec{x, x, x, x}; }
 
-// Rows and four-lane column groups of one register tile of the trailing update.
-constexpr int kTileRows = 6;
-constexpr int kTileGroups = 2;
+// Rows and four-lane column groups of one register tile of the trailing update:
+// nine sums, three values and a multiplier fit the sixteen AVX2 registers.
+constexpr int kTileRows = 3;
+constexpr int kTileGroups = 3;
 constexpr int kTileColumns = kTileGroups * kLanes;
 
-[[gnu::always_inline]] inline int FirstReachingPivot(const PackedPanel& panel, int x) { return std::max(0, x - panel.reach + 1); }
+// Where a register tile lies: wholly right of the diagonal; across it, where
+// only entries with column >= row are written back (the others are entries of
+// the row above far right of the region, which no one changes meanwhile); or
+// at the region's right edge with fewer than four columns, moved lane by lane.
+enum class TileEdge { kNone, kDiagonal, kRight };
 
-// Adds to the entry at region (x, y) the products of every pivot that reaches
-// its column, in pivot order.
-[[gnu::always_inline]] inline void UpdateEntry(double* entry, const PackedPanel& panel, int x, int y) {
-  double sum = *entry;
-  for (int k = FirstReachingPivot(panel, y); k < panel.pivots; ++k) {
-    const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(k) * panel.width;
-    sum = sum + panel.multiplier[at + x] * panel.value[at + y];
-  }
-  *entry = sum;
+[[gnu::always_inline]] inline int FirstReachingPivot(const PackedPanel& panel, int y) {
+  return std::max(0, y - panel.reach + 1);
 }
 
-// The register tile: Rows region rows from x, Groups * 4 columns from y, held in
-// registers while every reaching pivot is applied. A tile on the diagonal
-// writes back only its entries with column >= row; the others are entries of
-// the row above far right of the region, which no one changes meanwhile.
-template <int Rows, int Groups, bool OnDiagonal>
-[[gnu::always_inline]] inline void UpdateTile(double* tile, std::ptrdiff_t stride, const PackedPanel& panel, int x, int y) {
+// The register tile: Rows region rows from x, Groups * 4 columns from y (only
+// `lanes` of them at the right edge), held in registers while every pivot
+// reaching its columns is applied in order.
+template <int Rows, int Groups, TileEdge Edge>
+[[gnu::always_inline]] inline void UpdateTile(double* tile, std::ptrdiff_t stride, const PackedPanel& panel,
+                                              int x, int y, int lanes = kLanes) {
   Vec sum[Rows][Groups];
   for (int i = 0; i < Rows; ++i) {
-    for (int g = 0; g < Groups; ++g) sum[i][g] = Load(tile + i * stride + g * kLanes);
+    for (int g = 0; g < Groups; ++g) {
+      if constexpr (Edge == TileEdge::kRight) {
+        sum[i][g] = Vec{};
+        for (int l = 0; l < lanes; ++l) sum[i][g][l] = tile[i * stride + l];
+      } else {
+        sum[i][g] = Load(tile + i * stride + g * kLanes);
+      }
+    }
   }
   const double* value = panel.value + y;
-  const double* multiplier = panel.multiplier + x;
+  const double* multiplier = panel.multiplier + kLanes * x;
   for (int k = FirstReachingPivot(panel, y); k < panel.pivots; ++k) {
     const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(k) * panel.width;
     Vec v[Groups];
     for (int g = 0; g < Groups; ++g) v[g] = Load(value + at + g * kLanes);
     for (int i = 0; i < Rows; ++i) {
-      const Vec d = Splat(multiplier[at + i]);
+      const Vec d = Load(multiplier + kLanes * (at + i));
       for (int g = 0; g < Groups; ++g) sum[i][g] = sum[i][g] + d * v[g];
     }
   }
   for (int i = 0; i < Rows; ++i) {
     for (int g = 0; g < Groups; ++g) {
       double* out = tile + i * stride + g * kLanes;
-      if constexpr (OnDiagonal) {
+      if constexpr (Edge == TileEdge::kRight) {
+        for (int l = 0; l < lanes; ++l) out[l] = sum[i][g][l];
+        continue;
+      }
+      if constexpr (Edge == TileEdge::kDiagonal) {
         const Lanes column = Lanes{0, 1, 2, 3} + (y + g * kLanes - x - i);
         sum[i][g] = column >= 0 ? sum[i][g] : Load(out);
       }
@@ -83,54 +92,46 @@ template <int Rows, int Groups, bool OnDiagonal>
 }
 
 // Region rows [x, x + Rows), every column from the diagonal to the region's
-// right edge: a diagonal tile, full tiles, a half tile, then single entries.
+// right edge: a diagonal tile, full tiles, then one-group tiles. Rows too
+// short for a diagonal tile go one by one.
 template <int Rows>
-[[gnu::always_inline]] inline void UpdateRowBlock(double* origin, std::ptrdiff_t stride, const PackedPanel& panel, int x) {
-  double* rowStart = origin + x * stride;
+[[gnu::always_inline]] inline void UpdateRowBlock(double* origin, std::ptrdiff_t stride,
+                                                  const PackedPanel& panel, int x) {
   const int width = panel.width;
-  if (width - x < kTileColumns + Rows) {
-    for (int i = 0; i < Rows; ++i) {
-      for (int y = x + i; y < width; ++y) UpdateEntry(rowStart + i * stride + y, panel, x + i, y);
-    }
+  if (Rows > 1 && width - x < kTileColumns + Rows) {
+    for (int i = 0; i < Rows; ++i) UpdateRowBlock<1>(origin, stride, panel, x + i);
     return;
   }
+  double* rowStart = origin + x * stride;
   int y = x;
   if (Rows > 1) {
-    UpdateTile<Rows, kTileGroups, true>(rowStart + y, stride, panel, x, y);
+    UpdateTile<Rows, kTileGroups, TileEdge::kDiagonal>(rowStart + y, stride, panel, x, y);
     y += kTileColumns;
   }
   for (; y + kTileColumns <= width; y += kTileColumns) {
-    UpdateTile<Rows, kTileGroups, false>(rowStart + y, stride, panel, x, y);
+    UpdateTile<Rows, kTileGroups, TileEdge::kNone>(rowStart + y, stride, panel, x, y);
   }
-  if (y + kLanes <= width) {
-    UpdateTile<Rows, 1, false>(rowStart + y, stride, panel, x, y);
-    y += kLanes;
-  }
-  for (int i = 0; i < Rows; ++i) {
-    for (int c = y; c < width; ++c) UpdateEntry(rowStart + i * stride + c, panel, x + i, c);
-  }
+  for (; y + kLanes <= width; y += kLanes) UpdateTile<Rows, 1, TileEdge::kNone>(rowStart + y, stride, panel, x, y);
+  if (y < width) UpdateTile<Rows, 1, TileEdge::kRight>(rowStart + y, stride, panel, x, y, width - y);
 }
 
-// True when the pivot row[0] is non-zero and every entry row[x] and every
-// multiplier -(row[x] / row[0]) of the `count` entries is finite. Division is
-// monotonic, so the largest magnitude decides for all multipliers.
-[[gnu::always_inline]] inline bool HasFiniteMultipliers(const double* row, int count) {
-  Vec largest{};
+// multiplier[x] = -(row[x] / row[0]) for x in [0, count); true when row[0] is
+// not zero and every multiplier is finite, which holds the entries finite too.
+[[gnu::always_inline]] inline bool ComputeMultipliers(const double* row, int count, double* multiplier) {
+  const Vec pivot = Splat(row[0]);
   Lanes finite = Lanes{} - 1;
   int x = 0;
   for (; x + kLanes <= count; x += kLanes) {
-    const Vec v = Load(row + x);
-    const Vec magnitude = v < 0.0 ? -v : v;
-    largest = magnitude > largest ? magnitude : largest;
-    finite &= v * 0.0 == 0.0;
+    const Vec d = -(Load(row + x) / pivot);
+    Store(multiplier + x, d);
+    finite &= d * 0.0 == 0.0;
   }
-  double top = std::max({largest[0], largest[1], largest[2], largest[3]});
   bool allFinite = finite[0] && finite[1] && finite[2] && finite[3];
   for (; x < count; ++x) {
-    top = std::max(top, std::abs(row[x]));
-    allFinite = allFinite && std::isfinite(row[x]);
+    multiplier[x] = -(row[x] / row[0]);
+    allFinite = allFinite && std::isfinite(multiplier[x]);
   }
-  return row[0] != 0.0 && allFinite && std::isfinite(top / std::abs(row[0]));
+  return row[0] != 0.0 && allFinite;
 }
 
 // target[m] += d * source[m] for every m, zero products included.
@@ -164,12 +165,13 @@ template <int Rows>
 }  // namespace
 
 [[gnu::target_clones("avx2", "default")]]
-PivotStep MakePivotStep(double* band, int n, int b, int j) {
+PivotStep MakePivotStep(double* band, int n, int b, int j, double* multiplier) {
   const double* row = BandRow(band, b, j);
   const int end = std::min(j + b, n);
   int first = j;
   while (first < end && row[first] == 0.0) ++first;
-  return {row, j, end, std::min(first + 1, end), HasFiniteMultipliers(row + j, end - j)};
+  const bool finite = ComputeMultipliers(row + j, end - j, multiplier);
+  return {row, multiplier, j, end, std::min(first + 1, end), finite};
 }
 
 [[gnu::target_clones("avx2", "default")]]
@@ -180,38 +182,50 @@ void ApplyPivot(double* band, int b, const PivotStep& step, int rowBegin, int ro
     if (step.row[c] == 0.0) continue;
     double* target = BandRow(band, b, c) + c;
     const double* source = step.row + c;
+    const double d = step.multiplier[c - step.j];
     const int count = step.end - c;
     if (addZeroProducts) {
-      AddProducts(target, source, Multiplier(step, c), count);
+      AddProducts(target, source, d, count);
     } else {
-      AddNonZeroProducts(target, source, Multiplier(step, c), count);
+      AddNonZeroProducts(target, source, d, count);
     }
   }
 }
 
+[[gnu::target_clones("avx2", "default")]]
 void EliminateLoad(double* F, const PivotStep& step) {
-  for (int c = step.firstTarget; c < step.end; ++c) {
+  const double load = F[step.j];
+  const Vec loadVec = Splat(load);
+  const double* multiplier = step.multiplier - step.j;
+  int c = step.firstTarget;
+  for (; c + kLanes <= step.end; c += kLanes) {
+    const Vec d = Load(multiplier + c);
+    const Vec old = Load(F + c);
+    const Vec product = d != d ? d : d * loadVec;
+    const Vec sum = product != product ? product : product + old;
+    Store(F + c, Load(step.row + c) != 0.0 ? sum : old);
+  }
+  for (; c < step.end; ++c) {
     if (step.row[c] == 0.0) continue;
-    const double d = Multiplier(step, c);
-    const double product = std::isnan(d) ? d : d * F[step.j];
+    const double product = std::isnan(multiplier[c]) ? multiplier[c] : multiplier[c] * load;
     F[c] = std::isnan(product) ? product : product + F[c];
   }
 }
 
 [[gnu::target_clones("avx2", "default")]]
-void PackPanelPivot(const double* row, double pivot, int k, int columns, const PackedPanel& panel) {
+void PackPanelPivot(const PivotStep& step, int base, int k, const PackedPanel& panel) {
   double* value = panel.value + static_cast<std::ptrdiff_t>(k) * panel.width;
-  double* multiplier = panel.multiplier + static_cast<std::ptrdiff_t>(k) * panel.width;
-  const Vec divisor = Splat(pivot);
-  int x = 0;
-  for (; x + kLanes <= columns; x += kLanes) {
-    const Vec v = Load(row + x);
-    Store(value + x, v);
-    Store(multiplier + x, -(v / divisor));
+  double* multiplier = panel.multiplier + kLanes * static_cast<std::ptrdiff_t>(k) * panel.width;
+  const int columns = std::clamp(step.end - base, 0, panel.width);
+  const double* rowValue = step.row + base;
+  const double* rowMultiplier = step.multiplier + (base - step.j);
+  for (int x = 0; x < columns; ++x) {
+    value[x] = rowValue[x];
+    Store(multiplier + kLanes * x, Splat(rowMultiplier[x]));
   }
-  for (; x < panel.width; ++x) {
-    value[x] = x < columns ? row[x] : 0.0;
-    multiplier[x] = -(value[x] / pivot);
+  for (int x = columns; x < panel.width; ++x) {
+    value[x] = 0.0;
+    Store(multiplier + kLanes * x, Vec{});
   }
 }
 
@@ -238,11 +252,19 @@ void BackSubstitute(double* band, double* U, const double* F, int n, int b) {
   }
 }
 
+[[gnu::target_clones("avx2", "default")]]
 bool ContainsNegativeZero(const double* values, std::size_t count) {
-  constexpr std::uint64_t kNegativeZero = std::bit_cast<std::uint64_t>(-0.0);
-  bool found = false;
-  for (std::size_t i = 0; i < count; ++i) found |= std::bit_cast<std::uint64_t>(values[i]) == kNegativeZero;
-  return found;
+  constexpr std::int64_t kNegativeZero = std::bit_cast<std::int64_t>(-0.0);
+  Lanes found{};
+  std::size_t i = 0;
+  for (; i + kLanes <= count; i += kLanes) {
+    Lanes bits;
+    std::memcpy(&bits, values + i, sizeof bits);
+    found |= bits == kNegativeZero;
+  }
+  bool any = found[0] || found[1] || found[2] || found[3];
+  for (; i < count; ++i) any = any || std::bit_cast<std::int64_t>(values[i]) == kNegativeZero;
+  return any;
 }
 
 }  // namespace solvane

@@ -18,20 +18,17 @@ inline double* BandRow(double* band, int b, int r) {
 // [firstTarget, end) whose entry row[c] is not zero (NaN counts as non-zero);
 // when the pivot itself is zero, the first non-zero entry is passed over.
 struct PivotStep {
-  const double* row;  // row[c] is the entry (j, c)
+  const double* row;         // row[c] is the entry (j, c)
+  const double* multiplier;  // multiplier[c - j] = -(K(j, c) / K(j, j))
   int j;
   int end;
   int firstTarget;
-  // The pivot is non-zero and every entry and multiplier of the row is finite.
+  // The pivot is non-zero and every multiplier of the row is finite.
   bool finite;
 };
 
-PivotStep MakePivotStep(double* band, int n, int b, int j);
-
-// The multiplier of the pivot for target row c: -(K(j, c) / K(j, j)).
-inline double Multiplier(const PivotStep& step, int c) {
-  return -(step.row[c] / step.row[step.j]);
-}
+// The step of pivot row j, its multipliers written to `multiplier` (room for b).
+PivotStep MakePivotStep(double* band, int n, int b, int j, double* multiplier);
 
 // Applies one pivot to its target rows within [rowBegin, rowEnd). Exactly,
 // zero entries of the pivot row are skipped and a NaN meeting a NaN keeps the
@@ -47,7 +44,9 @@ void EliminateLoad(double* F, const PivotStep& step);
 // A block of consecutive pivots packed for the update of the rows and columns
 // below it, the region [base, base + width) of both. For pivot k and region
 // column x, value[k * width + x] is the pivot row's entry (0 beyond its band)
-// and multiplier[k * width + x] the multiplier it applies to region row x.
+// and multiplier[4 * (k * width + x)] the multiplier it applies to region row
+// x, repeated in the next three places to load as a vector. Four-lane loads
+// may read three values past the last.
 struct PackedPanel {
   double* value;
   double* multiplier;
@@ -57,9 +56,9 @@ struct PackedPanel {
   int reach;
 };
 
-// Packs pivot k of the panel from its band row, of which the first `columns`
-// region columns lie inside the pivot's band.
-void PackPanelPivot(const double* row, double pivot, int k, int columns, const PackedPanel& panel);
+// Packs `step` as pivot k of the panel whose region starts at global row and
+// column `base`.
+void PackPanelPivot(const PivotStep& step, int base, int k, const PackedPanel& panel);
 
 // Adds to region rows [xBegin, xEnd) every packed pivot's product in pivot
 // order, zero products included, on all columns at or right of the diagonal. `origin` is the entry

@@ -1,0 +1,50 @@
+#pragma once
+// Band systems K U = F in the solver's upper band storage, taken from assembled
+// plate models, for comparing band solvers with each other.
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+#include "analysis_data.h"
+#include "assembly.h"
+#include "band_size.h"
+#include "loads_and_constraints.h"
+#include "test_models.h"
+
+namespace solvane::testing {
+
+// An n x n symmetric system in upper band storage of width b.
+struct BandSystem {
+  int n;
+  int b;
+  std::vector<double> band;
+  std::vector<double> F;
+
+  double& K(int r, int c) { return band[static_cast<std::size_t>(r) * b + (c - r)]; }
+};
+
+// A distorted plate grid of cols x rows elements numbered row by row (half-
+// bandwidth 2 * (cols + 2)), its left edge held, a force at the far corner and
+// a pressure along the top edge. The assembly prints its progress.
+inline BandSystem PlateBandSystem(int cols, int rows) {
+  AnalysisData data = DistortedGrid(cols, rows, 4.0, 1.0);
+  for (int r = 0; r <= rows; ++r) data.constraints.push_back({1, r == 0 ? 1 : 0, r * (cols + 1)});
+  data.forces.push_back({cols, 0.0, -50.0});
+  const int topLeft = rows * (cols + 1);
+  for (int c = 0; c < cols; ++c) {
+    const NodeCoord& i = data.nodes[topLeft + c + 1];
+    const NodeCoord& j = data.nodes[topLeft + c];
+    data.edgeLoads.push_back({i.x, i.y, j.x, j.y, topLeft + c + 1, topLeft + c, 10.0, 12.0, 1.0, 0.0, 1.0});
+  }
+  data.NRN = static_cast<int>(data.constraints.size());
+  data.NFOR = static_cast<int>(data.forces.size());
+  data.NPRS = static_cast<int>(data.edgeLoads.size());
+  data.halfBandwidth = ComputeHalfBandwidth(data);
+  AssembleStiffness(data);
+  ApplyLoads(data);
+  ApplyConstraints(data);
+  return {data.neq, data.halfBandwidth, std::move(data.band), std::move(data.load)};
+}
+
+}  // namespace solvane::testing
