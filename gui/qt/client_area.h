@@ -1,0 +1,39 @@
+#pragma once
+// The main window's client area: it paints the logic's picture through an
+// off-screen image copied in one step, and passes size, mouse, wheel and key
+// events on to the logic.
+
+#include <QWidget>
+
+#include "main_window.h"
+#include "repaint_requests.h"
+
+namespace kestrix {
+
+class ClientArea : public QWidget, public RepaintRequests {
+  Q_OBJECT
+
+ public:
+  explicit ClientArea(QWidget* parent);
+  // The logic is attached once it exists; it must outlive the events.
+  void Attach(MainWindow& logic) { logic_ = &logic; }
+
+  void Repaint() override { update(); }
+  void FullRepaint() override { update(); }
+
+  // The picture the next paint would show.
+  QImage Render();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  MainWindow* logic_ = nullptr;
+};
+
+}  // namespace kestrix

@@ -1,0 +1,213 @@
+// A whole Kestrix session through the real Qt widgets on the offscreen
+// platform: points, polygon, mesh, supports, load, a real solve and the
+// deformed shape, with the model, "fem.txt" and the picture checked.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "external_programs.h"
+#include "menu_resource.h"
+#include "model_file_writer.h"
+#include "qt_dialog.h"
+#include "qt_main_window.h"
+
+namespace kestrix {
+
+class SessionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void BuildsSolvesAndShowsTheDeformedPlate();
+
+ private:
+  QtDialog* OpenDialog(int menuId, int dialogId);
+  void Type(QtDialog* dialog, int controlId, const QString& text);
+  void Press(QtDialog* dialog, int controlId);
+  void Close(QtDialog* dialog);
+  void ClickModel(double x, double y);
+  void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
+  QRgb PixelAt(const QImage& image, double x, double y);
+
+  QTemporaryDir workDir_;
+  std::unique_ptr<QtMainWindow> window_;
+  QStringList unexpectedMessages_;
+};
+
+void SessionTest::initTestCase() {
+  QVERIFY(workDir_.isValid());
+  QVERIFY2(QFile::copy(SOLVANE_PATH, workDir_.filePath(kSolverProgram)), "build Solvane first");
+  QVERIFY(QDir::setCurrent(workDir_.path()));
+  window_ = std::make_unique<QtMainWindow>();
+  window_->resize(640, 480);
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  // A warning would block the session: note it and dismiss it.
+  auto* watchdog = new QTimer(this);
+  connect(watchdog, &QTimer::timeout, this, [this] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      unexpectedMessages_ << box->text();
+      box->accept();
+    }
+  });
+  watchdog->start(100);
+}
+
+QtDialog* SessionTest::OpenDialog(int menuId, int dialogId) {
+  window_->Action(menuId)->trigger();
+  const QString name = QString("dialog%1").arg(dialogId);
+  for (QtDialog* dialog : window_->findChildren<QtDialog*>(name)) {
+    if (dialog->isVisible()) return dialog;
+  }
+  return nullptr;
+}
+
+void SessionTest::Type(QtDialog* dialog, int controlId, const QString& text) {
+  auto* edit = qobject_cast<QLineEdit*>(dialog->Control(controlId));
+  QVERIFY(edit != nullptr);
+  edit->clear();
+  QTest::keyClicks(edit, text);
+}
+
+void SessionTest::Press(QtDialog* dialog, int controlId) {
+  auto* button = qobject_cast<QAbstractButton*>(dialog->Control(controlId));
+  QVERIFY(button != nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void SessionTest::Close(QtDialog* dialog) {
+  QTest::keyClick(dialog, Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void SessionTest::ClickModel(double x, double y) {
+  const ScreenPoint p = window_->logic().view().ModelToScreen(x, y);
+  QTest::mouseClick(&window_->clientArea(), Qt::LeftButton, {}, QPoint(p.x, p.y));
+}
+
+// Opens a modal dialog from the menu and lets `user` work in it.
+void SessionTest::RunModal(int menuId, const std::function<void(QtDialog*)>& user) {
+  QTimer::singleShot(0, this, [user] {
+    user(qobject_cast<QtDialog*>(QApplication::activeModalWidget()));
+  });
+  window_->Action(menuId)->trigger();
+}
+
+QRgb SessionTest::PixelAt(const QImage& image, double x, double y) {
+  const ScreenPoint p = window_->logic().view().ModelToScreen(x, y);
+  return image.pixel(p.x, p.y);
+}
+
+void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
+  const double corners[4][2] = {{0, 0}, {4, 0}, {4, 2}, {0, 2}};
+  QtDialog* points = OpenDialog(menu_id::kCreateGeoPt, 103);
+  QVERIFY(points != nullptr);
+  for (const auto& corner : corners) {
+    Type(points, 1004, QString::number(corner[0]));
+    Type(points, 1005, QString::number(corner[1]));
+    Press(points, 1003);
+  }
+  Close(points);
+  Model& model = window_->logic().model();
+  QCOMPARE(model.geo_points().Count(), 4);
+
+  window_->Action(menu_id::kPickGeoPt)->trigger();
+  for (const auto& corner : corners) ClickModel(corner[0], corner[1]);
+  QtDialog* polygon = OpenDialog(menu_id::kCreatePolygon, 104);
+  Press(polygon, 1006);
+  Close(polygon);
+  QCOMPARE(model.polygons().Count(), 1);
+
+  window_->Action(menu_id::kPickPolygon)->trigger();
+  ClickModel(2, 1);
+  QtDialog* mesh = OpenDialog(menu_id::kMeshQuad, 105);
+  Type(mesh, 1008, "4");
+  Type(mesh, 1009, "2");
+  Press(mesh, 1007);
+  Press(mesh, 1021);
+  QCOMPARE(model.NPOIN(), 15);
+  QCOMPARE(model.NELEM(), 8);
+
+  // The left edge: a rectangle around its three nodes, both directions fixed.
+  window_->Action(menu_id::kPickNode)->trigger();
+  ClickModel(-0.3, 2.3);
+  ClickModel(0.3, -0.3);
+  QCOMPARE(model.nodes().CountSelected(), 3);
+  RunModal(menu_id::kBoundaryCondition, [this](QtDialog* dialog) {
+    QVERIFY(dialog != nullptr);
+    Press(dialog, 1002);
+    Press(dialog, 1003);
+    Press(dialog, 1);
+  });
+  QCOMPARE(model.constraints().Count(), 3);
+
+  // A downward force on the lower right corner.
+  ClickModel(3.7, 0.3);
+  ClickModel(4.3, -0.3);
+  QtDialog* force = OpenDialog(menu_id::kForce, 106);
+  Type(force, 1011, "0");
+  Type(force, 1012, "-1000");
+  Press(force, 1);
+  QCOMPARE(model.forces().Count(), 1);
+
+  // The solver console takes a key for the solver's closing pause.
+  QTimer keys;
+  connect(&keys, &QTimer::timeout, this, [this] {
+    auto* console = window_->findChild<QDialog*>("solverConsole");
+    if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
+  });
+  keys.start(200);
+  window_->Action(menu_id::kSolve)->trigger();
+  keys.stop();
+  QVERIFY2(unexpectedMessages_.isEmpty(), qPrintable(unexpectedMessages_.join("; ")));
+  QVERIFY(model.solved());
+  QVERIFY(model.displacements()[2 * 14 + 1] < 0.0);  // the loaded corner moves down
+
+  QFile femFile(kSolveModelFile);
+  QVERIFY(femFile.open(QIODevice::ReadOnly));
+  QCOMPARE(femFile.readAll().toStdString(), FormatModelFile(model));
+
+  QtDialog* deformed = OpenDialog(menu_id::kDeformedShape, 109);
+  Press(deformed, 1023);
+  Press(deformed, 1);
+  QVERIFY(window_->logic().display().showDeformed);
+  QVERIFY(window_->logic().display().showStructure);
+
+  // One wheel step towards the user shows the whole deformed plate.
+  ClientArea& area = window_->clientArea();
+  const QPointF centre(area.width() / 2, area.height() / 2);
+  QWheelEvent wheel(centre, area.mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  const double scaleBefore = window_->logic().view().Scale();
+  QApplication::sendEvent(&area, &wheel);
+  QCOMPARE(window_->logic().view().Scale(), scaleBefore / 1.1);
+  window_->Action(menu_id::kElemNumbers)->trigger();
+  QVERIFY(window_->Action(menu_id::kElemNumbers)->isChecked());
+
+  const QImage picture = area.Render();
+  const QByteArray screenshot = qgetenv("KESTRIX_SESSION_SCREENSHOT");
+  if (!screenshot.isEmpty()) QVERIFY(window_->grab().save(QString::fromLocal8Bit(screenshot)));
+  QCOMPARE(QColor(PixelAt(picture, 0.5, 1.5)), QColor(Qt::black));
+  QCOMPARE(QColor(PixelAt(picture, 2, 0)), QColor(0, 255, 0));  // the undeformed lower side
+  int deformedPixels = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (QColor(picture.pixel(x, y)) == QColor(255, 97, 0)) ++deformedPixels;
+    }
+  }
+  QVERIFY(deformedPixels > 200);
+
+  QVERIFY(unexpectedMessages_.isEmpty());
+}
+
+}  // namespace kestrix
+
+QTEST_MAIN(kestrix::SessionTest)
+#include "session_test.moc"
