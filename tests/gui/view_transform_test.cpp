@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "support/recording_canvas.h"
 
@@ -182,15 +184,20 @@ TEST(LoadArrowScales, StartAtOneAndTakeTheModelsValues) {
   EXPECT_EQ(view.LoadScale(), 0.004);
 }
 
-// The four sides of the outline from (x1, y1) round to (x1, y2) and back.
-void ExpectClosedOutline(const std::vector<CanvasCall>& lines, int x1, int y1, int x2, int y2) {
+// The four sides from (x1, y1) round to (x1, y2) and back, each drawn with
+// `pen` by inverting the pixels.
+void ExpectInvertedOutline(const RecordingCanvas& canvas, const Pen& pen, int x1, int y1, int x2,
+                           int y2) {
+  const std::vector<CanvasCall> lines = canvas.Lines();
   ASSERT_EQ(lines.size(), 4u);
   const int expected[4][4] = {{x1, y1, x2, y1}, {x2, y1, x2, y2}, {x2, y2, x1, y2}, {x1, y2, x1, y1}};
   for (int side = 0; side < 4; ++side) {
-    EXPECT_EQ(lines[side].x1, expected[side][0]);
-    EXPECT_EQ(lines[side].y1, expected[side][1]);
-    EXPECT_EQ(lines[side].x2, expected[side][2]);
-    EXPECT_EQ(lines[side].y2, expected[side][3]);
+    const CanvasCall& line = lines[side];
+    EXPECT_EQ((std::array{line.x1, line.y1, line.x2, line.y2}),
+              (std::array{expected[side][0], expected[side][1], expected[side][2],
+                          expected[side][3]}));
+    EXPECT_EQ(line.pen, pen);
+    EXPECT_EQ(line.rasterMode, RasterMode::Invert);
   }
 }
 
@@ -204,29 +211,17 @@ class RubberBands : public ::testing::Test {
 
 TEST_F(RubberBands, PickRectangleSpannedLeftwardsIsDashed) {
   view.DrawPickRect(50, 10, 20, 40);
-  ExpectClosedOutline(canvas.Lines(), 50, 10, 20, 40);
-  for (const CanvasCall& line : canvas.Lines()) {
-    EXPECT_EQ(line.pen, (Pen{Rgb{255, 0, 255}, 1, PenStyle::Dashed}));
-    EXPECT_EQ(line.rasterMode, RasterMode::Invert);
-  }
+  ExpectInvertedOutline(canvas, Pen{Rgb{255, 0, 255}, 1, PenStyle::Dashed}, 50, 10, 20, 40);
 }
 
 TEST_F(RubberBands, PickRectangleSpannedRightwardsIsSolid) {
   view.DrawPickRect(20, 40, 50, 10);
-  ExpectClosedOutline(canvas.Lines(), 20, 40, 50, 10);
-  for (const CanvasCall& line : canvas.Lines()) {
-    EXPECT_EQ(line.pen.style, PenStyle::Solid);
-    EXPECT_EQ(line.rasterMode, RasterMode::Invert);
-  }
+  ExpectInvertedOutline(canvas, Pen{Rgb{255, 0, 255}, 1, PenStyle::Solid}, 20, 40, 50, 10);
 }
 
-TEST_F(RubberBands, ZoomRectangleIsAlwaysSolidWhiteAndInverting) {
+TEST_F(RubberBands, ZoomRectangleIsAlwaysSolidWhite) {
   view.DrawZoomRect(50, 40, 20, 10);
-  ExpectClosedOutline(canvas.Lines(), 50, 40, 20, 10);
-  for (const CanvasCall& line : canvas.Lines()) {
-    EXPECT_EQ(line.pen, (Pen{Rgb{255, 255, 255}, 1, PenStyle::Solid}));
-    EXPECT_EQ(line.rasterMode, RasterMode::Invert);
-  }
+  ExpectInvertedOutline(canvas, Pen{Rgb{255, 255, 255}, 1, PenStyle::Solid}, 50, 40, 20, 10);
 }
 
 TEST_F(RubberBands, PreviousRasterModeIsRestored) {

@@ -1,0 +1,128 @@
+#include "external_programs.h"
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "gui/scratch_folder.h"
+#include "gui/window_fixture.h"
+#include "model_file_writer.h"
+
+namespace kestrix {
+namespace {
+
+class ExternalProgramsTest : public WindowTest {
+ protected:
+  ExternalProgramsTest() { BuildMeshedRectangle(2, 1); }
+
+  static std::string Read(const char* name) {
+    std::ifstream file(name);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
+  // Displacement rows for the six nodes of the meshed rectangle.
+  static void WriteDisplacements(double uy) {
+    std::ofstream file(kNodeDisplacementFile);
+    file << "Node  UX  UY\n";
+    for (int k = 0; k < 6; ++k) file << k << ": 0 " << uy << "\n";
+  }
+
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const ShownMessage& message : platform.notifier.messages) texts.push_back(message.text);
+    return texts;
+  }
+
+  ScratchFolder folder;
+};
+
+TEST_F(ExternalProgramsTest, SolveWithoutTheSolverWarnsAndWritesNothing) {
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
+                                "计算程序\"Solvane\"不存在!请将Solvane拷贝至当前文件夹或将当前有限元"
+                                "信息文本移至Solvane所在文件夹然后重新读取。"});
+  EXPECT_FALSE(FileExists(kSolveModelFile));
+  EXPECT_TRUE(platform.programs.ran.empty());
+}
+
+TEST_F(ExternalProgramsTest, SolveWritesTheModelFirstAndReadsWhatTheSolverWrote) {
+  ScratchFolder::Write(kSolverProgram, "");
+  std::string modelSeenBySolver;
+  platform.programs.onRun = [&] {
+    modelSeenBySolver = Read(kSolveModelFile);
+    WriteDisplacements(-0.5);
+    return 0;
+  };
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_EQ(platform.programs.ran, std::vector<std::string>{"Solvane"});
+  EXPECT_EQ(modelSeenBySolver, FormatModelFile(window.model()));
+  EXPECT_TRUE(window.model().solved());
+  EXPECT_EQ(window.model().displacements()[1], -0.5);
+  EXPECT_TRUE(platform.notifier.messages.empty());
+}
+
+TEST_F(ExternalProgramsTest, DisplacementsLeftFromAnEarlierRunAreNotShownAsNew) {
+  ScratchFolder::Write(kSolverProgram, "");
+  platform.programs.onRun = [] {
+    WriteDisplacements(-0.5);
+    return 0;
+  };
+  window.OnCommand(menu_id::kSolve);
+  ASSERT_TRUE(window.model().solved());
+  platform.programs.onRun = [] { return 1; };
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_FALSE(window.model().solved());
+  EXPECT_EQ(MessageTexts(),
+            std::vector<std::string>{"计算程序\"Solvane\"异常结束, 退出状态 1!"});
+}
+
+TEST_F(ExternalProgramsTest, SolverThatWritesNoDisplacementsLeavesTheModelUnsolved) {
+  ScratchFolder::Write(kSolverProgram, "");
+  platform.programs.onRun = [] { return std::nullopt; };
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_FALSE(window.model().solved());
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"计算程序\"Solvane\"未能正常运行!"});
+  platform.notifier.messages.clear();
+  platform.programs.onRun = [] { return 0; };
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"节点位移文件读取错误!"});
+}
+
+TEST_F(ExternalProgramsTest, AFolderNamedLikeTheSolverPassesTheExistenceTest) {
+  std::filesystem::create_directory(kSolverProgram);
+  EXPECT_TRUE(FileExists(kSolverProgram));
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_EQ(platform.programs.ran.size(), 1u);
+}
+
+TEST_F(ExternalProgramsTest, ContourReportsAMissingViewerBeforeAMissingSolve) {
+  window.OnCommand(menu_id::kContour);
+  EXPECT_EQ(MessageTexts(),
+            std::vector<std::string>{"后处理程序\"Ambrel\"不存在!请将其拷贝至当前文件夹"});
+  platform.notifier.messages.clear();
+  ScratchFolder::Write(kContourViewerProgram, "");
+  window.OnCommand(menu_id::kContour);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"绘制应力云图之前, 应首先进行计算!"});
+  EXPECT_TRUE(platform.programs.started.empty());
+}
+
+TEST_F(ExternalProgramsTest, ContourAfterSolveStartsTheViewerWithoutWaiting) {
+  ScratchFolder::Write(kSolverProgram, "");
+  ScratchFolder::Write(kContourViewerProgram, "");
+  platform.programs.onRun = [] {
+    WriteDisplacements(0.1);
+    return 0;
+  };
+  window.OnCommand(menu_id::kSolve);
+  window.OnCommand(menu_id::kContour);
+  EXPECT_EQ(platform.programs.started, std::vector<std::string>{"Ambrel"});
+  EXPECT_TRUE(platform.notifier.messages.empty());
+  platform.programs.startSucceeds = false;
+  window.OnCommand(menu_id::kContour);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"后处理程序\"Ambrel\"无法启动!"});
+}
+
+}  // namespace
+}  // namespace kestrix
