@@ -1,0 +1,56 @@
+#include "entity_list.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model_point.h"
+
+namespace kestrix {
+namespace {
+
+std::vector<int> Forward(const EntityList<ModelPoint>& list) {
+  std::vector<int> numbers;
+  for (const ModelPoint& point : list) numbers.push_back(point.number);
+  return numbers;
+}
+
+std::vector<int> Backward(const EntityList<ModelPoint>& list) {
+  std::vector<int> numbers;
+  for (const ModelPoint& point : list.InsertionOrder()) numbers.push_back(point.number);
+  return numbers;
+}
+
+TEST(EntityList, ForwardVisitsNewestFirstAndBackwardVisitsInsertionOrder) {
+  EntityList<ModelPoint> list;
+  list.Insert({.number = 1});
+  list.Insert({.number = 2});
+  list.Insert({.number = 3});
+  EXPECT_EQ(Forward(list), (std::vector{3, 2, 1}));
+  EXPECT_EQ(Backward(list), (std::vector{1, 2, 3}));
+  EXPECT_EQ(list.Front().number, 3);
+  EXPECT_EQ(list.Count(), 3);
+}
+
+TEST(EntityList, CountsAndClearsSelectedFlags) {
+  EntityList<ModelPoint> list;
+  list.Insert({.number = 0, .selected = true});
+  list.Insert({.number = 1});
+  list.Insert({.number = 2, .selected = true});
+  EXPECT_EQ(list.CountSelected(), 2);
+  list.ClearSelected();
+  EXPECT_EQ(list.CountSelected(), 0);
+  EXPECT_EQ(list.Count(), 3);
+}
+
+TEST(EntityList, CopiesAreIndependent) {
+  EntityList<ModelPoint> original;
+  original.Insert({.number = 7});
+  EntityList<ModelPoint> copy = original;
+  original.Clear();
+  EXPECT_TRUE(original.IsEmpty());
+  EXPECT_EQ(Forward(copy), (std::vector{7}));
+}
+
+}  // namespace
+}  // namespace kestrix

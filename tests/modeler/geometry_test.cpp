@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model_harness.h"
+
+namespace kestrix {
+namespace {
+
+TEST(GeoPts, AreNumberedInCreationOrder) {
+  Model model;
+  model.CreateGeoPt(0, 0);
+  model.CreateGeoPt(1, 0);
+  model.CreateGeoPt(0, 1);
+  EXPECT_EQ(NumbersInInsertionOrder(model.geo_points()), (std::vector{0, 1, 2}));
+}
+
+TEST(GeoPts, CoincidentPointIsRejectedWithWarningAndUsesUpNoNumber) {
+  ModelHarness h;
+  h.model.CreateGeoPt(0, 0);
+  h.model.CreateGeoPt(0, 0);
+  EXPECT_EQ(h.model.geo_points().Count(), 1);
+  EXPECT_EQ(h.notifier.messages,
+            (std::vector<ShownMessage>{{"结构体系中有几何点与该点非常接近!", "Warning!"}}));
+  h.model.CreateGeoPt(2, 0);
+  EXPECT_EQ(h.model.geo_points().Front().number, 1);
+}
+
+TEST(GeoPts, NearbyButDistinctPointIsCreated) {
+  ModelHarness h;
+  h.model.CreateGeoPt(0, 0);
+  h.model.CreateGeoPt(1e-9, 0);
+  EXPECT_EQ(h.model.geo_points().Count(), 2);
+  EXPECT_TRUE(h.notifier.messages.empty());
+}
+
+TEST(Polygons, VerticesFollowPickOrderAndConsumeThePicks) {
+  ModelHarness h;
+  h.model.CreateGeoPt(0, 0);
+  h.model.CreateGeoPt(4, 0);
+  h.model.CreateGeoPt(0, 3);
+  h.ClickGeoPt(0, 3);
+  h.ClickGeoPt(0, 0);
+  h.ClickGeoPt(4, 0);
+  h.model.CreatePolygonFromPickedPoints();
+
+  ASSERT_EQ(h.model.polygons().Count(), 1);
+  const Polygon& polygon = h.model.polygons().Front();
+  EXPECT_EQ(polygon.number, 0);
+  EXPECT_EQ(polygon.vertex_count(), 3);
+  std::vector<int> numbers;
+  for (const ModelPoint& vertex : polygon.vertices()) numbers.push_back(vertex.number);
+  EXPECT_EQ(numbers, (std::vector{2, 0, 1}));
+  EXPECT_EQ(polygon.box(), (BoundingBox{0, 4, 0, 3}));
+  EXPECT_FALSE(polygon.selected);
+  EXPECT_EQ(h.model.geo_points().CountSelected(), 0);
+  EXPECT_TRUE(h.model.picked_points().IsEmpty());
+}
+
+TEST(Polygons, FewerThanThreePicksMakeNothingUntilAThirdArrives) {
+  ModelHarness h;
+  h.model.CreateGeoPt(0, 0);
+  h.model.CreateGeoPt(1, 0);
+  h.model.CreateGeoPt(1, 1);
+  h.ClickGeoPt(0, 0);
+  h.ClickGeoPt(1, 0);
+  h.model.CreatePolygonFromPickedPoints();
+  EXPECT_TRUE(h.model.polygons().IsEmpty());
+  EXPECT_EQ(h.model.picked_points().Count(), 2);
+  EXPECT_EQ(h.model.geo_points().CountSelected(), 2);
+
+  h.ClickGeoPt(1, 1);
+  h.model.CreatePolygonFromPickedPoints();
+  ASSERT_EQ(h.model.polygons().Count(), 1);
+  EXPECT_EQ(h.model.polygons().Front().vertex_count(), 3);
+}
+
+TEST(Polygons, AreNumberedInCreationOrder) {
+  ModelHarness h;
+  h.DrawPolygon({{0, 0}, {1, 0}, {1, 1}});
+  h.DrawPolygon({{2, 0}, {3, 0}, {3, 1}});
+  EXPECT_EQ(h.model.polygons().Front().number, 1);
+  EXPECT_EQ(h.model.polygons().Count(), 2);
+}
+
+TEST(Polygons, PicksMadeBeforeEscapeJoinTheNextPolygon) {
+  ModelHarness h;
+  h.model.CreateGeoPt(0, 0);
+  h.model.CreateGeoPt(1, 0);
+  h.ClickGeoPt(0, 0);
+  h.ClickGeoPt(1, 0);
+  h.model.ClearSelection();
+  EXPECT_EQ(h.model.geo_points().CountSelected(), 0);
+  EXPECT_EQ(h.model.picked_points().Count(), 2);
+
+  h.ClickGeoPt(1, 0);
+  h.model.CreatePolygonFromPickedPoints();
+  ASSERT_EQ(h.model.polygons().Count(), 1);
+  std::vector<int> numbers;
+  for (const ModelPoint& vertex : h.model.polygons().Front().vertices()) {
+    numbers.push_back(vertex.number);
+  }
+  EXPECT_EQ(numbers, (std::vector{0, 1, 1}));
+}
+
+}  // namespace
+}  // namespace kestrix

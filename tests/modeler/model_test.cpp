@@ -1,0 +1,106 @@
+#include "model.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kestrix {
+namespace {
+
+TEST(FreshModel, HoldsDefaultMaterialAndNoEntities) {
+  const Model model;
+  EXPECT_EQ(model.E(), 210000.0);
+  EXPECT_EQ(model.Mu(), 0.3);
+  EXPECT_EQ(model.Thick(), 1.0);
+  EXPECT_EQ(model.NPOIN(), 0);
+  EXPECT_EQ(model.NELEM(), 0);
+  EXPECT_EQ(model.nodes_per_element(), 4);
+  EXPECT_EQ(model.dofs_per_node(), 2);
+  EXPECT_TRUE(model.geo_points().IsEmpty());
+  EXPECT_TRUE(model.polygons().IsEmpty());
+  EXPECT_TRUE(model.constraints().IsEmpty());
+  EXPECT_TRUE(model.forces().IsEmpty());
+  EXPECT_TRUE(model.distributed_loads().IsEmpty());
+  EXPECT_FALSE(model.solved());
+}
+
+TEST(BoundingBox, EmptyModelGivesUnitSquareAroundOrigin) {
+  Model model;
+  EXPECT_EQ(model.ComputeBoundingBox(), (BoundingBox{-0.5, 0.5, -0.5, 0.5}));
+}
+
+TEST(BoundingBox, SinglePointIsWidenedInBothDirections) {
+  Model model;
+  model.CreateGeoPt(3, 4);
+  EXPECT_EQ(model.ComputeBoundingBox(), (BoundingBox{2.5, 3.5, 3.5, 4.5}));
+  EXPECT_EQ(model.bounding_box(), (BoundingBox{2.5, 3.5, 3.5, 4.5}));
+}
+
+TEST(BoundingBox, OnlyTheDegenerateDirectionIsWidened) {
+  Model model;
+  model.CreateGeoPt(0, 2);
+  model.CreateGeoPt(5, 2);
+  EXPECT_EQ(model.ComputeBoundingBox(), (BoundingBox{0, 5, 1.5, 2.5}));
+}
+
+TEST(BoundingBox, CoversNodesAndGeoPts) {
+  Model model;
+  ASSERT_TRUE(model.ReplaceMesh({{1, 1}, {3, 1}, {3, 2}, {1, 2}}, {{0, 1, 2, 3}}));
+  model.CreateGeoPt(-2, 1.5);
+  EXPECT_EQ(model.ComputeBoundingBox(), (BoundingBox{-2, 3, 1, 2}));
+}
+
+TEST(RebuildingFromFile, NumbersNodesByIndexAndMakesOutlinesAndUniqueEdges) {
+  Model model;
+  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {0.5, 0}, {1, 0}, {0, 1}, {0.5, 1}, {1, 1}},
+                                {{0, 1, 4, 3}, {1, 2, 5, 4}}));
+  EXPECT_EQ(model.NPOIN(), 6);
+  EXPECT_EQ(model.NELEM(), 2);
+  EXPECT_EQ(model.node_array()[4].number, 4);
+  EXPECT_EQ(model.nodes().Front().number, 5);
+  EXPECT_EQ(model.element_outlines().Front().vertices[1].number, 2);
+  EXPECT_EQ(model.edges().Count(), 7);
+  EXPECT_EQ(model.displacements(), std::vector<double>(12, 0.0));
+  EXPECT_DOUBLE_EQ(model.average_element_edge_length(), 0.75);
+}
+
+TEST(RebuildingFromFile, RefusesElementsNamingMissingNodes) {
+  Model model;
+  EXPECT_FALSE(model.ReplaceMesh({{0, 0}, {1, 0}, {1, 1}}, {{0, 1, 2, 3}}));
+  EXPECT_FALSE(model.ReplaceMesh({{0, 0}, {1, 0}, {1, 1}}, {{0, 1, 2, -1}}));
+  EXPECT_EQ(model.NPOIN(), 0);
+  EXPECT_TRUE(model.nodes().IsEmpty());
+}
+
+TEST(RebuildingFromFile, LoadsCopyTheirNodesAndRefuseMissingOnes) {
+  Model model;
+  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}}, {}));
+  EXPECT_TRUE(model.AddConstraint(1, 2, 0));
+  EXPECT_TRUE(model.AddForce(0, 5, -5));
+  EXPECT_TRUE(model.AddDistributedLoad(0, 10, 1, 0));
+  EXPECT_FALSE(model.AddConstraint(2, 1, 1));
+  EXPECT_FALSE(model.AddForce(-1, 1, 1));
+  EXPECT_FALSE(model.AddDistributedLoad(0, 1, 2, 1));
+
+  EXPECT_EQ(model.constraints().Count(), 1);
+  EXPECT_EQ(model.constraints().Front().UX, 2);
+  EXPECT_EQ(model.constraints().Front().point.x, 1.0);
+  EXPECT_EQ(model.forces().Count(), 1);
+  EXPECT_EQ(model.forces().Front().point.number, 0);
+  EXPECT_EQ(model.distributed_loads().Count(), 1);
+  EXPECT_EQ(model.distributed_loads().Front().end_j.number, 1);
+  EXPECT_EQ(model.average_element_edge_length(), 0.0);
+}
+
+TEST(Displacements, AreStoredPerNodeAndIgnoredForMissingNodes) {
+  Model model;
+  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}}, {}));
+  model.SetNodeDisplacement(1, 0.002, -0.001);
+  model.SetNodeDisplacement(2, 9, 9);
+  EXPECT_EQ(model.displacements(), (std::vector{0.0, 0.0, 0.002, -0.001}));
+  model.ZeroDisplacements();
+  EXPECT_EQ(model.displacements(), std::vector<double>(4, 0.0));
+}
+
+}  // namespace
+}  // namespace kestrix
