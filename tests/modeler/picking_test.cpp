@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "model_harness.h"
+
+namespace kestrix {
+namespace {
+
+using PixelEdge = std::pair<ScreenPoint, ScreenPoint>;
+
+class Picking : public ::testing::Test {
+ protected:
+  // Nodes at the given pixels, without elements.
+  void PlaceNodes(const std::vector<ScreenPoint>& pixels) {
+    std::vector<ModelPosition> nodes;
+    for (ScreenPoint p : pixels) nodes.push_back(h.ModelAt(p.x, p.y));
+    ASSERT_TRUE(h.model.ReplaceMesh(nodes, {}));
+  }
+
+  // A square element spanning pixels 400 to 600 both ways, and a slanted one
+  // whose side from (300, 900) to (180, 740) has the unit normal (4, -3) / 5.
+  void PlaceTwoElements() {
+    std::vector<ModelPosition> nodes;
+    for (ScreenPoint p : std::vector<ScreenPoint>{{400, 600}, {600, 600}, {600, 400}, {400, 400},
+                                                  {100, 900}, {300, 900}, {180, 740}, {100, 740}}) {
+      nodes.push_back(h.ModelAt(p.x, p.y));
+    }
+    ASSERT_TRUE(h.model.ReplaceMesh(nodes, {{0, 1, 2, 3}, {4, 5, 6, 7}}));
+  }
+
+  std::vector<int> SelectedNodes() const {
+    std::vector<int> numbers;
+    for (const ModelPoint& node : h.model.nodes().InsertionOrder()) {
+      if (node.selected) numbers.push_back(node.number);
+    }
+    return numbers;
+  }
+
+  std::vector<PixelEdge> SelectedEdges() const {
+    std::vector<PixelEdge> edges;
+    for (const ElemEdge& edge : h.model.edges()) {
+      if (edge.selected) edges.emplace_back(h.PixelOf(edge.a.x, edge.a.y), h.PixelOf(edge.b.x, edge.b.y));
+    }
+    return edges;
+  }
+
+  ModelHarness h;
+};
+
+TEST_F(Picking, NodeClickFarAwayTogglesTheNearestNode) {
+  PlaceNodes({{100, 100}, {300, 300}});
+  h.model.PickNodeAt(900, 900);
+  EXPECT_EQ(SelectedNodes(), (std::vector{1}));
+  h.model.PickNodeAt(900, 900);
+  EXPECT_TRUE(SelectedNodes().empty());
+}
+
+TEST_F(Picking, PointPickTogglesOnlyTheNewerOfTwoCoincidentNodes) {
+  PlaceNodes({{300, 300}, {300, 300}});
+  h.model.PickNodeAt(301, 301);
+  EXPECT_EQ(SelectedNodes(), (std::vector{1}));
+  h.model.PickNodesInRectangle(200, 200, 400, 400);
+  EXPECT_EQ(SelectedNodes(), (std::vector{0}));
+}
+
+TEST_F(Picking, RectangleCornersMayComeInAnyOrder) {
+  PlaceNodes({{100, 100}, {300, 300}, {350, 250}, {700, 700}});
+  h.model.PickNodesInRectangle(200, 400, 400, 200);
+  EXPECT_EQ(SelectedNodes(), (std::vector{1, 2}));
+  h.model.PickNodesInRectangle(400, 400, 200, 200);
+  EXPECT_TRUE(SelectedNodes().empty());
+  h.model.PickNodesInRectangle(200, 200, 400, 400);
+  EXPECT_EQ(SelectedNodes(), (std::vector{1, 2}));
+}
+
+TEST_F(Picking, NodesOnTheRectangleBorderAreNotToggled) {
+  PlaceNodes({{200, 300}, {400, 300}, {300, 200}, {300, 400}, {300, 300}});
+  h.model.PickNodesInRectangle(200, 200, 400, 400);
+  EXPECT_EQ(SelectedNodes(), (std::vector{4}));
+}
+
+TEST_F(Picking, EdgeWithinFivePixelsTogglesAndHorizontalEdgeAtExactlyFive) {
+  PlaceTwoElements();
+  const PixelEdge bottom{{400, 600}, {600, 600}};
+  const PixelEdge right{{600, 600}, {600, 400}};
+  h.model.PickEdgesAt(500, 604);
+  EXPECT_EQ(SelectedEdges(), (std::vector{bottom}));
+  h.model.PickEdgesAt(500, 605);
+  EXPECT_TRUE(SelectedEdges().empty());
+  h.model.PickEdgesAt(500, 606);
+  EXPECT_TRUE(SelectedEdges().empty());
+
+  h.model.PickEdgesAt(604, 500);
+  EXPECT_EQ(SelectedEdges(), (std::vector{right}));
+  h.model.PickEdgesAt(604, 500);
+  h.model.PickEdgesAt(605, 500);
+  EXPECT_TRUE(SelectedEdges().empty());
+}
+
+TEST_F(Picking, SlantedEdgeTogglesBelowFivePixelsOnly) {
+  PlaceTwoElements();
+  h.model.PickEdgesAt(244, 817);
+  EXPECT_TRUE(SelectedEdges().empty()) << "exactly 5 pixels from the edge";
+  h.model.PickEdgesAt(243, 818);
+  EXPECT_EQ(SelectedEdges(), (std::vector<PixelEdge>{{{300, 900}, {180, 740}}}));
+}
+
+TEST_F(Picking, ClickBeyondTheEndOfAnEdgeNeverTogglesIt) {
+  PlaceTwoElements();
+  h.model.PickEdgesAt(650, 601);
+  h.model.PickEdgesAt(601, 650);
+  h.model.PickEdgesAt(600, 601);
+  EXPECT_TRUE(SelectedEdges().empty());
+}
+
+TEST_F(Picking, OneClickNearACornerTogglesBothEdgesWithinReach) {
+  PlaceTwoElements();
+  h.model.PickEdgesAt(597, 597);
+  EXPECT_EQ(SelectedEdges().size(), 2u);
+}
+
+TEST_F(Picking, RectangleTogglesEdgesWithBothEndsInside) {
+  PlaceTwoElements();
+  h.model.PickEdgesInRectangle(350, 650, 650, 450);
+  EXPECT_EQ(SelectedEdges(), (std::vector<PixelEdge>{{{400, 600}, {600, 600}}}));
+}
+
+TEST_F(Picking, ClickInsideOverlappingPolygonsTogglesAll) {
+  h.DrawPolygon({{0, 0}, {2, 0}, {2, 2}, {0, 2}});
+  h.DrawPolygon({{1, 1}, {3, 1}, {3, 3}, {1, 3}});
+  h.ClickPolygon(1.5, 1.5);
+  EXPECT_EQ(h.model.polygons().CountSelected(), 2);
+  h.ClickPolygon(0.5, 0.5);
+  EXPECT_EQ(h.model.polygons().CountSelected(), 1);
+  EXPECT_TRUE(h.model.polygons().Front().selected);
+  h.ClickPolygon(5, 5);
+  EXPECT_EQ(h.model.polygons().CountSelected(), 1);
+}
+
+TEST_F(Picking, GeoPtCanBePickedOnlyOnceUntilItIsCleared) {
+  h.model.CreateGeoPt(0, 0);
+  h.model.CreateGeoPt(1, 0);
+  h.model.CreateGeoPt(2, 0);
+  h.ClickGeoPt(0, 0);
+  h.ClickGeoPt(1, 0);
+  h.ClickGeoPt(1, 0);
+  h.ClickGeoPt(2, 0);
+  EXPECT_EQ(h.model.geo_points().CountSelected(), 3);
+  EXPECT_EQ(NumbersInInsertionOrder(h.model.picked_points()), (std::vector{0, 1, 2}));
+}
+
+TEST_F(Picking, EscapeClearsEverySelectionButKeepsThePicks) {
+  h.DrawPolygon({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+  h.MeshPolygonAround(0.5, 0.5, 1, 1);
+  h.ClickPolygon(0.5, 0.5);
+  h.ClickNode(0, 0);
+  const ScreenPoint edge_middle = h.PixelOf(0.5, 0);
+  h.model.PickEdgesAt(edge_middle.x, edge_middle.y);
+  h.ClickGeoPt(1, 1);
+
+  h.model.ClearSelection();
+  EXPECT_EQ(h.model.polygons().CountSelected(), 0);
+  EXPECT_EQ(h.model.nodes().CountSelected(), 0);
+  EXPECT_EQ(h.model.edges().CountSelected(), 0);
+  EXPECT_EQ(h.model.geo_points().CountSelected(), 0);
+  EXPECT_EQ(h.model.picked_points().Count(), 1);
+}
+
+TEST(PickingWithoutView, ChangesNothing) {
+  Model model;
+  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {{0, 1, 2, 3}}));
+  model.CreateGeoPt(0, 0);
+  model.PickNodeAt(0, 0);
+  model.PickNodesInRectangle(-100, -100, 100, 100);
+  model.PickEdgesAt(0, 0);
+  model.PickGeoPtAt(0, 0);
+  EXPECT_EQ(model.nodes().CountSelected(), 0);
+  EXPECT_EQ(model.edges().CountSelected(), 0);
+  EXPECT_TRUE(model.picked_points().IsEmpty());
+}
+
+}  // namespace
+}  // namespace kestrix
