@@ -1,5 +1,6 @@
 #include "model_file_reader.h"
 
+#include <cstddef>
 #include <vector>
 
 #include "text_scanner.h"
@@ -34,84 +35,69 @@ class ModelFileParser {
   }
 
   bool ReadMesh() {
-    int nodeCount = 0;
-    if (!ReadCount("NPOIN=", nodeCount)) return false;
     std::vector<ModelPosition> nodes;
-    for (int k = 0; k < nodeCount; ++k) {
+    const bool nodesRead = ReadBlock("NPOIN=", [&](int k) {
       ModelPosition p;
       if (!ScanRecord("%lf,%lf\n", "the coordinates x,y of node " + std::to_string(k), p.x, p.y)) {
         return false;
       }
       nodes.push_back(p);
-    }
-    int elementCount = 0;
-    if (!ReadCount("NELEM=", elementCount)) return false;
+      return true;
+    });
     std::vector<Element> elements;
-    for (int e = 0; e < elementCount; ++e) {
+    const bool elementsRead = nodesRead && ReadBlock("NELEM=", [&](int e) {
       Element corners{};
       if (!ScanRecord("%d,%d,%d,%d\n", "the four node numbers of element " + std::to_string(e),
                       corners[0], corners[1], corners[2], corners[3])) {
         return false;
       }
       for (int node : corners) {
-        if (node < 0 || node >= nodeCount) return RejectNode(node, nodeCount);
+        if (node < 0 || node >= std::ssize(nodes)) return RejectNode(node, std::ssize(nodes));
       }
       elements.push_back(corners);
-    }
-    return model_.ReplaceMesh(nodes, std::move(elements));
+      return true;
+    });
+    return elementsRead && model_.ReplaceMesh(nodes, std::move(elements));
   }
 
   bool ReadConstraints() {
-    int count = 0;
-    if (!ReadCount("NRN=", count)) return false;
-    for (int c = 0; c < count; ++c) {
+    return ReadBlock("NRN=", [&](int) {
       int node = 0, UX = 0, UY = 0;
       if (!ScanRecord("%d:%d%d\n", "a constraint line node:ux uy", node, UX, UY)) return false;
-      if (!model_.AddConstraint(node, UX, UY)) return RejectNode(node, model_.NPOIN());
-    }
-    return true;
+      return model_.AddConstraint(node, UX, UY) || RejectNode(node, model_.NPOIN());
+    });
   }
 
   bool ReadForces() {
-    int count = 0;
-    if (!ReadCount("NFOR=", count)) return false;
-    for (int f = 0; f < count; ++f) {
+    return ReadBlock("NFOR=", [&](int) {
       int node = 0;
       double Fx = 0.0, Fy = 0.0;
       if (!ScanRecord("%d<%lf,%lf>\n", "a force line node<fx,fy>", node, Fx, Fy)) return false;
-      if (!model_.AddForce(node, Fx, Fy)) return RejectNode(node, model_.NPOIN());
-    }
-    return true;
+      return model_.AddForce(node, Fx, Fy) || RejectNode(node, model_.NPOIN());
+    });
   }
 
   // The tangential intensities are read and dropped: Kestrix applies normal
   // edge loads only.
   bool ReadDistributedLoads() {
-    int count = 0;
-    if (!ReadCount("NPRS=", count)) return false;
-    for (int l = 0; l < count; ++l) {
+    return ReadBlock("NPRS=", [&](int) {
       int i = 0, j = 0;
       double qi = 0.0, ti = 0.0, qj = 0.0, tj = 0.0;
       if (!ScanRecord("%d(%lf,%lf),%d(%lf,%lf)\n", "a load line i(qi,ti),j(qj,tj)", i, qi, ti, j,
                       qj, tj)) {
         return false;
       }
-      if (!model_.AddDistributedLoad(i, qi, j, qj)) {
-        const bool iExists = i >= 0 && i < model_.NPOIN();
-        return RejectNode(iExists ? j : i, model_.NPOIN());
-      }
-    }
-    return true;
+      const bool iExists = i >= 0 && i < model_.NPOIN();
+      return model_.AddDistributedLoad(i, qi, j, qj) || RejectNode(iExists ? j : i, model_.NPOIN());
+    });
   }
 
   // Polygon vertices refer to geometric points by their position in the
-  // "NGPT=" block.
+  // "NGPT=" block. A file that ends after the loads has no geometry.
   bool ReadGeometry() {
     if (scanner_.AtEnd()) return true;
-    int pointCount = 0;
-    if (!ReadCount("NGPT=", pointCount)) return false;
     std::vector<ModelPoint> points;
-    for (int p = 0; p < pointCount; ++p) {
+    const bool pointsRead = ReadBlock("NGPT=", [&](int) {
       ModelPoint point;
       if (!ScanRecord("%d:%lf,%lf\n", "a geometric point line number:x,y", point.number, point.x,
                       point.y)) {
@@ -119,13 +105,9 @@ class ModelFileParser {
       }
       model_.AddGeoPt(point.number, point.x, point.y);
       points.push_back(point);
-    }
-    int polygonCount = 0;
-    if (!ReadCount("NPG=", polygonCount)) return false;
-    for (int g = 0; g < polygonCount; ++g) {
-      if (!ReadPolygon(points)) return false;
-    }
-    return true;
+      return true;
+    });
+    return pointsRead && ReadBlock("NPG=", [&](int) { return ReadPolygon(points); });
   }
 
   bool ReadPolygon(const std::vector<ModelPoint>& points) {
@@ -146,6 +128,17 @@ class ModelFileParser {
       vertices.push_back(points[position]);
     }
     model_.AddPolygon(Polygon(number, std::move(vertices)));
+    return true;
+  }
+
+  // A count line "key=n" and the n lines after it, each read by readLine(k).
+  template <typename ReadLine>
+  bool ReadBlock(const std::string& key, ReadLine readLine) {
+    int count = 0;
+    if (!ReadCount(key, count)) return false;
+    for (int k = 0; k < count; ++k) {
+      if (!readLine(k)) return false;
+    }
     return true;
   }
 
@@ -172,7 +165,7 @@ class ModelFileParser {
     return false;
   }
 
-  bool RejectNode(int node, int nodeCount) {
+  bool RejectNode(int node, std::ptrdiff_t nodeCount) {
     return Reject("node " + std::to_string(node) + " does not exist (" +
                   std::to_string(nodeCount) + " nodes)");
   }
