@@ -93,7 +93,6 @@ class BandElimination {
         F_(F),
         n_(n),
         b_(b),
-        zeroProductsVanish_(!ContainsNegativeZero(band, static_cast<std::size_t>(n) * b)),
         workers_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
     const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b;
     for (Panel& panel : panels_) {
@@ -122,6 +121,7 @@ class BandElimination {
   void EliminateWithinPanel(Panel& panel, int first) {
     panel.first = first;
     panel.end = std::min(first + kPanelPivots, n_ - 1);
+    CheckRowsForNegativeZero(panel.end + RegionWidth(panel));
     panel.steps.clear();
     for (int j = panel.first; j < panel.end; ++j) {
       double* multiplier = panel.stepMultipliers.data() + static_cast<std::size_t>(j - first) * b_;
@@ -135,6 +135,17 @@ class BandElimination {
     if (!panel.dense) return;
     const PackedPanel packed = Packed(panel);
     for (int k = 0; k < packed.pivots; ++k) PackPanelPivot(panel.steps[k], panel.end, k, packed);
+  }
+
+  // Rows the elimination has not reached yet still hold their assembled
+  // values; a -0 among them rules out adding zero products from then on.
+  void CheckRowsForNegativeZero(int rowEnd) {
+    if (rowEnd <= checkedRows_) return;
+    const std::size_t count = static_cast<std::size_t>(rowEnd - checkedRows_) * b_;
+    if (ContainsNegativeZero(band_ + static_cast<std::size_t>(checkedRows_) * b_, count)) {
+      zeroProductsVanish_ = false;
+    }
+    checkedRows_ = rowEnd;
   }
 
   // Rows and columns [end, end + RegionWidth) are those the panel reaches below it.
@@ -189,8 +200,10 @@ class BandElimination {
   double* F_;
   int n_;
   int b_;
-  // Adding a zero product never changes an entry unless some entry is -0.
-  bool zeroProductsVanish_;
+  // Adding a zero product never changes an entry unless some entry is -0;
+  // rows [0, checkedRows_) have been searched for one.
+  bool zeroProductsVanish_ = true;
+  int checkedRows_ = 0;
   Panel panels_[2];
   // The helper's share of the entries below a panel, moved towards balance
   // after every panel by whichever thread finished first.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace solvane {
 
@@ -162,6 +163,23 @@ template <int Rows>
   }
 }
 
+// product[c] = row[c] * U[c], or +0 where row[c] is 0: subtracting +0 leaves
+// any sum as it is, -0 included. A NaN entry keeps its own NaN, as a product
+// with the entry first does.
+[[gnu::always_inline]] inline void ProductsWithSolved(const double* row, const double* U, int count,
+                                                      double* product) {
+  int c = 0;
+  for (; c + kLanes <= count; c += kLanes) {
+    const Vec k = Load(row + c);
+    const Vec p = k != k ? k : k * Load(U + c);
+    Store(product + c, k != 0.0 ? p : Vec{});
+  }
+  for (; c < count; ++c) {
+    const double p = std::isnan(row[c]) ? row[c] : row[c] * U[c];
+    product[c] = row[c] != 0.0 ? p : 0.0;
+  }
+}
+
 }  // namespace
 
 [[gnu::target_clones("avx2", "default")]]
@@ -237,17 +255,16 @@ void UpdateTrailingRows(double* origin, std::ptrdiff_t stride, const PackedPanel
   for (; x < xEnd; ++x) UpdateRowBlock<1>(origin, stride, panel, x);
 }
 
+[[gnu::target_clones("avx2", "default")]]
 void BackSubstitute(double* band, double* U, const double* F, int n, int b) {
+  std::vector<double> products(b);
   U[n - 1] = F[n - 1] / BandRow(band, b, n - 1)[n - 1];
   for (int r = n - 2; r >= 0; --r) {
     const double* row = BandRow(band, b, r);
-    const int end = std::min(r + b, n);
+    const int count = std::min(r + b, n) - (r + 1);
+    ProductsWithSolved(row + r + 1, U + r + 1, count, products.data());
     double sum = F[r];
-    // Subtracting +0 for a skipped entry leaves the sum as it is, -0 included.
-    for (int c = r + 1; c < end; ++c) {
-      const double product = std::isnan(row[c]) ? row[c] : row[c] * U[c];
-      sum -= row[c] != 0.0 ? product : 0.0;
-    }
+    for (int c = 0; c < count; ++c) sum -= products[c];
     U[r] = sum / row[r];
   }
 }
