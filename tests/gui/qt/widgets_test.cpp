@@ -1,0 +1,137 @@
+// The Qt pieces below the main window: the solver console with a stand-in
+// solver script, and dialogs built from their templates.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "console_text.h"
+#include "dialog_templates.h"
+#include "qt_dialog.h"
+#include "solver_console_window.h"
+
+namespace kestrix {
+
+class WidgetsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ConsoleTextTakesBackCharactersOnBackspace();
+  void ConsoleShowsOutputAndPassesKeysToTheSolver();
+  void ClosingTheConsoleEndsTheSolversInput();
+  void ConsoleReportsAProgramThatCannotStart();
+  void DialogFollowsItsTemplate();
+  void DialogReportsButtonsEscAndTheCloseBox();
+
+ private:
+  QString Script(const QString& body);
+
+  QTemporaryDir dir_;
+};
+
+QString WidgetsTest::Script(const QString& body) {
+  const QString path = dir_.filePath(QString("solver%1.sh").arg(QRandomGenerator::global()->generate()));
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  file.write(("#!/bin/sh\n" + body + "\n").toUtf8());
+  file.close();
+  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+void WidgetsTest::ConsoleTextTakesBackCharactersOnBackspace() {
+  ConsoleText console;
+  console.Append("Solving\r\n 9%Completed.");
+  console.Append(QString(13, QChar('\b')) + "10%Completed.");
+  console.Append("\n\b\bdone");
+  QCOMPARE(console.Text(), QString("Solving\n10%Completed.\ndone"));
+}
+
+void WidgetsTest::ConsoleShowsOutputAndPassesKeysToTheSolver() {
+  const QString program = Script(
+      "printf ' 9%%Completed.\\b\\b\\b\\b\\b\\b\\b\\b\\b\\b\\b\\b\\b10%%Completed.\\n'\n"
+      "read answer\necho \"answer:$answer\"\nexit 3");
+  SolverConsoleWindow console(program, nullptr);
+  QTimer::singleShot(300, &console, [&console] {
+    QTest::keyClicks(&console, "y");
+    QTest::keyClick(&console, Qt::Key_Return);
+  });
+  QCOMPARE(console.Run(), std::optional<int>(3));
+  const QString shown = console.findChild<QPlainTextEdit*>()->toPlainText();
+  QCOMPARE(shown, QString("10%Completed.\nanswer:y\n"));
+}
+
+void WidgetsTest::ClosingTheConsoleEndsTheSolversInput() {
+  SolverConsoleWindow console(Script("cat >/dev/null\nexit 0"), nullptr);
+  QTimer::singleShot(300, &console, [&console] { console.close(); });
+  QCOMPARE(console.Run(), std::optional<int>(0));
+}
+
+void WidgetsTest::ConsoleReportsAProgramThatCannotStart() {
+  SolverConsoleWindow console(dir_.filePath("missing"), nullptr);
+  QCOMPARE(console.Run(), std::optional<int>());
+}
+
+// Records what the dialog reports.
+class RecordingBehaviour : public DialogBehaviour {
+ public:
+  void OnOpen(DialogControls& controls) override { controls.SetText(control_id::kGeoPtX, "7"); }
+  void OnCommand(int controlId, DialogControls& controls) override {
+    commands.push_back(controlId);
+    if (controlId == control_id::kCancel) controls.End(0);
+  }
+  std::vector<int> commands;
+};
+
+void WidgetsTest::DialogFollowsItsTemplate() {
+  RecordingBehaviour behaviour;
+  QtDialog dialog(FindDialogTemplate(dialog_id::kCreateGeoPt), behaviour, nullptr);
+  QCOMPARE(dialog.windowTitle(), QString("Create GeoPt"));
+  QVERIFY(qobject_cast<QPushButton*>(dialog.Control(control_id::kOk))->isDefault());
+  QVERIFY(!qobject_cast<QPushButton*>(dialog.Control(control_id::kCancel))->isDefault());
+  QCOMPARE(dialog.Text(control_id::kGeoPtX), std::string("7"));
+  QCOMPARE(qobject_cast<QLineEdit*>(dialog.Control(control_id::kGeoPtY))->maxLength(), 99);
+  // Tab order is template order: OK, Cancel, Apply, x, y; OK has the focus first.
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  QCOMPARE(QApplication::focusWidget(), dialog.Control(control_id::kOk));
+  dialog.Control(control_id::kGeoPtApply)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), dialog.Control(control_id::kGeoPtX));
+  // Dialog units: the x field lies right of its label and the dialog is wider than high.
+  QVERIFY(dialog.Control(control_id::kGeoPtX)->x() > 0);
+  QVERIFY(dialog.width() > dialog.height());
+}
+
+void WidgetsTest::DialogReportsButtonsEscAndTheCloseBox() {
+  RecordingBehaviour behaviour;
+  QtDialog dialog(FindDialogTemplate(dialog_id::kDeformedShape), behaviour, nullptr);
+  dialog.show();
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(dialog.Control(control_id::kDefOnly)),
+                    Qt::LeftButton);
+  QVERIFY(dialog.IsChecked(control_id::kDefOnly));
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(dialog.Control(control_id::kDeformedApply)),
+                    Qt::LeftButton);
+  QTest::keyClick(&dialog, Qt::Key_Return);
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  QVERIFY(!dialog.isVisible());
+  QCOMPARE(behaviour.commands, (std::vector<int>{control_id::kDefOnly, control_id::kDeformedApply,
+                                                 control_id::kOk, control_id::kCancel}));
+  dialog.show();
+  dialog.close();
+  QCOMPARE(behaviour.commands.back(), control_id::kCancel);
+  QCOMPARE(behaviour.commands.size(), std::size_t{5});
+}
+
+}  // namespace kestrix
+
+QTEST_MAIN(kestrix::WidgetsTest)
+#include "widgets_test.moc"
