@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <type_traits>
 
@@ -18,10 +17,16 @@ bool IsBlank(char c) {
 
 }  // namespace
 
+// istream::read turns a failing read (a directory, an I/O error) into badbit
+// rather than an exception.
 std::optional<std::string> ReadTextFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::string text;
+  char buffer[4096];
+  while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+    text.append(buffer, static_cast<std::size_t>(file.gcount()));
+  }
   if (file.bad()) return std::nullopt;
   return text;
 }

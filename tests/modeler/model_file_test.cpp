@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model_file_reader.h"
 #include "model_file_writer.h"
@@ -230,10 +231,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 9: the file ends before a geometric point line number:x,y"}));
 
 TEST_F(ModelFileTest, UnreadableFileIsReportedAndNothingIsOpened) {
-  const std::unique_ptr<Model> model = OpenModelFile(PathOf("missing.txt"), &view_, notifier_);
-  EXPECT_EQ(model, nullptr);
-  ASSERT_EQ(notifier_.messages.size(), 1u);
-  EXPECT_EQ(notifier_.messages[0], (ShownMessage{"前处理文本文件读取错误!", "Warning!"}));
+  EXPECT_EQ(OpenModelFile(PathOf("missing.txt"), &view_, notifier_), nullptr);
+  EXPECT_EQ(OpenModelFile(scratch_.Path(), &view_, notifier_), nullptr);
+  const ShownMessage unreadable{"前处理文本文件读取错误!", "Warning!"};
+  EXPECT_EQ(notifier_.messages, (std::vector{unreadable, unreadable}));
 }
 
 TEST_F(ModelFileTest, ExportThatCannotWriteWarnsAndKeepsTheModel) {
