@@ -18,8 +18,6 @@ namespace {
 
 // Pivots eliminated together: each entry below them is loaded once per panel.
 constexpr int kPanelPivots = 32;
-// Room after the packed values for a four-lane load at the region's right edge.
-constexpr int kValuePadding = 4;
 // How far the helper's share moves after each panel.
 constexpr double kShareStep = 0.01;
 // Narrower bands leave too little work per panel to share between threads.
@@ -97,7 +95,7 @@ class BandElimination {
     const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b;
     for (Panel& panel : panels_) {
       panel.stepMultipliers.resize(entries);
-      panel.values.resize(entries + kValuePadding);
+      panel.values.resize(entries + 4 * kPanelPivots);
       panel.packedMultipliers.resize(4 * entries);
     }
   }
@@ -188,12 +186,11 @@ class BandElimination {
 
   // First region row of the helper: it takes the last rows, holding about
   // helperShare_ of the region's entries (row x holds width - x), never a row
-  // of the next panel nor the row just below them, whose far end its diagonal
-  // tiles write back unchanged while the next panel is being eliminated.
+  // of the next panel, which is being eliminated meanwhile.
   int SplitRow(int width, int nextRows) const {
     if (workers_.Workers() == 1) return width;
     const int split = width - static_cast<int>(width * std::sqrt(helperShare_));
-    return std::clamp(split, std::min(nextRows + 1, width), width);
+    return std::clamp(split, nextRows, width);
   }
 
   double* band_;

@@ -36,84 +36,83 @@ constexpr int kLanes = 4;
 // nine sums, three values and a multiplier fit the sixteen AVX2 registers.
 constexpr int kTileRows = 3;
 constexpr int kTileGroups = 3;
-constexpr int kTileColumns = kTileGroups * kLanes;
-
-// Where a register tile lies: wholly right of the diagonal; across it, where
-// only entries with column >= row are written back (the others are entries of
-// the row above far right of the region, which no one changes meanwhile); or
-// at the region's right edge with fewer than four columns, moved lane by lane.
-enum class TileEdge { kNone, kDiagonal, kRight };
 
 [[gnu::always_inline]] inline int FirstReachingPivot(const PackedPanel& panel, int y) {
   return std::max(0, y - panel.reach + 1);
 }
 
-// The register tile: Rows region rows from x, Groups * 4 columns from y (only
-// `lanes` of them at the right edge), held in registers while every pivot
-// reaching its columns is applied in order.
-template <int Rows, int Groups, TileEdge Edge>
+// The register tile: Rows region rows from x, Groups column groups from y (a
+// multiple of 4), held in registers while every pivot reaching its columns is
+// applied in order. A masked tile, on the diagonal or at the right edge, reads
+// and writes only the entries at or right of the diagonal and inside the region.
+template <int Rows, int Groups, bool Masked>
 [[gnu::always_inline]] inline void UpdateTile(double* tile, std::ptrdiff_t stride, const PackedPanel& panel,
-                                              int x, int y, int lanes = kLanes) {
+                                              int x, int y) {
+  const auto owned = [&](int i, int column) { return column >= x + i && column < panel.width; };
   Vec sum[Rows][Groups];
   for (int i = 0; i < Rows; ++i) {
     for (int g = 0; g < Groups; ++g) {
-      if constexpr (Edge == TileEdge::kRight) {
+      const double* in = tile + i * stride + g * kLanes;
+      if constexpr (Masked) {
         sum[i][g] = Vec{};
-        for (int l = 0; l < lanes; ++l) sum[i][g][l] = tile[i * stride + l];
+        for (int l = 0; l < kLanes; ++l) {
+          if (owned(i, y + g * kLanes + l)) sum[i][g][l] = in[l];
+        }
       } else {
-        sum[i][g] = Load(tile + i * stride + g * kLanes);
+        sum[i][g] = Load(in);
       }
     }
   }
-  const double* value = panel.value + y;
-  const double* multiplier = panel.multiplier + kLanes * x;
+  const std::ptrdiff_t pivots = panel.pivots;
+  const double* value = panel.value + kLanes * (y / kLanes) * pivots;
+  const double* multiplier = panel.multiplier + kLanes * x * pivots;
   for (int k = FirstReachingPivot(panel, y); k < panel.pivots; ++k) {
-    const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(k) * panel.width;
     Vec v[Groups];
-    for (int g = 0; g < Groups; ++g) v[g] = Load(value + at + g * kLanes);
+    for (int g = 0; g < Groups; ++g) v[g] = Load(value + kLanes * (g * pivots + k));
     for (int i = 0; i < Rows; ++i) {
-      const Vec d = Load(multiplier + kLanes * (at + i));
+      const Vec d = Load(multiplier + kLanes * (i * pivots + k));
       for (int g = 0; g < Groups; ++g) sum[i][g] = sum[i][g] + d * v[g];
     }
   }
   for (int i = 0; i < Rows; ++i) {
     for (int g = 0; g < Groups; ++g) {
       double* out = tile + i * stride + g * kLanes;
-      if constexpr (Edge == TileEdge::kRight) {
-        for (int l = 0; l < lanes; ++l) out[l] = sum[i][g][l];
-        continue;
+      if constexpr (Masked) {
+        for (int l = 0; l < kLanes; ++l) {
+          if (owned(i, y + g * kLanes + l)) out[l] = sum[i][g][l];
+        }
+      } else {
+        Store(out, sum[i][g]);
       }
-      if constexpr (Edge == TileEdge::kDiagonal) {
-        const Lanes column = Lanes{0, 1, 2, 3} + (y + g * kLanes - x - i);
-        sum[i][g] = column >= 0 ? sum[i][g] : Load(out);
-      }
-      Store(out, sum[i][g]);
     }
   }
 }
 
+// A masked tile of one to three groups.
+template <int Rows>
+[[gnu::always_inline]] inline void UpdateMaskedTile(int groups, double* tile, std::ptrdiff_t stride,
+                                                    const PackedPanel& panel, int x, int y) {
+  if (groups >= 3) return UpdateTile<Rows, 3, true>(tile, stride, panel, x, y);
+  if (groups == 2) return UpdateTile<Rows, 2, true>(tile, stride, panel, x, y);
+  UpdateTile<Rows, 1, true>(tile, stride, panel, x, y);
+}
+
 // Region rows [x, x + Rows), every column from the diagonal to the region's
-// right edge: a diagonal tile, full tiles, then one-group tiles. Rows too
-// short for a diagonal tile go one by one.
+// right edge: a masked tile from the group holding the diagonal, full tiles,
+// and a masked tile for what is left.
 template <int Rows>
 [[gnu::always_inline]] inline void UpdateRowBlock(double* origin, std::ptrdiff_t stride,
                                                   const PackedPanel& panel, int x) {
   const int width = panel.width;
-  if (Rows > 1 && width - x < kTileColumns + Rows) {
-    for (int i = 0; i < Rows; ++i) UpdateRowBlock<1>(origin, stride, panel, x + i);
-    return;
-  }
+  const auto groupsLeft = [width](int y) { return (width - y + kLanes - 1) / kLanes; };
   double* rowStart = origin + x * stride;
-  int y = x;
-  if (Rows > 1) {
-    UpdateTile<Rows, kTileGroups, TileEdge::kDiagonal>(rowStart + y, stride, panel, x, y);
-    y += kTileColumns;
+  int y = x - x % kLanes;
+  UpdateMaskedTile<Rows>(groupsLeft(y), rowStart + y, stride, panel, x, y);
+  y += kTileGroups * kLanes;
+  for (; y + kTileGroups * kLanes <= width; y += kTileGroups * kLanes) {
+    UpdateTile<Rows, kTileGroups, false>(rowStart + y, stride, panel, x, y);
   }
-  for (; y + kTileColumns <= width; y += kTileColumns) {
-    UpdateTile<Rows, kTileGroups, TileEdge::kNone>(rowStart + y, stride, panel, x, y);
-  }
-  for (; y + kLanes <= width; y += kLanes) UpdateTile<Rows, 1, TileEdge::kNone>(rowStart + y, stride, panel, x, y);
-  if (y < width) UpdateTile<Rows, 1, TileEdge::kRight>(rowStart + y, stride, panel, x, y, width - y);
+  if (y < width) UpdateMaskedTile<Rows>(groupsLeft(y), rowStart + y, stride, panel, x, y);
 }
 
 // multiplier[x] = -(row[x] / row[0]) for x in [0, count); true when row[0] is
@@ -232,18 +231,16 @@ void EliminateLoad(double* F, const PivotStep& step) {
 
 [[gnu::target_clones("avx2", "default")]]
 void PackPanelPivot(const PivotStep& step, int base, int k, const PackedPanel& panel) {
-  double* value = panel.value + static_cast<std::ptrdiff_t>(k) * panel.width;
-  double* multiplier = panel.multiplier + kLanes * static_cast<std::ptrdiff_t>(k) * panel.width;
+  const std::ptrdiff_t pivots = panel.pivots;
   const int columns = std::clamp(step.end - base, 0, panel.width);
-  const double* rowValue = step.row + base;
-  const double* rowMultiplier = step.multiplier + (base - step.j);
-  for (int x = 0; x < columns; ++x) {
-    value[x] = rowValue[x];
-    Store(multiplier + kLanes * x, Splat(rowMultiplier[x]));
-  }
-  for (int x = columns; x < panel.width; ++x) {
-    value[x] = 0.0;
-    Store(multiplier + kLanes * x, Vec{});
+  const int paddedWidth = (panel.width + kLanes - 1) / kLanes * kLanes;
+  for (int x = 0; x < paddedWidth; ++x) {
+    const bool reached = x < columns;
+    panel.value[kLanes * ((x / kLanes) * pivots + k) + x % kLanes] = reached ? step.row[base + x] : 0.0;
+    if (x < panel.width) {
+      const double d = reached ? step.multiplier[base + x - step.j] : 0.0;
+      Store(panel.multiplier + kLanes * (x * pivots + k), Splat(d));
+    }
   }
 }
 

@@ -42,14 +42,16 @@ void ApplyPivot(double* band, int b, const PivotStep& step, int rowBegin, int ro
 void EliminateLoad(double* F, const PivotStep& step);
 
 // A block of consecutive pivots packed for the update of the rows and columns
-// below it, the region [base, base + width) of both. For pivot k and region
-// column x, value[k * width + x] is the pivot row's entry (0 beyond its band)
-// and multiplier[4 * (k * width + x)] the multiplier it applies to region row
-// x, repeated in the next three places to load as a vector. Four-lane loads
-// may read three values past the last.
+// below it, the region [base, base + width) of both, laid out so that the
+// values and multipliers a register tile needs run contiguously pivot after
+// pivot. For pivot k, region column x in group g = x / 4 and region row x:
+//   value[4 * (g * pivots + k) + x % 4] is the pivot row's entry, 0 beyond its
+//   band and the region;
+//   multiplier[4 * (x * pivots + k)] is the multiplier it applies to row x,
+//   repeated in the next three places to load as a vector.
 struct PackedPanel {
-  double* value;
-  double* multiplier;
+  double* value;       // room for 4 * ceil(width / 4) * pivots
+  double* multiplier;  // room for 4 * width * pivots
   int pivots;
   int width;
   // Pivot k reaches region column x when x < k + reach.
@@ -61,8 +63,9 @@ struct PackedPanel {
 void PackPanelPivot(const PivotStep& step, int base, int k, const PackedPanel& panel);
 
 // Adds to region rows [xBegin, xEnd) every packed pivot's product in pivot
-// order, zero products included, on all columns at or right of the diagonal. `origin` is the entry
-// (base, base); region row x starts `stride` entries after row x - 1.
+// order, zero products included, on all columns at or right of the diagonal.
+// `origin` is the entry (base, base); region row x starts `stride` entries
+// after row x - 1. Only those entries are read or written.
 void UpdateTrailingRows(double* origin, std::ptrdiff_t stride, const PackedPanel& panel,
                         int xBegin, int xEnd);
 
