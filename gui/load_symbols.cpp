@@ -18,16 +18,17 @@ ModelPosition Offset(ModelPosition p, double length, double dx, double dy) {
   return {p.x + length * dx, p.y + length * dy};
 }
 
-// Two triangles with their tips at P, `degrees` off the horizontal; the
-// polyline's corners are mirrored in x or in y as `acrossX` says.
-void DrawBowTie(Canvas& canvas, ScreenPoint p, double degrees, bool acrossX) {
+// Two narrow triangles with their tips at P, their sides `degrees` off the
+// horizontal: on the left and right of P for a fixed x, below and above it
+// for a fixed y.
+void DrawBowTie(Canvas& canvas, ScreenPoint p, double degrees, bool fixedX) {
   const int c = static_cast<int>(kConstraintSymbolLength * std::cos(Degrees(degrees)));
   const int s = static_cast<int>(kConstraintSymbolLength * std::sin(Degrees(degrees)));
   const ScreenPoint corners[] = {
       p,
       {p.x + c, p.y + s},
-      acrossX ? ScreenPoint{p.x + c, p.y - s} : ScreenPoint{p.x - c, p.y + s},
-      acrossX ? ScreenPoint{p.x - c, p.y + s} : ScreenPoint{p.x + c, p.y - s},
+      fixedX ? ScreenPoint{p.x + c, p.y - s} : ScreenPoint{p.x - c, p.y + s},
+      fixedX ? ScreenPoint{p.x - c, p.y + s} : ScreenPoint{p.x + c, p.y - s},
       {p.x - c, p.y - s},
       p,
   };

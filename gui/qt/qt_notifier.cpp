@@ -5,7 +5,7 @@
 namespace kestrix {
 
 void QtNotifier::ShowMessage(const std::string& text, const std::string& caption) {
-  QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
                   QString::fromStdString(text), QMessageBox::Ok);
   box.setObjectName("warning");
   box.exec();

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "console_text.h"
+#include "qt_canvas.h"
 #include "dialog_templates.h"
 #include "qt_dialog.h"
 #include "solver_console_window.h"
@@ -27,6 +28,8 @@ class WidgetsTest : public QObject {
   void ConsoleShowsOutputAndPassesKeysToTheSolver();
   void ClosingTheConsoleEndsTheSolversInput();
   void ConsoleReportsAProgramThatCannotStart();
+  void CanvasInvertsOutlinesAndRestoresThemWhenDrawnTwice();
+  void CanvasDrawsInThePenColour();
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
 
@@ -77,6 +80,42 @@ void WidgetsTest::ClosingTheConsoleEndsTheSolversInput() {
 void WidgetsTest::ConsoleReportsAProgramThatCannotStart() {
   SolverConsoleWindow console(dir_.filePath("missing"), nullptr);
   QCOMPARE(console.Run(), std::optional<int>());
+}
+
+void WidgetsTest::CanvasInvertsOutlinesAndRestoresThemWhenDrawnTwice() {
+  QImage image(40, 30, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QtCanvas canvas(painter);
+  canvas.FillBackground(Rgb{10, 200, 30});
+  canvas.SetPen(Pen{Rgb{255, 0, 255}, 1, PenStyle::Solid});
+  canvas.SetRasterMode(RasterMode::Invert);
+  QCOMPARE(canvas.GetRasterMode(), RasterMode::Invert);
+  canvas.DrawLine(5, 10, 30, 10);
+  painter.end();
+  QCOMPARE(QColor(image.pixel(15, 10)), QColor(245, 55, 225));
+  QCOMPARE(QColor(image.pixel(15, 11)), QColor(10, 200, 30));
+  painter.begin(&image);
+  QtCanvas again(painter);
+  again.SetRasterMode(RasterMode::Invert);
+  again.DrawLine(5, 10, 30, 10);
+  painter.end();
+  QCOMPARE(QColor(image.pixel(15, 10)), QColor(10, 200, 30));
+}
+
+void WidgetsTest::CanvasDrawsInThePenColour() {
+  QImage image(40, 30, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QtCanvas canvas(painter);
+  canvas.FillBackground(Rgb{0, 0, 0});
+  canvas.SetPen(Pen{Rgb{0, 255, 0}, 1, PenStyle::Solid});
+  canvas.DrawEllipse(10, 10, 16, 16);
+  canvas.SetPen(Pen{Rgb{255, 0, 0}, 3, PenStyle::Solid});
+  canvas.DrawLine(0, 25, 39, 25);
+  painter.end();
+  QCOMPARE(QColor(image.pixel(13, 10)), QColor(0, 255, 0));
+  QCOMPARE(QColor(image.pixel(13, 13)), QColor(0, 0, 0));
+  QCOMPARE(QColor(image.pixel(20, 24)), QColor(255, 0, 0));
+  QCOMPARE(QColor(image.pixel(20, 26)), QColor(255, 0, 0));
 }
 
 // Records what the dialog reports.
