@@ -3,6 +3,7 @@
 // user or the front end starts it, and collects what it leaves behind.
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,8 +38,10 @@ struct ProcessResult {
 };
 
 // Runs Solvane in `directory` with `input` as its whole standard input; an
-// alarm ends a run that would wait forever.
-inline ProcessResult RunSolvane(const fs::path& directory, const std::string& input = "") {
+// alarm ends a run that would wait forever. A non-zero `memoryLimit` caps the
+// address space of the process in bytes.
+inline ProcessResult RunSolvane(const fs::path& directory, const std::string& input = "",
+                                rlim_t memoryLimit = 0) {
   int in[2];
   int out[2];
   if (pipe(in) != 0 || pipe(out) != 0) return {};
@@ -49,6 +52,10 @@ inline ProcessResult RunSolvane(const fs::path& directory, const std::string& in
     close(in[1]);
     close(out[0]);
     if (chdir(directory.c_str()) != 0) _exit(127);
+    if (memoryLimit != 0) {
+      const rlimit limit{memoryLimit, memoryLimit};
+      setrlimit(RLIMIT_AS, &limit);
+    }
     alarm(60);
     execl(SOLVANE_PATH, "Solvane", static_cast<char*>(nullptr));
     _exit(127);

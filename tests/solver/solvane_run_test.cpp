@@ -119,6 +119,16 @@ TEST(SolvaneRun, BandOfExactlyOneGigabyteProceeds) {
   EXPECT_EQ(run.console.find("Assembling"), std::string::npos);
 }
 
+TEST(SolvaneRun, FailedAllocationBelowTheGuardEndsWithAMessage) {
+  // A band of 512 MB passes the guard but not a 256 MB address space.
+  ScratchDirectory dir("solvane_no_memory");
+  WriteFile(dir.path() / "fem.txt", WideBandModel(8192, 2047));
+  const testing::ProcessResult run = RunSolvane(dir.path(), "", rlim_t{256} << 20);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.console, "Assembling the global stiffness matrix...\n内存不足, 无法继续计算!\n");
+  EXPECT_EQ(FilesIn(dir.path()), (std::set<std::string>{"fem.txt", "structure.dxf"}));
+}
+
 TEST(SolvaneRun, UnopenableTableStopsTheRunAfterItsMessage) {
   struct Case {
     const char* blocked;
