@@ -7,22 +7,14 @@
 #include <vector>
 
 #include "collapsed_pivots.h"
+#include "plate_band_system.h"
 #include "progress.h"
 #include "solve_system.h"
-#include "test_models.h"
 
 namespace solvane {
 namespace {
 
-// An n x n symmetric system in upper band storage of width b.
-struct BandSystem {
-  int n;
-  int b;
-  std::vector<double> band;
-  std::vector<double> F;
-
-  double& K(int r, int c) { return band[static_cast<std::size_t>(r) * b + (c - r)]; }
-};
+using testing::BandSystem;
 
 BandSystem Tridiagonal(int n) {
   BandSystem s{n, 2, std::vector<double>(2 * n, 0.0), std::vector<double>(n)};
