@@ -34,43 +34,40 @@ std::string WideBandModel(int nodeCount, int farNode) {
   return text;
 }
 
-// Every file of the golden directory (fem.txt aside) must be written byte for
-// byte, and no other file.
-void ExpectGoldenResults(const testing::fs::path& dir, const testing::fs::path& golden) {
-  std::set<std::string> expected = FilesIn(golden);
+// Runs `modelFile` to completion and expects `console` (time masked) and
+// every file of the golden directory (fem.txt aside) byte for byte, and no
+// other file.
+void ExpectGoldenRun(const testing::fs::path& modelFile, const std::string& golden,
+                     const std::string& console) {
+  ScratchDirectory dir("solvane_" + golden);
+  testing::fs::copy_file(modelFile, dir.path() / "fem.txt");
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(WithoutTime(run.console), console);
+  std::set<std::string> expected = FilesIn(kGolden / golden);
   expected.insert("fem.txt");
-  EXPECT_EQ(FilesIn(dir), expected);
-  for (const std::string& name : FilesIn(golden)) {
-    if (name != "fem.txt") EXPECT_EQ(ReadFile(dir / name), ReadFile(golden / name)) << name;
+  EXPECT_EQ(FilesIn(dir.path()), expected);
+  for (const std::string& name : FilesIn(kGolden / golden)) {
+    if (name != "fem.txt") EXPECT_EQ(ReadFile(dir.path() / name), ReadFile(kGolden / golden / name)) << name;
   }
 }
 
 TEST(SolvaneRun, SingleElementExampleMatchesStatedResults) {
-  ScratchDirectory dir("solvane_single");
-  CopyExample("single-element", dir);
-  const testing::ProcessResult run = RunSolvane(dir.path());
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(WithoutTime(run.console),
-            "Assembling the global stiffness matrix...100%Completed." + kBackspaces +
-                "Solute the equilibrium equations...14%Completed." + kBackspaces +
-                "28\b\b42\b\b57\b\b71\b\b85\b\b100%Completed.(Solution time:T ms)\n"
-                "Press any key to continue . . . \n");
-  ExpectGoldenResults(dir.path(), kGolden / "single_element");
+  ExpectGoldenRun(kExamples / "single-element" / "fem.txt", "single_element",
+                  "Assembling the global stiffness matrix...100%Completed." + kBackspaces +
+                      "Solute the equilibrium equations...14%Completed." + kBackspaces +
+                      "28\b\b42\b\b57\b\b71\b\b85\b\b100%Completed.(Solution time:T ms)\n"
+                      "Press any key to continue . . . \n");
 }
 
 // Two elements with a linearly varying edge load, a nodal force, a constraint
 // line of free flags and nodes numbered across the short side.
 TEST(SolvaneRun, TwoElementModelMatchesGoldenFiles) {
-  ScratchDirectory dir("solvane_two");
-  testing::fs::copy_file(kGolden / "two_elements" / "fem.txt", dir.path() / "fem.txt");
-  const testing::ProcessResult run = RunSolvane(dir.path());
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(WithoutTime(run.console),
-            "Assembling the global stiffness matrix...50%Completed." + kBackspaces +
-                "100%Completed.\nSolute the equilibrium equations... 9%Completed." + kBackspaces +
-                "18\b\b27\b\b36\b\b45\b\b54\b\b63\b\b72\b\b81\b\b90\b\b100%Completed."
-                "(Solution time:T ms)\nPress any key to continue . . . \n");
-  ExpectGoldenResults(dir.path(), kGolden / "two_elements");
+  ExpectGoldenRun(kGolden / "two_elements" / "fem.txt", "two_elements",
+                  "Assembling the global stiffness matrix...50%Completed." + kBackspaces +
+                      "100%Completed.\nSolute the equilibrium equations... 9%Completed." + kBackspaces +
+                      "18\b\b27\b\b36\b\b45\b\b54\b\b63\b\b72\b\b81\b\b90\b\b100%Completed."
+                      "(Solution time:T ms)\nPress any key to continue . . . \n");
 }
 
 TEST(SolvaneRun, MissingModelFileEndsAtOnceWithoutPause) {
