@@ -68,12 +68,14 @@ void SolveCommand(MainWindow& window) {
 void ContourCommand(MainWindow& window) {
   Notifier& notifier = window.services().notifier;
   if (!FileExists(kContourViewerProgram)) {
-    notifier.ShowMessage("后处理程序" + Quoted(kContourViewerProgram) + "不存在!请将其拷贝至当前文件夹",
-                         kWarningCaption);
+    notifier.ShowMessage(
+        "后处理程序" + Quoted(kContourViewerProgram) + "不存在!请将其拷贝至当前文件夹",
+        kWarningCaption);
   } else if (!window.model().solved()) {
     notifier.ShowMessage("绘制应力云图之前, 应首先进行计算!", kWarningCaption);
   } else if (!window.services().programs.StartDetached(kContourViewerProgram)) {
-    notifier.ShowMessage("后处理程序" + Quoted(kContourViewerProgram) + "无法启动!", kWarningCaption);
+    notifier.ShowMessage("后处理程序" + Quoted(kContourViewerProgram) + "无法启动!",
+                         kWarningCaption);
   }
 }
 

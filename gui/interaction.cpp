@@ -98,7 +98,8 @@ bool Interaction::Wheel(ScreenPoint cursor, int delta, ViewTransform& view) cons
       mode_ == InteractionMode::PickPolygon) {
     return false;
   }
-  const double scale = delta > 0 ? view.Scale() * kWheelZoomFactor : view.Scale() / kWheelZoomFactor;
+  const double scale =
+      delta > 0 ? view.Scale() * kWheelZoomFactor : view.Scale() / kWheelZoomFactor;
   view.ZoomAt(cursor.x, cursor.y, scale);
   return true;
 }

@@ -34,10 +34,10 @@ std::vector<MenuEntry> BuildMainMenu() {
       Popup("&Apply", {Command(kForce, "&Force"), Command(kDistributedLoad, "&Distributed Load"),
                        Command(kBoundaryCondition, "&Boundary Condition")}),
       Popup("&Calculate", {Command(kSolve, "&Solve")}),
-      Popup("&Result", {Command(kContour, "&Contour"), Command(kDeformedShape, "Deformed Shape"),
-                        Popup("Node Solution", {Command(kNodeDof, "DOF"),
-                                                Command(kNodeStress, "Stress")}),
-                        Command(kElementStress, "Element Stress")}),
+      Popup("&Result",
+            {Command(kContour, "&Contour"), Command(kDeformedShape, "Deformed Shape"),
+             Popup("Node Solution", {Command(kNodeDof, "DOF"), Command(kNodeStress, "Stress")}),
+             Command(kElementStress, "Element Stress")}),
   };
 }
 

@@ -38,11 +38,13 @@ bool CurrentDirectoryIsWritable() {
 }
 
 void OpenModelFileCommand(MainWindow& window) {
-  const std::optional<std::string> path = ChooseFile(window, FileDialogKind::Open, "Open File of Kestrix ");
+  const std::optional<std::string> path =
+      ChooseFile(window, FileDialogKind::Open, "Open File of Kestrix ");
   if (!path) return;
   Notifier& notifier = window.services().notifier;
   if (!CurrentDirectoryIsWritable()) {
-    notifier.ShowMessage("当前文件所在设备无法写入!这样会造成某些计算结果无法输出。", kWarningCaption);
+    notifier.ShowMessage("当前文件所在设备无法写入!这样会造成某些计算结果无法输出。",
+                         kWarningCaption);
     return;
   }
   auto view = std::make_unique<ViewTransform>();

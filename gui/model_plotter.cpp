@@ -21,7 +21,8 @@ int TruncatedPixels(double measure) {
   return static_cast<int>(measure);
 }
 
-ModelPlotter::ModelPlotter(const ViewTransform& view) : view_(view), canvas_(*view.DrawingCanvas()) {}
+ModelPlotter::ModelPlotter(const ViewTransform& view)
+    : view_(view), canvas_(*view.DrawingCanvas()) {}
 
 void ModelPlotter::UsePen(Rgb colour, int width) const {
   canvas_.SetPen(Pen{colour, width, PenStyle::Solid});

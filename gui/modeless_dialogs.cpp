@@ -41,7 +41,8 @@ class ApplyingDialog : public DialogBehaviour {
 // Adds the typed point and refits the view to the model, discarding pan and zoom.
 class CreateGeoPtDialog : public ApplyingDialog {
  public:
-  explicit CreateGeoPtDialog(MainWindow& window) : ApplyingDialog(window, control_id::kGeoPtApply) {}
+  explicit CreateGeoPtDialog(MainWindow& window)
+      : ApplyingDialog(window, control_id::kGeoPtApply) {}
   void Apply(DialogControls& controls) override {
     model().CreateGeoPt(FieldToReal(controls.Text(control_id::kGeoPtX)),
                         FieldToReal(controls.Text(control_id::kGeoPtY)));

@@ -26,7 +26,9 @@ QtDialog::QtDialog(const DialogTemplate& dialog, DialogBehaviour& behaviour, QWi
 
 QtDialog::QtDialog(const DialogTemplate& dialog, std::unique_ptr<DialogBehaviour> behaviour,
                    QWidget* owner)
-    : QDialog(owner), ownedBehaviour_(std::move(behaviour)), behaviour_(*ownedBehaviour_),
+    : QDialog(owner),
+      ownedBehaviour_(std::move(behaviour)),
+      behaviour_(*ownedBehaviour_),
       modeless_(true) {
   Build(dialog);
 }
@@ -81,7 +83,8 @@ QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
       QAbstractButton* box = control.kind == ControlKind::CheckBox
                                  ? static_cast<QAbstractButton*>(new QCheckBox(text, this))
                                  : new QRadioButton(text, this);
-      connect(box, &QAbstractButton::clicked, this, [this, id] { behaviour_.OnCommand(id, *this); });
+      connect(box, &QAbstractButton::clicked, this,
+              [this, id] { behaviour_.OnCommand(id, *this); });
       return box;
     }
     case ControlKind::Edit: {

@@ -4,8 +4,7 @@
 
 namespace kestrix {
 
-std::optional<std::string> QtFileDialogs::AskForFile(FileDialogKind kind,
-                                                     const std::string& title,
+std::optional<std::string> QtFileDialogs::AskForFile(FileDialogKind kind, const std::string& title,
                                                      const std::string& initialPath) {
   QFileDialog dialog(&owner_, QString::fromStdString(title), QString(),
                      QString("%1 (%2 *.TXT)").arg(kTextFilesFilterName, kTextFilesPattern));

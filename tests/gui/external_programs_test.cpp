@@ -40,9 +40,10 @@ class ExternalProgramsTest : public WindowTest {
 
 TEST_F(ExternalProgramsTest, SolveWithoutTheSolverWarnsAndWritesNothing) {
   window.OnCommand(menu_id::kSolve);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                "计算程序\"Solvane\"不存在!请将Solvane拷贝至当前文件夹或将当前有限元"
-                                "信息文本移至Solvane所在文件夹然后重新读取。"});
+  EXPECT_EQ(
+      MessageTexts(),
+      std::vector<std::string>{"计算程序\"Solvane\"不存在!请将Solvane拷贝至当前文件夹或将当前有限元"
+                               "信息文本移至Solvane所在文件夹然后重新读取。"});
   EXPECT_FALSE(FileExists(kSolveModelFile));
   EXPECT_TRUE(platform.programs.ran.empty());
 }
@@ -74,8 +75,7 @@ TEST_F(ExternalProgramsTest, DisplacementsLeftFromAnEarlierRunAreNotShownAsNew) 
   platform.programs.onRun = [] { return 1; };
   window.OnCommand(menu_id::kSolve);
   EXPECT_FALSE(window.model().solved());
-  EXPECT_EQ(MessageTexts(),
-            std::vector<std::string>{"计算程序\"Solvane\"异常结束, 退出状态 1!"});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"计算程序\"Solvane\"异常结束, 退出状态 1!"});
 }
 
 TEST_F(ExternalProgramsTest, SolverThatWritesNoDisplacementsLeavesTheModelUnsolved) {

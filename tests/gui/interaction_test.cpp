@@ -120,7 +120,8 @@ TEST_F(InteractionTest, WheelZoomsOnlyOutsideTheEdgeGeoPtAndPolygonPicks) {
     if (c.menuId != 0) window.OnCommand(c.menuId);
     const double before = window.view().Scale();
     window.OnWheel(30, 40, 120);
-    EXPECT_EQ(window.view().Scale(), c.zooms ? before * 1.1 : before) << int(window.interaction().mode());
+    EXPECT_EQ(window.view().Scale(), c.zooms ? before * 1.1 : before)
+        << int(window.interaction().mode());
   }
 }
 

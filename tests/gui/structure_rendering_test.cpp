@@ -88,13 +88,16 @@ TEST_F(RenderingTest, ConstraintBowTiesHaveAFixedPixelSize) {
     canvas.ClearCalls();
     view.ZoomAt(200, 250, scale);
     DrawConstraint(ModelPlotter(view), Constraint{1, 1, ModelPoint{}});
-    EXPECT_EQ(Segments(canvas), (std::vector<Segment>{
-                                    {200, 250, 214, 253}, {214, 253, 214, 247},
-                                    {214, 247, 186, 253}, {186, 253, 186, 247},
-                                    {186, 247, 200, 250},
-                                    {200, 250, 203, 264}, {203, 264, 197, 264},
-                                    {197, 264, 203, 236}, {203, 236, 197, 236},
-                                    {197, 236, 200, 250}}));
+    EXPECT_EQ(Segments(canvas), (std::vector<Segment>{{200, 250, 214, 253},
+                                                      {214, 253, 214, 247},
+                                                      {214, 247, 186, 253},
+                                                      {186, 253, 186, 247},
+                                                      {186, 247, 200, 250},
+                                                      {200, 250, 203, 264},
+                                                      {203, 264, 197, 264},
+                                                      {197, 264, 203, 236},
+                                                      {203, 236, 197, 236},
+                                                      {197, 236, 200, 250}}));
     EXPECT_EQ(canvas.Lines().front().pen, (Pen{kYellow, 1, PenStyle::Solid}));
   }
   canvas.ClearCalls();
@@ -107,10 +110,10 @@ TEST_F(RenderingTest, ForceArrowStartsAtTheNodeWithAHeadOfThreePercentOfTheHeigh
   view.SetForceScale(0.01);
   NodalForce force{ModelPoint{}, 100, 0, false};
   DrawNodalForce(ModelPlotter(view), force);
-  EXPECT_EQ(Segments(canvas), (std::vector<Segment>{{200, 250, 210, 250},
-                                                    {210, 250, 196, 248},
-                                                    {210, 250, 196, 252},
-                                                    {196, 248, 196, 252}}));
+  EXPECT_EQ(
+      Segments(canvas),
+      (std::vector<Segment>{
+          {200, 250, 210, 250}, {210, 250, 196, 248}, {210, 250, 196, 252}, {196, 248, 196, 252}}));
   EXPECT_EQ(canvas.Lines().front().pen, (Pen{kRed, 1, PenStyle::Solid}));
 
   // The head stays 15 pixels long at any zoom.
@@ -204,7 +207,8 @@ TEST_F(RenderingTest, NumbersAreSkippedWithoutNodesOrElements) {
 TEST_F(RenderingTest, LayersAreDrawnFromNodesUpToDistributedLoads) {
   MeshUnitSquare();
   for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {1, 1}}) model.CreateGeoPt(x, y);
-  for (const auto& [x, y] : {std::pair{0, 0}, {10, 0}, {10, -10}}) model.PickGeoPtAt(200 + x, 250 + y);
+  for (const auto& [x, y] : {std::pair{0, 0}, {10, 0}, {10, -10}})
+    model.PickGeoPtAt(200 + x, 250 + y);
   model.CreatePolygonFromPickedPoints();
   ASSERT_TRUE(model.AddConstraint(0, 1, 0));
   ASSERT_TRUE(model.AddForce(2, 1, 0));
@@ -217,16 +221,17 @@ TEST_F(RenderingTest, LayersAreDrawnFromNodesUpToDistributedLoads) {
       continue;
     }
     const Rgb colour = call.op == CanvasOp::DrawText ? call.textColour : call.pen.colour;
-    if (layers.empty() || layers.back() != std::pair{call.op, colour}) layers.push_back({call.op, colour});
+    if (layers.empty() || layers.back() != std::pair{call.op, colour})
+      layers.push_back({call.op, colour});
   }
   EXPECT_EQ(layers, (std::vector<std::pair<CanvasOp, Rgb>>{
-                        {CanvasOp::DrawEllipse, kGreen},   // nodes
-                        {CanvasOp::DrawText, kBlue},       // node numbers
-                        {CanvasOp::DrawEllipse, kBlue},    // geometric points
-                        {CanvasOp::DrawLine, kBlue},       // polygon
-                        {CanvasOp::DrawLine, kGreen},      // outlines and edges
-                        {CanvasOp::DrawLine, kYellow},     // constraint
-                        {CanvasOp::DrawLine, kRed},        // force
+                        {CanvasOp::DrawEllipse, kGreen},    // nodes
+                        {CanvasOp::DrawText, kBlue},        // node numbers
+                        {CanvasOp::DrawEllipse, kBlue},     // geometric points
+                        {CanvasOp::DrawLine, kBlue},        // polygon
+                        {CanvasOp::DrawLine, kGreen},       // outlines and edges
+                        {CanvasOp::DrawLine, kYellow},      // constraint
+                        {CanvasOp::DrawLine, kRed},         // force
                         {CanvasOp::DrawLine, kLoadRed}}));  // distributed load
 }
 
@@ -238,10 +243,10 @@ TEST_F(RenderingTest, DeformedMeshIsMagnifiedToATenthOfTheModelSize) {
   EXPECT_TRUE(canvas.Calls().empty());  // nothing moved
   for (int k = 0; k < 4; ++k) model.SetNodeDisplacement(k, 0.001, 0);
   DrawDeformedShape(model, view);
-  EXPECT_EQ(Segments(canvas), (std::vector<Segment>{{210, 250, 310, 250},
-                                                    {310, 250, 310, 210},
-                                                    {310, 210, 210, 210},
-                                                    {210, 210, 210, 250}}));
+  EXPECT_EQ(
+      Segments(canvas),
+      (std::vector<Segment>{
+          {210, 250, 310, 250}, {310, 250, 310, 210}, {310, 210, 210, 210}, {210, 210, 210, 250}}));
   EXPECT_EQ(canvas.Lines().front().pen, (Pen{kDeformed, 1, PenStyle::Solid}));
 }
 

@@ -94,9 +94,8 @@ void SessionTest::ClickModel(double x, double y) {
 
 // Opens a modal dialog from the menu and lets `user` work in it.
 void SessionTest::RunModal(int menuId, const std::function<void(QtDialog*)>& user) {
-  QTimer::singleShot(0, this, [user] {
-    user(qobject_cast<QtDialog*>(QApplication::activeModalWidget()));
-  });
+  QTimer::singleShot(0, this,
+                     [user] { user(qobject_cast<QtDialog*>(QApplication::activeModalWidget())); });
   window_->Action(menuId)->trigger();
 }
 

@@ -13,8 +13,8 @@
 #include <QtTest>
 
 #include "console_text.h"
-#include "qt_canvas.h"
 #include "dialog_templates.h"
+#include "qt_canvas.h"
 #include "qt_dialog.h"
 #include "solver_console_window.h"
 
@@ -40,7 +40,8 @@ class WidgetsTest : public QObject {
 };
 
 QString WidgetsTest::Script(const QString& body) {
-  const QString path = dir_.filePath(QString("solver%1.sh").arg(QRandomGenerator::global()->generate()));
+  const QString path =
+      dir_.filePath(QString("solver%1.sh").arg(QRandomGenerator::global()->generate()));
   QFile file(path);
   file.open(QIODevice::WriteOnly);
   file.write(("#!/bin/sh\n" + body + "\n").toUtf8());
