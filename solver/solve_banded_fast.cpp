@@ -1,7 +1,7 @@
 #include "solve_banded_fast.h"
 
 #include <algorithm>
-#include <atomic>
+#include <chrono>
 #include <barrier>
 #include <cmath>
 #include <functional>
@@ -18,8 +18,13 @@ namespace {
 
 // Pivots eliminated together: each entry below them is loaded once per panel.
 constexpr int kPanelPivots = 32;
-// How far the helper's share moves after each panel.
-constexpr double kShareStep = 0.01;
+// The helper's share of the entries below a panel: where it starts, how far
+// it moves towards the two threads finishing together after each panel, and
+// the bounds that keep a preempted thread from pushing it to an extreme.
+constexpr double kInitialHelperShare = 0.6;
+constexpr double kShareGain = 0.02;
+constexpr double kLeastHelperShare = 0.4;
+constexpr double kMostHelperShare = 0.8;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
 
@@ -131,8 +136,7 @@ class BandElimination {
     }
     panel.dense = zeroProductsVanish_ && AllFinite(panel.steps);
     if (!panel.dense) return;
-    const PackedPanel packed = Packed(panel);
-    for (int k = 0; k < packed.pivots; ++k) PackPanelPivot(panel.steps[k], panel.end, k, packed);
+    PackPanel(panel.steps.data(), panel.end, Packed(panel));
   }
 
   // Rows the elimination has not reached yet still hold their assembled
@@ -158,7 +162,9 @@ class BandElimination {
     const int width = RegionWidth(panel);
     const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
     const int split = SplitRow(width, nextRows);
-    std::atomic<int> firstDone{-1};
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    Clock::time_point finish[2] = {start, start};
     workers_.Run([&](int worker) {
       if (worker == 1) {
         UpdateRegionRows(panel, split, width);
@@ -167,10 +173,13 @@ class BandElimination {
         if (next) EliminateWithinPanel(*next, panel.end);
         UpdateRegionRows(panel, nextRows, split);
       }
-      int none = -1;
-      firstDone.compare_exchange_strong(none, worker);
+      finish[worker] = Clock::now();
     });
-    helperShare_ = std::clamp(helperShare_ + (firstDone == 1 ? kShareStep : -kShareStep), kShareStep, 1.0 - kShareStep);
+    if (workers_.Workers() == 1) return;
+    const double lead = std::chrono::duration<double>(finish[0] - finish[1]).count();
+    const double span = std::chrono::duration<double>(std::max(finish[0], finish[1]) - start).count();
+    helperShare_ = std::clamp(helperShare_ + kShareGain * lead / (span + 1e-9), kLeastHelperShare,
+                              kMostHelperShare);
   }
 
   void UpdateRegionRows(Panel& panel, int xBegin, int xEnd) {
@@ -202,9 +211,7 @@ class BandElimination {
   bool zeroProductsVanish_ = true;
   int checkedRows_ = 0;
   Panel panels_[2];
-  // The helper's share of the entries below a panel, moved towards balance
-  // after every panel by whichever thread finished first.
-  double helperShare_ = 0.5;
+  double helperShare_ = kInitialHelperShare;
   WorkerPair workers_;
 };
 

@@ -88,6 +88,16 @@ template <int Rows, int Groups, bool Masked>
   }
 }
 
+// Asks for the entries of the next tile while this one computes: a band far
+// wider than the cache keeps them in the last-level cache at best.
+template <int Rows>
+[[gnu::always_inline]] inline void PrefetchTile(const double* tile, std::ptrdiff_t stride) {
+  for (int i = 0; i < Rows; ++i) {
+    for (int g = 0; g < kTileGroups * kLanes; g += 8) __builtin_prefetch(tile + i * stride + g, 1);
+    __builtin_prefetch(tile + i * stride + kTileGroups * kLanes - 1, 1);
+  }
+}
+
 // A masked tile of one to three groups.
 template <int Rows>
 [[gnu::always_inline]] inline void UpdateMaskedTile(int groups, double* tile, std::ptrdiff_t stride,
@@ -110,6 +120,7 @@ template <int Rows>
   UpdateMaskedTile<Rows>(groupsLeft(y), rowStart + y, stride, panel, x, y);
   y += kTileGroups * kLanes;
   for (; y + kTileGroups * kLanes <= width; y += kTileGroups * kLanes) {
+    PrefetchTile<Rows>(rowStart + y + kTileGroups * kLanes, stride);
     UpdateTile<Rows, kTileGroups, false>(rowStart + y, stride, panel, x, y);
   }
   if (y < width) UpdateMaskedTile<Rows>(groupsLeft(y), rowStart + y, stride, panel, x, y);
@@ -230,16 +241,22 @@ void EliminateLoad(double* F, const PivotStep& step) {
 }
 
 [[gnu::target_clones("avx2", "default")]]
-void PackPanelPivot(const PivotStep& step, int base, int k, const PackedPanel& panel) {
-  const std::ptrdiff_t pivots = panel.pivots;
-  const int columns = std::clamp(step.end - base, 0, panel.width);
-  const int paddedWidth = (panel.width + kLanes - 1) / kLanes * kLanes;
-  for (int x = 0; x < paddedWidth; ++x) {
-    const bool reached = x < columns;
-    panel.value[kLanes * ((x / kLanes) * pivots + k) + x % kLanes] = reached ? step.row[base + x] : 0.0;
-    if (x < panel.width) {
-      const double d = reached ? step.multiplier[base + x - step.j] : 0.0;
-      Store(panel.multiplier + kLanes * (x * pivots + k), Splat(d));
+void PackPanel(const PivotStep* steps, int base, const PackedPanel& panel) {
+  const auto reached = [&](int k, int x) { return base + x < steps[k].end; };
+  for (int g = 0; g * kLanes < panel.width; ++g) {
+    for (int k = 0; k < panel.pivots; ++k) {
+      double* value = panel.value + kLanes * (g * panel.pivots + k);
+      for (int l = 0; l < kLanes; ++l) {
+        const int x = g * kLanes + l;
+        value[l] = x < panel.width && reached(k, x) ? steps[k].row[base + x] : 0.0;
+      }
+    }
+  }
+  double* multiplier = panel.multiplier;
+  for (int x = 0; x < panel.width; ++x) {
+    for (int k = 0; k < panel.pivots; ++k, multiplier += kLanes) {
+      const PivotStep& step = steps[k];
+      Store(multiplier, Splat(reached(k, x) ? step.multiplier[base + x - step.j] : 0.0));
     }
   }
 }

@@ -58,9 +58,9 @@ struct PackedPanel {
   int reach;
 };
 
-// Packs `step` as pivot k of the panel whose region starts at global row and
-// column `base`.
-void PackPanelPivot(const PivotStep& step, int base, int k, const PackedPanel& panel);
+// Packs the panel's pivots, given by their steps, for the region that starts
+// at global row and column `base`.
+void PackPanel(const PivotStep* steps, int base, const PackedPanel& panel);
 
 // Adds to region rows [xBegin, xEnd) every packed pivot's product in pivot
 // order, zero products included, on all columns at or right of the diagonal.
