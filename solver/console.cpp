@@ -1,12 +1,31 @@
 #include "console.h"
 
-#include <cstdio>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 namespace solvane {
 
 namespace {
+
+constexpr unsigned char kEscapeByte = 27;
+constexpr int kEscapeSequenceWaitMs = 30;
+
+// Whether more input arrives within a few milliseconds: a terminal sends the
+// bytes of one key (arrows, function keys) together, a person does not.
+bool MoreInputFollows() {
+  pollfd input{STDIN_FILENO, POLLIN, 0};
+  return poll(&input, 1, kEscapeSequenceWaitMs) == 1 && (input.revents & POLLIN) != 0;
+}
+
+// Consumes the rest of a multi-byte key so that it is not left for the shell.
+void DrainEscapeSequence() {
+  unsigned char byte = 0;
+  while (MoreInputFollows() && read(STDIN_FILENO, &byte, 1) == 1) {
+  }
+}
 
 // Reads one byte from standard input with the terminal, if it is one, in
 // non-canonical mode without echo; restores the terminal afterwards.
@@ -23,8 +42,13 @@ int ReadOneByteRaw() {
   }
   unsigned char byte = 0;
   const ssize_t got = read(STDIN_FILENO, &byte, 1);
+  int key = got == 1 ? byte : kEndOfInput;
+  if (isTerminal && key == kEscapeByte && MoreInputFollows()) {
+    DrainEscapeSequence();
+    key = kMultiByteKey;
+  }
   if (isTerminal) tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-  return got == 1 ? byte : kEndOfInput;
+  return key;
 }
 
 }  // namespace

@@ -19,8 +19,11 @@ void WaitForEnter();
 void PauseForAnyKey();
 
 // Reads one key without echo and without waiting for Enter on a terminal;
-// otherwise one byte of input. Returns kEndOfInput when input has ended.
+// otherwise one byte of input. Returns kEndOfInput when input has ended, and
+// kMultiByteKey for a key that a terminal sends as an escape sequence (arrows,
+// function keys), so that only the Esc key itself reads as Esc.
 inline constexpr int kEndOfInput = -1;
+inline constexpr int kMultiByteKey = 256;
 int ReadKeyWithoutEcho();
 
 // The fatal exit of a step: prints `message` and a line break, waits for

@@ -1,8 +1,8 @@
 #include "solve_banded_fast.h"
 
 #include <algorithm>
-#include <chrono>
 #include <barrier>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <thread>

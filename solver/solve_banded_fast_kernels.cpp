@@ -120,7 +120,7 @@ template <int Rows>
   UpdateMaskedTile<Rows>(groupsLeft(y), rowStart + y, stride, panel, x, y);
   y += kTileGroups * kLanes;
   for (; y + kTileGroups * kLanes <= width; y += kTileGroups * kLanes) {
-    PrefetchTile<Rows>(rowStart + y + kTileGroups * kLanes, stride);
+    if (y + 2 * kTileGroups * kLanes <= width) PrefetchTile<Rows>(rowStart + y + kTileGroups * kLanes, stride);
     UpdateTile<Rows, kTileGroups, false>(rowStart + y, stride, panel, x, y);
   }
   if (y < width) UpdateMaskedTile<Rows>(groupsLeft(y), rowStart + y, stride, panel, x, y);
