@@ -2,18 +2,20 @@
 
 namespace kestrix {
 
-EdgeIndex::EdgeIndex() : grid_(4.0 * ModelPoint::kDefaultCoincidenceRadius) {}
+EdgeIndex::EdgeIndex() : grid_(ModelPoint::kDefaultCoincidenceRadius) {}
 
 void EdgeIndex::Add(const ElemEdge& edge) {
-  grid_.Insert(edge.a.position(), static_cast<int>(edges_.size()));
+  const int id = static_cast<int>(edges_.size());
+  grid_.Insert(edge.a.position(), id);
+  grid_.Insert(edge.b.position(), id);
   edges_.push_back(edge);
 }
 
 bool EdgeIndex::ContainsSameEdgeAs(const ElemEdge& edge) const {
   bool found = false;
-  const auto test = [&](int id) { found = found || edges_[id].IsSameEdgeAs(edge); };
-  grid_.ForEachNear(edge.a.position(), test);
-  grid_.ForEachNear(edge.b.position(), test);
+  grid_.ForEachNear(edge.a.position(), [&](int id) {
+    found = found || edges_[id].IsSameEdgeAs(edge);
+  });
   return found;
 }
 

@@ -8,8 +8,8 @@
 namespace kestrix {
 
 // Answers whether an edge list already holds the same edge as a new one,
-// looking only at stored edges whose first end lies near either end of the
-// new edge. Relies on every end keeping the default coincidence radius.
+// looking only at stored edges with an end near the new edge's first end.
+// Relies on every end keeping the default coincidence radius.
 class EdgeIndex {
  public:
   EdgeIndex();

@@ -2,7 +2,7 @@
 
 namespace kestrix {
 
-NodeIndex::NodeIndex(double tolerance) : tolerance_(tolerance), grid_(4.0 * tolerance) {}
+NodeIndex::NodeIndex(double tolerance) : tolerance_(tolerance), grid_(tolerance) {}
 
 void NodeIndex::Add(const ModelPoint& node) {
   grid_.Insert(node.position(), static_cast<int>(nodes_.size()));

@@ -1,24 +1,49 @@
 #include "point_grid.h"
 
+#include <bit>
 #include <cmath>
-#include <functional>
+#include <cstdint>
 
 namespace kestrix {
 
+namespace {
+
+std::uint64_t Mix(std::uint64_t bits) {
+  bits ^= bits >> 33;
+  bits *= 0xff51afd7ed558ccdULL;
+  bits ^= bits >> 33;
+  bits *= 0xc4ceb9fe1a85ec53ULL;
+  return bits ^ (bits >> 33);
+}
+
+}  // namespace
+
 std::size_t PointGrid::CellHash::operator()(const Cell& cell) const {
-  const std::size_t hx = std::hash<double>{}(cell.ix);
-  const std::size_t hy = std::hash<double>{}(cell.iy);
-  return hx ^ (hy + 0x9e3779b97f4a7c15ULL + (hx << 6) + (hx >> 2));
+  return Mix(std::bit_cast<std::uint64_t>(cell.ix) ^ Mix(std::bit_cast<std::uint64_t>(cell.iy)));
 }
 
 void PointGrid::Insert(ModelPosition p, int id) {
-  if (const std::optional<Cell> cell = CellOf(p)) cells_[*cell].push_back(id);
+  const std::optional<double> ix = CellIndex(p.x);
+  const std::optional<double> iy = CellIndex(p.y);
+  if (!ix || !iy) return;
+  const int entry = static_cast<int>(entries_.size());
+  const auto [head, inserted] = heads_.try_emplace({*ix, *iy}, entry);
+  entries_.push_back({id, inserted ? -1 : head->second});
+  head->second = entry;
 }
 
-std::optional<PointGrid::Cell> PointGrid::CellOf(ModelPosition p) const {
-  if (!std::isfinite(p.x) || !std::isfinite(p.y)) return std::nullopt;
-  // Adding 0.0 turns -0.0 into 0.0, which hashes alike.
-  return Cell{std::floor(p.x / cell_size_) + 0.0, std::floor(p.y / cell_size_) + 0.0};
+std::optional<double> PointGrid::CellIndex(double coordinate) const {
+  if (!std::isfinite(coordinate)) return std::nullopt;
+  // Adding 0.0 turns -0.0 into 0.0, whose bits differ.
+  return std::floor(coordinate / cell_size_) + 0.0;
+}
+
+std::optional<PointGrid::Span> PointGrid::SpanOf(double coordinate) const {
+  const std::optional<double> index = CellIndex(coordinate);
+  if (!index) return std::nullopt;
+  // Exact: the quotient and its floor are within a factor of two of each other.
+  const double within = coordinate / cell_size_ - *index;
+  return Span{*index, within < 0.25, within > 0.75};
 }
 
 }  // namespace kestrix
