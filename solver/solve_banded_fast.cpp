@@ -1,7 +1,7 @@
 #include "solve_banded_fast.h"
 
 #include <algorithm>
-#include <barrier>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <functional>
@@ -28,18 +28,38 @@ constexpr double kMostHelperShare = 0.8;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
 
+// Two threads meeting after each job. A waiting thread polls, yielding its
+// core between polls, instead of sleeping: a job lasts about a millisecond,
+// and waking a sleeping thread can take longer than that on a busy machine.
+class PairBarrier {
+ public:
+  void ArriveAndWait() {
+    const unsigned phase = phase_.load(std::memory_order_acquire);
+    if (arrived_.fetch_add(1, std::memory_order_acq_rel) == 1) {
+      arrived_.store(0, std::memory_order_relaxed);
+      phase_.store(phase + 1, std::memory_order_release);
+      return;
+    }
+    while (phase_.load(std::memory_order_acquire) == phase) std::this_thread::yield();
+  }
+
+ private:
+  std::atomic<int> arrived_{0};
+  std::atomic<unsigned> phase_{0};
+};
+
 // The calling thread and, if asked for, one helper thread run each job side by
 // side, each on its own share; Run returns when both are done.
 class WorkerPair {
  public:
-  explicit WorkerPair(bool withHelper) : sync_(2) {
+  explicit WorkerPair(bool withHelper) {
     if (withHelper) helper_ = std::thread([this] { HelperLoop(); });
   }
 
   ~WorkerPair() {
     if (!helper_.joinable()) return;
     job_ = nullptr;
-    sync_.arrive_and_wait();
+    sync_.ArriveAndWait();
     helper_.join();
   }
 
@@ -48,22 +68,22 @@ class WorkerPair {
   void Run(const std::function<void(int)>& job) {
     if (!helper_.joinable()) return job(0);
     job_ = &job;
-    sync_.arrive_and_wait();
+    sync_.ArriveAndWait();
     job(0);
-    sync_.arrive_and_wait();
+    sync_.ArriveAndWait();
   }
 
  private:
   void HelperLoop() {
     for (;;) {
-      sync_.arrive_and_wait();
+      sync_.ArriveAndWait();
       if (job_ == nullptr) return;
       (*job_)(1);
-      sync_.arrive_and_wait();
+      sync_.ArriveAndWait();
     }
   }
 
-  std::barrier<> sync_;
+  PairBarrier sync_;
   const std::function<void(int)>* job_ = nullptr;
   std::thread helper_;
 };
