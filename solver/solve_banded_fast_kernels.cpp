@@ -224,10 +224,10 @@ void ApplyPivot(double* band, int b, const PivotStep& step, int rowBegin, int ro
 void EliminateLoad(double* F, const PivotStep& step) {
   const double load = F[step.j];
   const Vec loadVec = Splat(load);
-  const double* multiplier = step.multiplier - step.j;
+  const double* multiplier = step.multiplier;
   int c = step.firstTarget;
   for (; c + kLanes <= step.end; c += kLanes) {
-    const Vec d = Load(multiplier + c);
+    const Vec d = Load(multiplier + (c - step.j));
     const Vec old = Load(F + c);
     const Vec product = d != d ? d : d * loadVec;
     const Vec sum = product != product ? product : product + old;
@@ -235,7 +235,8 @@ void EliminateLoad(double* F, const PivotStep& step) {
   }
   for (; c < step.end; ++c) {
     if (step.row[c] == 0.0) continue;
-    const double product = std::isnan(multiplier[c]) ? multiplier[c] : multiplier[c] * load;
+    const double d = multiplier[c - step.j];
+    const double product = std::isnan(d) ? d : d * load;
     F[c] = std::isnan(product) ? product : product + F[c];
   }
 }
