@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace solvane {
@@ -160,6 +161,45 @@ TEST(ReadModelFile, FileEndingEarlyIsReported) {
   EXPECT_FALSE(shortNodes.ok);
   EXPECT_EQ(shortNodes.console,
             "前处理文本文件格式错误: 文件在第7行提前结束, 缺少节点坐标(NPOIN)记录!\n");
+}
+
+// Damaged copies of the example are either refused or read into a model whose
+// every node reference is valid, which is all the later steps rely on.
+TEST(ReadModelFile, DamagedFilesAreRefusedOrReadConsistently) {
+  std::mt19937 random(20261207);
+  const std::string original = kExample;
+  const std::string replacements = "0123456789-+.,:<>()e \n9";
+  int accepted = 0;
+  for (int trial = 0; trial < 1500; ++trial) {
+    std::string text = original;
+    const int edits = 1 + static_cast<int>(random() % 3);
+    for (int k = 0; k < edits; ++k) {
+      const std::size_t at = random() % text.size();
+      switch (random() % 3) {
+        case 0: text[at] = replacements[random() % replacements.size()]; break;
+        case 1: text.erase(at, 1); break;
+        default: text.insert(at, 1, replacements[random() % replacements.size()]);
+      }
+    }
+    const ReadResult r = ReadText(text);
+    if (!r.ok) {
+      EXPECT_EQ(r.console.rfind("前处理文本文件格式错误: ", 0), 0u) << text;
+      continue;
+    }
+    ++accepted;
+    const AnalysisData& d = r.data;
+    ASSERT_EQ(d.nodes.size(), static_cast<std::size_t>(d.NPOIN));
+    ASSERT_EQ(d.connectivity.size(), static_cast<std::size_t>(d.NELEM) * 4);
+    ASSERT_EQ(d.constraints.size(), static_cast<std::size_t>(d.NRN));
+    ASSERT_EQ(d.forces.size(), static_cast<std::size_t>(d.NFOR));
+    ASSERT_EQ(d.edgeLoads.size(), static_cast<std::size_t>(d.NPRS));
+    auto valid = [&d](int node) { return node >= 0 && node < d.NPOIN; };
+    for (int node : d.connectivity) EXPECT_TRUE(valid(node)) << text;
+    for (const Constraint& c : d.constraints) EXPECT_TRUE(valid(c.node)) << text;
+    for (const NodalForce& f : d.forces) EXPECT_TRUE(valid(f.node)) << text;
+    for (const DistributedLoad& q : d.edgeLoads) EXPECT_TRUE(valid(q.i) && valid(q.j)) << text;
+  }
+  EXPECT_GT(accepted, 0);
 }
 
 }  // namespace

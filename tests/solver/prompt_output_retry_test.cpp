@@ -110,6 +110,19 @@ TEST(PromptOutputRetry, OnATerminalKeysAnswerAtOnceWithoutEcho) {
   EXPECT_TRUE(std::filesystem::is_regular_file(PathIn(dir, "structure.dxf")));
 }
 
+TEST(PromptOutputRetry, OnATerminalAnArrowKeyIsAnOtherKeyNotEscape) {
+  ScratchDirectory dir("prompt_output_retry");
+  BlockWithDirectory(dir, "structure.dxf");
+  ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kTerminal);
+  ASSERT_TRUE(run.WaitForOutput(kPromptEnd));
+  ASSERT_TRUE(run.WaitForKeyReading());
+  run.Send("\x1b[A");  // the up arrow starts with the Esc byte
+  ASSERT_TRUE(run.WaitForOutput(kOtherKey));
+  ASSERT_TRUE(run.WaitForKeyReading());
+  run.Send("\x1b");
+  EXPECT_EQ(run.ExitStatus(), 1);
+}
+
 TEST(PromptOutputRetry, SolvaneGoesOnWithTheNextResultOnceTheDrawingIsWritten) {
   ScratchDirectory dir("prompt_output_retry");
   std::filesystem::copy_file(PLATEFEM_SOURCE_DIR "/examples/single-element/fem.txt",
