@@ -4,9 +4,10 @@
 // have the plain elimination's bits.
 //
 // Usage: bench_solve_banded [largest band in MB, default 820]
+// Prints a Markdown table: wall-clock seconds with the processor seconds of
+// all threads in parentheses, flop rates against the machine's peak, ratios.
 
 #include <fcntl.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,7 +16,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <fstream>
 #include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -50,10 +54,18 @@ void Silently(const std::function<void()>& work) {
   close(saved);
 }
 
-double SecondsOf(const std::function<void()>& work) {
+// Wall-clock seconds, and processor seconds of all the process's threads.
+struct Seconds {
+  double wall;
+  double processor;
+};
+
+Seconds SecondsOf(const std::function<void()>& work) {
+  const std::clock_t processorStart = std::clock();
   const auto start = std::chrono::steady_clock::now();
   Silently(work);
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+          static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC};
 }
 
 // Multiplies and adds of eliminating a full band, the same for all three
@@ -91,7 +103,7 @@ double MeasuredGigahertz() {
 }
 
 struct Timing {
-  double seconds;
+  Seconds seconds;
   std::vector<double> U;
 };
 
@@ -99,7 +111,7 @@ Timing Run(void (*solve)(double*, double*, double*, int, int), const BandSystem&
   std::vector<double> band = s.band;
   std::vector<double> F = s.F;
   std::vector<double> U(s.n);
-  const double seconds = SecondsOf([&] { solve(band.data(), U.data(), F.data(), s.n, s.b); });
+  const Seconds seconds = SecondsOf([&] { solve(band.data(), U.data(), F.data(), s.n, s.b); });
   return {seconds, std::move(U)};
 }
 
@@ -109,7 +121,7 @@ Timing RunLapack(const BandSystem& s) {
   const int kd = s.b - 1;
   const int one = 1;
   int info = 0;
-  const double seconds = SecondsOf([&] {
+  const Seconds seconds = SecondsOf([&] {
     dpbsv_("L", &s.n, &kd, &one, band.data(), &s.b, U.data(), &s.n, &info, 1);
   });
   if (info != 0) std::printf("dpbsv failed: info %d\n", info);
@@ -130,6 +142,26 @@ double LargestRelativeDifference(const std::vector<double>& a, const std::vector
   return difference / scale;
 }
 
+std::string LoadAverage() {
+  std::ifstream file("/proc/loadavg");
+  std::string one, five, fifteen;
+  file >> one >> five >> fifteen;
+  return one + " " + five + " " + fifteen;
+}
+
+// "wall (processor)" seconds of one method.
+std::string TimeCell(const Seconds& seconds) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3f (%.2f)", seconds.wall, seconds.processor);
+  return text;
+}
+
+std::string RateCell(double gigaflops, double seconds, double peak) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f (%.0f%%)", gigaflops / seconds, 100.0 * gigaflops / seconds / peak);
+  return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,12 +169,12 @@ int main(int argc, char** argv) {
   const double gigahertz = MeasuredGigahertz();
   const unsigned cores = std::thread::hardware_concurrency();
   const double peak = cores * gigahertz * kFlopsPerCycle;
-  std::printf("Peak %.1f GFlop/s = %u cores x %.2f GHz (measured) x %.0f flops/cycle\n", peak, cores,
-              gigahertz, kFlopsPerCycle);
-  std::printf("%6s %8s %5s %7s %9s | %9s %7s | %9s %7s %6s | %9s %7s %6s | %7s %8s\n", "grid", "n", "b",
-              "MB", "GFlop", "plain s", "GF/s", "fast s", "GF/s", "%peak", "dpbsv s", "GF/s", "%peak",
-              "plain/", "fast/");
-  std::printf("%104s%7s %8s\n", "", "fast", "dpbsv");
+  std::printf("Peak %.1f GFlop/s = %u cores x %.2f GHz (measured) x %.0f flops/cycle; load average %s\n\n",
+              peak, cores, gigahertz, kFlopsPerCycle, LoadAverage().c_str());
+  std::printf("| grid | n | b | band MB | GFlop | plain s (cpu) | fast s (cpu) | dpbsv s (cpu) | plain GF/s "
+              "(%% peak) | fast GF/s (%% peak) | dpbsv GF/s (%% peak) | plain / fast | fast / dpbsv | "
+              "fast = plain bits | dpbsv rel. diff |\n");
+  std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
   double plainRate = 0.0;
   for (int side : {60, 100, 150, 200, 250, 297}) {
     const int cols = side - 1;
@@ -154,22 +186,27 @@ int main(int argc, char** argv) {
     const Timing fast = Run(solvane::SolveBandedFast, s);
     const Timing lapack = RunLapack(s);
     const bool plainRuns = plainRate == 0.0 || gigaflops / plainRate < kPlainTimeLimitSeconds;
+    char predicted[64];
+    std::snprintf(predicted, sizeof predicted, "%.0f predicted", gigaflops / plainRate);
+    std::string plainCell = predicted;
+    std::string sameBits = "not run";
     double plainSeconds = gigaflops / plainRate;
     if (plainRuns) {
       const Timing plain = Run(solvane::SolveBanded, s);
-      plainSeconds = plain.seconds;
-      plainRate = gigaflops / plain.seconds;
-      if (!SameBits(plain.U, fast.U)) std::printf("fast path differs from the plain elimination!\n");
+      plainSeconds = plain.seconds.wall;
+      plainRate = gigaflops / plainSeconds;
+      plainCell = TimeCell(plain.seconds);
+      sameBits = SameBits(plain.U, fast.U) ? "yes" : "NO";
     }
-    std::printf("%3dx%-3d %7d %5d %7.1f %9.1f | %8.2f%s %7.2f | %9.3f %7.2f %5.1f%% | %9.3f %7.2f %5.1f%% | "
-                "%7.1f %8.2f   dpbsv rel. diff %.1e\n",
-                side, side, s.n, s.b, megabytes, gigaflops, plainSeconds, plainRuns ? " " : "*",
-                gigaflops / plainSeconds, fast.seconds, gigaflops / fast.seconds,
-                100.0 * gigaflops / fast.seconds / peak, lapack.seconds, gigaflops / lapack.seconds,
-                100.0 * gigaflops / lapack.seconds / peak, plainSeconds / fast.seconds,
-                fast.seconds / lapack.seconds, LargestRelativeDifference(fast.U, lapack.U));
+    std::printf("| %d x %d | %d | %d | %.1f | %.1f | %s | %s | %s | %s | %s | %s | %.1f | %.2f | %s | %.1e |\n",
+                side, side, s.n, s.b, megabytes, gigaflops, plainCell.c_str(), TimeCell(fast.seconds).c_str(),
+                TimeCell(lapack.seconds).c_str(), RateCell(gigaflops, plainSeconds, peak).c_str(),
+                RateCell(gigaflops, fast.seconds.wall, peak).c_str(),
+                RateCell(gigaflops, lapack.seconds.wall, peak).c_str(), plainSeconds / fast.seconds.wall,
+                fast.seconds.wall / lapack.seconds.wall, sameBits.c_str(),
+                LargestRelativeDifference(fast.U, lapack.U));
     std::fflush(stdout);
   }
-  std::printf("* predicted from the plain elimination's last measured flop rate\n");
+  std::printf("\nload average %s\n", LoadAverage().c_str());
   return 0;
 }
