@@ -6,10 +6,10 @@
 //
 //   bench_meshing [--literal-limit N]
 
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -25,7 +25,8 @@ using kestrix::Polygon;
 
 Model ModelWithSelectedSquare() {
   Model model;
-  std::vector<ModelPoint> corners{{.x = 0, .y = 0}, {.x = 1, .y = 0}, {.x = 1, .y = 1}, {.x = 0, .y = 1}};
+  std::vector<ModelPoint> corners{
+      {.x = 0, .y = 0}, {.x = 1, .y = 0}, {.x = 1, .y = 1}, {.x = 0, .y = 1}};
   Polygon square(0, std::move(corners));
   square.selected = true;
   model.AddPolygon(std::move(square));
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
       const Model fresh = ModelWithSelectedSquare();
       kestrix::MeshLists expected;
       const double scans = SecondsFor([&] { expected = kestrix::LiteralMesh(fresh, n, n); });
-      const bool same = kestrix::Fingerprint(kestrix::ListsOf(model)) == kestrix::Fingerprint(expected);
+      const bool same =
+          kestrix::Fingerprint(kestrix::ListsOf(model)) == kestrix::Fingerprint(expected);
       std::printf(" %12.4f %s\n", scans, same ? "same lists" : "LISTS DIFFER");
     } else {
       std::printf(" %12s\n", "skipped");

@@ -13,9 +13,8 @@ void EdgeIndex::Add(const ElemEdge& edge) {
 
 bool EdgeIndex::ContainsSameEdgeAs(const ElemEdge& edge) const {
   bool found = false;
-  grid_.ForEachNear(edge.a.position(), [&](int id) {
-    found = found || edges_[id].IsSameEdgeAs(edge);
-  });
+  grid_.ForEachNear(edge.a.position(),
+                    [&](int id) { found = found || edges_[id].IsSameEdgeAs(edge); });
   return found;
 }
 

@@ -40,7 +40,8 @@ void Model::ApplyForce(double Fx, double Fy) {
 
 void Model::ApplyDistributedLoad(double qi, double qj) {
   for (const ElemEdge& edge : m_edges) {
-    if (edge.selected) m_distributedLoads.Insert({.end_i = edge.a, .end_j = edge.b, .qi = qi, .qj = qj});
+    if (edge.selected)
+      m_distributedLoads.Insert({.end_i = edge.a, .end_j = edge.b, .qi = qi, .qj = qj});
   }
   ComputeDistributedLoadScale();
   m_edges.ClearSelected();
@@ -49,8 +50,8 @@ void Model::ApplyDistributedLoad(double qi, double qj) {
 void Model::ComputeForceScale() {
   m_VisualScaleofForce = 1.0;
   if (!m_forces.IsEmpty()) {
-    const double largest = LargestComponent(
-        m_forces, [](const NodalForce& f) { return std::pair(f.Fx, f.Fy); });
+    const double largest =
+        LargestComponent(m_forces, [](const NodalForce& f) { return std::pair(f.Fx, f.Fy); });
     m_VisualScaleofForce = ScaleForLargestLoad(largest, "集中力太小|Fmax|<1e-10!",
                                                "临时给m_VisualScaleofForce赋值为1");
   }

@@ -15,8 +15,7 @@ struct PickRectangle {
 
   // Strictly inside; a point on the border is outside.
   bool Contains(ModelPosition p) const {
-    return upper_left.x < p.x && p.x < lower_right.x && lower_right.y < p.y &&
-           p.y < upper_left.y;
+    return upper_left.x < p.x && p.x < lower_right.x && lower_right.y < p.y && p.y < upper_left.y;
   }
 };
 

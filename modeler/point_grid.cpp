@@ -43,7 +43,7 @@ std::optional<PointGrid::Span> PointGrid::SpanOf(double coordinate) const {
   if (!index) return std::nullopt;
   // Exact: the quotient and its floor are within a factor of two of each other.
   const double within = coordinate / cell_size_ - *index;
-  return Span{*index, within < 0.25, within > 0.75};
+  return Span{*index, within<0.25, within> 0.75};
 }
 
 }  // namespace kestrix

@@ -8,11 +8,9 @@ namespace kestrix {
 namespace {
 
 TEST(GeoPts, AreNumberedInCreationOrder) {
-  Model model;
-  model.CreateGeoPt(0, 0);
-  model.CreateGeoPt(1, 0);
-  model.CreateGeoPt(0, 1);
-  EXPECT_EQ(NumbersInInsertionOrder(model.geo_points()), (std::vector{0, 1, 2}));
+  ModelHarness h;
+  h.CreateGeoPts({{0, 0}, {1, 0}, {0, 1}});
+  EXPECT_EQ(NumbersInInsertionOrder(h.model.geo_points()), (std::vector{0, 1, 2}));
 }
 
 TEST(GeoPts, CoincidentPointIsRejectedWithWarningAndUsesUpNoNumber) {
@@ -36,21 +34,15 @@ TEST(GeoPts, NearbyButDistinctPointIsCreated) {
 
 TEST(Polygons, VerticesFollowPickOrderAndConsumeThePicks) {
   ModelHarness h;
-  h.model.CreateGeoPt(0, 0);
-  h.model.CreateGeoPt(4, 0);
-  h.model.CreateGeoPt(0, 3);
-  h.ClickGeoPt(0, 3);
-  h.ClickGeoPt(0, 0);
-  h.ClickGeoPt(4, 0);
+  h.CreateGeoPts({{0, 0}, {4, 0}, {0, 3}});
+  h.ClickGeoPts({{0, 3}, {0, 0}, {4, 0}});
   h.model.CreatePolygonFromPickedPoints();
 
   ASSERT_EQ(h.model.polygons().Count(), 1);
   const Polygon& polygon = h.model.polygons().Front();
   EXPECT_EQ(polygon.number, 0);
   EXPECT_EQ(polygon.vertex_count(), 3);
-  std::vector<int> numbers;
-  for (const ModelPoint& vertex : polygon.vertices()) numbers.push_back(vertex.number);
-  EXPECT_EQ(numbers, (std::vector{2, 0, 1}));
+  EXPECT_EQ(VertexNumbers(polygon), (std::vector{2, 0, 1}));
   EXPECT_EQ(polygon.box(), (BoundingBox{0, 4, 0, 3}));
   EXPECT_FALSE(polygon.selected);
   EXPECT_EQ(h.model.geo_points().CountSelected(), 0);
@@ -59,11 +51,8 @@ TEST(Polygons, VerticesFollowPickOrderAndConsumeThePicks) {
 
 TEST(Polygons, FewerThanThreePicksMakeNothingUntilAThirdArrives) {
   ModelHarness h;
-  h.model.CreateGeoPt(0, 0);
-  h.model.CreateGeoPt(1, 0);
-  h.model.CreateGeoPt(1, 1);
-  h.ClickGeoPt(0, 0);
-  h.ClickGeoPt(1, 0);
+  h.CreateGeoPts({{0, 0}, {1, 0}, {1, 1}});
+  h.ClickGeoPts({{0, 0}, {1, 0}});
   h.model.CreatePolygonFromPickedPoints();
   EXPECT_TRUE(h.model.polygons().IsEmpty());
   EXPECT_EQ(h.model.picked_points().Count(), 2);
@@ -85,10 +74,8 @@ TEST(Polygons, AreNumberedInCreationOrder) {
 
 TEST(Polygons, PicksMadeBeforeEscapeJoinTheNextPolygon) {
   ModelHarness h;
-  h.model.CreateGeoPt(0, 0);
-  h.model.CreateGeoPt(1, 0);
-  h.ClickGeoPt(0, 0);
-  h.ClickGeoPt(1, 0);
+  h.CreateGeoPts({{0, 0}, {1, 0}});
+  h.ClickGeoPts({{0, 0}, {1, 0}});
   h.model.ClearSelection();
   EXPECT_EQ(h.model.geo_points().CountSelected(), 0);
   EXPECT_EQ(h.model.picked_points().Count(), 2);
@@ -96,11 +83,7 @@ TEST(Polygons, PicksMadeBeforeEscapeJoinTheNextPolygon) {
   h.ClickGeoPt(1, 0);
   h.model.CreatePolygonFromPickedPoints();
   ASSERT_EQ(h.model.polygons().Count(), 1);
-  std::vector<int> numbers;
-  for (const ModelPoint& vertex : h.model.polygons().Front().vertices()) {
-    numbers.push_back(vertex.number);
-  }
-  EXPECT_EQ(numbers, (std::vector{0, 1, 1}));
+  EXPECT_EQ(VertexNumbers(h.model.polygons().Front()), (std::vector{0, 1, 1}));
 }
 
 }  // namespace

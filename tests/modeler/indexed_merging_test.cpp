@@ -39,10 +39,14 @@ class RandomQuads {
 
   std::vector<ModelPosition> Next() {
     switch (Uniform(0, 3)) {
-      case 0: return Lattice(0.0);
-      case 1: return Lattice(0.00008);
-      case 2: return Lattice(0.0003);
-      default: return Tiny();
+      case 0:
+        return Lattice(0.0);
+      case 1:
+        return Lattice(0.00008);
+      case 2:
+        return Lattice(0.0003);
+      default:
+        return Tiny();
     }
   }
 
@@ -101,8 +105,10 @@ TEST(IndexedMerging, FindsNodesAcrossCellBordersAndFarFromTheOrigin) {
     SCOPED_TRACE(base);
     Model model;
     ASSERT_TRUE(model.ReplaceMesh({{base - 0.00004, base + 0.00004}}, {}));
-    AddSelectedQuad(model, {{base + 0.00004, base - 0.00004}, {base + 1, base},
-                            {base + 1, base + 1}, {base, base + 1}});
+    AddSelectedQuad(model, {{base + 0.00004, base - 0.00004},
+                            {base + 1, base},
+                            {base + 1, base + 1},
+                            {base, base + 1}});
     MeshAndCompare(model, 2, 2);
   }
 }

@@ -24,9 +24,17 @@ class ModelHarness {
   ScreenPoint PixelOf(double x, double y) const { return view.ModelToScreen(x, y); }
   ModelPosition ModelAt(int px, int py) const { return view.ModelFromScreen(px, py); }
 
+  void CreateGeoPts(std::initializer_list<ModelPosition> points) {
+    for (ModelPosition p : points) model.CreateGeoPt(p.x, p.y);
+  }
+
   void ClickGeoPt(double x, double y) {
     const ScreenPoint p = PixelOf(x, y);
     model.PickGeoPtAt(p.x, p.y);
+  }
+
+  void ClickGeoPts(std::initializer_list<ModelPosition> points) {
+    for (ModelPosition p : points) ClickGeoPt(p.x, p.y);
   }
 
   // Creates the corners that are not geometric points yet, picks them in the
@@ -67,6 +75,12 @@ class ModelHarness {
     return false;
   }
 };
+
+inline std::vector<int> VertexNumbers(const Polygon& polygon) {
+  std::vector<int> numbers;
+  for (const ModelPoint& vertex : polygon.vertices()) numbers.push_back(vertex.number);
+  return numbers;
+}
 
 // The numbers of the points of a list in insertion order.
 inline std::vector<int> NumbersInInsertionOrder(const EntityList<ModelPoint>& points) {

@@ -23,8 +23,14 @@ class Picking : public ::testing::Test {
   // whose side from (300, 900) to (180, 740) has the unit normal (4, -3) / 5.
   void PlaceTwoElements() {
     std::vector<ModelPosition> nodes;
-    for (ScreenPoint p : std::vector<ScreenPoint>{{400, 600}, {600, 600}, {600, 400}, {400, 400},
-                                                  {100, 900}, {300, 900}, {180, 740}, {100, 740}}) {
+    for (ScreenPoint p : std::vector<ScreenPoint>{{400, 600},
+                                                  {600, 600},
+                                                  {600, 400},
+                                                  {400, 400},
+                                                  {100, 900},
+                                                  {300, 900},
+                                                  {180, 740},
+                                                  {100, 740}}) {
       nodes.push_back(h.ModelAt(p.x, p.y));
     }
     ASSERT_TRUE(h.model.ReplaceMesh(nodes, {{0, 1, 2, 3}, {4, 5, 6, 7}}));
@@ -41,7 +47,8 @@ class Picking : public ::testing::Test {
   std::vector<PixelEdge> SelectedEdges() const {
     std::vector<PixelEdge> edges;
     for (const ElemEdge& edge : h.model.edges()) {
-      if (edge.selected) edges.emplace_back(h.PixelOf(edge.a.x, edge.a.y), h.PixelOf(edge.b.x, edge.b.y));
+      if (edge.selected)
+        edges.emplace_back(h.PixelOf(edge.a.x, edge.a.y), h.PixelOf(edge.b.x, edge.b.y));
     }
     return edges;
   }
@@ -140,13 +147,8 @@ TEST_F(Picking, ClickInsideOverlappingPolygonsTogglesAll) {
 }
 
 TEST_F(Picking, GeoPtCanBePickedOnlyOnceUntilItIsCleared) {
-  h.model.CreateGeoPt(0, 0);
-  h.model.CreateGeoPt(1, 0);
-  h.model.CreateGeoPt(2, 0);
-  h.ClickGeoPt(0, 0);
-  h.ClickGeoPt(1, 0);
-  h.ClickGeoPt(1, 0);
-  h.ClickGeoPt(2, 0);
+  h.CreateGeoPts({{0, 0}, {1, 0}, {2, 0}});
+  h.ClickGeoPts({{0, 0}, {1, 0}, {1, 0}, {2, 0}});
   EXPECT_EQ(h.model.geo_points().CountSelected(), 3);
   EXPECT_EQ(NumbersInInsertionOrder(h.model.picked_points()), (std::vector{0, 1, 2}));
 }

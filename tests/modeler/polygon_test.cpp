@@ -22,7 +22,8 @@ TEST(PolygonContainment, CornerAtTheLowerEndOfASideCountsThatSide) {
 }
 
 TEST(PolygonContainment, ConcaveNotchIsOutside) {
-  const Polygon u_shape = PolygonThrough({{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}});
+  const Polygon u_shape =
+      PolygonThrough({{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}});
   EXPECT_TRUE(u_shape.Contains({0.5, 2}));
   EXPECT_TRUE(u_shape.Contains({2.5, 2}));
   EXPECT_FALSE(u_shape.Contains({1.5, 2}));
