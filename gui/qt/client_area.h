@@ -21,9 +21,6 @@ class ClientArea : public QWidget, public RepaintRequests {
   void Repaint() override { update(); }
   void FullRepaint() override { update(); }
 
-  // The picture the next paint would show.
-  QImage Render();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -33,6 +30,8 @@ class ClientArea : public QWidget, public RepaintRequests {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  QImage Render();
+
   MainWindow* logic_ = nullptr;
 };
 

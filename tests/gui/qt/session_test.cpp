@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,6 +27,7 @@ class SessionTest : public QObject {
  private slots:
   void initTestCase();
   void BuildsSolvesAndShowsTheDeformedPlate();
+  void ExportsAndReopensThroughTheFileDialogs();
 
  private:
   QtDialog* OpenDialog(int menuId, int dialogId);
@@ -34,6 +36,7 @@ class SessionTest : public QObject {
   void Close(QtDialog* dialog);
   void ClickModel(double x, double y);
   void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
+  void ChooseInFileDialog(int menuId, const QString& path);
   QRgb PixelAt(const QImage& image, double x, double y);
 
   QTemporaryDir workDir_;
@@ -96,6 +99,18 @@ void SessionTest::ClickModel(double x, double y) {
 void SessionTest::RunModal(int menuId, const std::function<void(QtDialog*)>& user) {
   QTimer::singleShot(0, this,
                      [user] { user(qobject_cast<QtDialog*>(QApplication::activeModalWidget())); });
+  window_->Action(menuId)->trigger();
+}
+
+// Answers the open or save dialog of a menu command with `path`.
+void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
+  QTimer::singleShot(0, this, [path] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog != nullptr);
+    QCOMPARE(dialog->defaultSuffix(), QString("txt"));
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept validates the name
+  });
   window_->Action(menuId)->trigger();
 }
 
@@ -190,7 +205,7 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   window_->Action(menu_id::kElemNumbers)->trigger();
   QVERIFY(window_->Action(menu_id::kElemNumbers)->isChecked());
 
-  const QImage picture = area.Render();
+  const QImage picture = area.grab().toImage();
   const QByteArray screenshot = qgetenv("KESTRIX_SESSION_SCREENSHOT");
   if (!screenshot.isEmpty()) QVERIFY(window_->grab().save(QString::fromLocal8Bit(screenshot)));
   QCOMPARE(QColor(PixelAt(picture, 0.5, 1.5)), QColor(Qt::black));
@@ -203,6 +218,28 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   }
   QVERIFY(deformedPixels > 200);
 
+  QVERIFY(unexpectedMessages_.isEmpty());
+}
+
+// Runs after the solve: the exported model comes back unsolved, from the
+// folder that became the current directory.
+void SessionTest::ExportsAndReopensThroughTheFileDialogs() {
+  QVERIFY(QDir(workDir_.path()).mkdir("saved"));
+  const QString folder = workDir_.filePath("saved");
+  ChooseInFileDialog(menu_id::kExport, folder + "/plate");
+  QVERIFY(QFile::exists(folder + "/plate.txt"));
+  QCOMPARE(QDir::currentPath(), QDir(folder).canonicalPath());
+
+  window_->logic().model().CreateGeoPt(10, 10);
+  ChooseInFileDialog(menu_id::kOpen, folder + "/plate.txt");
+  Model& reopened = window_->logic().model();
+  QCOMPARE(reopened.geo_points().Count(), 4);
+  QCOMPARE(reopened.NPOIN(), 15);
+  QCOMPARE(reopened.constraints().Count(), 3);
+  QVERIFY(!reopened.solved());
+  QVERIFY(!window_->logic().display().showDeformed);
+  QVERIFY(window_->Action(menu_id::kStructure)->isChecked());
+  QVERIFY(!QFile::exists(folder + "/temp.tmp"));
   QVERIFY(unexpectedMessages_.isEmpty());
 }
 
