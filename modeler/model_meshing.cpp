@@ -75,7 +75,8 @@ void Model::MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes
 
 // Node k goes to index k and row r of the connectivity to the r-th element made.
 void Model::RebuildArraysFromLists() {
-  m_nodeArray.assign(m_nodes.InsertionOrder().begin(), m_nodes.InsertionOrder().end());
+  const auto nodes_oldest_first = m_nodes.InsertionOrder();
+  m_nodeArray.assign(nodes_oldest_first.begin(), nodes_oldest_first.end());
   m_displacements.assign(kDofsPerNode * m_nodeArray.size(), 0.0);
   m_connectivity.clear();
   for (const ElementOutline& outline : m_elementOutlines.InsertionOrder()) {
