@@ -43,14 +43,5 @@ TEST(EntityList, CountsAndClearsSelectedFlags) {
   EXPECT_EQ(list.Count(), 3);
 }
 
-TEST(EntityList, CopiesAreIndependent) {
-  EntityList<ModelPoint> original;
-  original.Insert({.number = 7});
-  EntityList<ModelPoint> copy = original;
-  original.Clear();
-  EXPECT_TRUE(original.IsEmpty());
-  EXPECT_EQ(Forward(copy), (std::vector{7}));
-}
-
 }  // namespace
 }  // namespace kestrix

@@ -118,12 +118,5 @@ TEST_F(Loads, VanishingDistributedLoadWarnsWithItsOwnTexts) {
             Warnings("分布力强度太小|Fmax|<1e-10!", "临时给m_VisualScaleofDisLoad赋值为1"));
 }
 
-TEST_F(Loads, MaterialIsStoredWithoutChecks) {
-  h.model.SetMaterial(70000, 0.5, 0);
-  EXPECT_EQ(h.model.E(), 70000.0);
-  EXPECT_EQ(h.model.Mu(), 0.5);
-  EXPECT_EQ(h.model.Thick(), 0.0);
-}
-
 }  // namespace
 }  // namespace kestrix

@@ -92,15 +92,5 @@ TEST(RebuildingFromFile, LoadsCopyTheirNodesAndRefuseMissingOnes) {
   EXPECT_EQ(model.average_element_edge_length(), 0.0);
 }
 
-TEST(Displacements, AreStoredPerNodeAndIgnoredForMissingNodes) {
-  Model model;
-  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}}, {}));
-  model.SetNodeDisplacement(1, 0.002, -0.001);
-  model.SetNodeDisplacement(2, 9, 9);
-  EXPECT_EQ(model.displacements(), (std::vector{0.0, 0.0, 0.002, -0.001}));
-  model.ZeroDisplacements();
-  EXPECT_EQ(model.displacements(), std::vector<double>(4, 0.0));
-}
-
 }  // namespace
 }  // namespace kestrix
