@@ -36,6 +36,9 @@ constexpr int kLanes = 4;
 // nine sums, three values and a multiplier fit the sixteen AVX2 registers.
 constexpr int kTileRows = 3;
 constexpr int kTileGroups = 3;
+// The first, masked tile of a row block starts at the group holding the
+// block's first diagonal entry and must reach the last row's diagonal entry.
+static_assert(kTileRows + kLanes - 2 < kTileGroups * kLanes);
 
 [[gnu::always_inline]] inline int FirstReachingPivot(const PackedPanel& panel, int y) {
   return std::max(0, y - panel.reach + 1);
@@ -114,7 +117,9 @@ template <int Rows>
 [[gnu::always_inline]] inline void UpdateRowBlock(double* origin, std::ptrdiff_t stride,
                                                   const PackedPanel& panel, int x) {
   const int width = panel.width;
-  const auto groupsLeft = [width](int y) { return (width - y + kLanes - 1) / kLanes; };
+  const auto groupsLeft = [width](int y) {
+    return std::min((width - y + kLanes - 1) / kLanes, kTileGroups);
+  };
   double* rowStart = origin + x * stride;
   int y = x - x % kLanes;
   UpdateMaskedTile<Rows>(groupsLeft(y), rowStart + y, stride, panel, x, y);
