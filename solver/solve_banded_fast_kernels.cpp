@@ -37,8 +37,8 @@ constexpr int kLanes = 4;
 constexpr int kTileRows = 3;
 constexpr int kTileGroups = 3;
 // The first, masked tile of a row block starts at the group holding the
-// block's first diagonal entry and must reach the last row's diagonal entry.
-static_assert(kTileRows + kLanes - 2 < kTileGroups * kLanes);
+XX
+static_assert(kTileRows + kLanes - 2 <= kTileGroups * kLanes);
 
 [[gnu::always_inline]] inline int FirstReachingPivot(const PackedPanel& panel, int y) {
   return std::max(0, y - panel.reach + 1);
