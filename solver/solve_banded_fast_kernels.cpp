@@ -37,7 +37,8 @@ constexpr int kLanes = 4;
 constexpr int kTileRows = 3;
 constexpr int kTileGroups = 3;
 // The first, masked tile of a row block starts at the group holding the
-XX
+// block's first diagonal entry; the full tiles after it must hold no entry
+// left of the diagonal.
 static_assert(kTileRows + kLanes - 2 <= kTileGroups * kLanes);
 
 [[gnu::always_inline]] inline int FirstReachingPivot(const PackedPanel& panel, int y) {
