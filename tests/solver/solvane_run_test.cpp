@@ -25,6 +25,13 @@ void CopyExample(const std::string& example, const ScratchDirectory& dir) {
   testing::fs::copy_file(kExamples / example / "fem.txt", dir.path() / "fem.txt");
 }
 
+// The single-element example with one piece of its text replaced.
+void WriteAlteredExample(const ScratchDirectory& dir, const std::string& from, const std::string& to) {
+  std::string text = ReadFile(kExamples / "single-element" / "fem.txt");
+  text.replace(text.find(from), from.size(), to);
+  WriteFile(dir.path() / "fem.txt", text);
+}
+
 // A model of NPOIN nodes on a line whose only element joins nodes 0, 1, 2 and
 // `farNode`, so that the band is 2 * (farNode + 1) wide.
 std::string WideBandModel(int nodeCount, int farNode) {
@@ -80,9 +87,7 @@ TEST(SolvaneRun, MissingModelFileEndsAtOnceWithoutPause) {
 
 TEST(SolvaneRun, MalformedModelFileIsReportedWithoutResults) {
   ScratchDirectory dir("solvane_malformed");
-  std::string text = ReadFile(kExamples / "single-element" / "fem.txt");
-  text.replace(text.find("3:1 0"), 5, "4:1 0");
-  WriteFile(dir.path() / "fem.txt", text);
+  WriteAlteredExample(dir, "3:1 0", "4:1 0");
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.console, "前处理文本文件格式错误: 第13行, 约束(NRN)记录中的节点号4不存在(节点总数4)!\n");
@@ -166,9 +171,7 @@ TEST(SolvaneRun, UnopenableTableStopsTheRunAfterItsMessage) {
 
 TEST(SolvaneRun, UnconstrainedModelIsWrittenButReportedAsSingular) {
   ScratchDirectory dir("solvane_singular");
-  std::string text = ReadFile(kExamples / "single-element" / "fem.txt");
-  text.replace(text.find("NRN=2\n0:1 1\n3:1 0\n"), 18, "NRN=1\n0:1 1\n");
-  WriteFile(dir.path() / "fem.txt", text);
+  WriteAlteredExample(dir, "NRN=2\n0:1 1\n3:1 0\n", "NRN=1\n0:1 1\n");
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.console.find("ms)\n警告: 总刚阵奇异(约束不足或结构为机构), 以下自由度的位移无效:\n"
