@@ -103,16 +103,5 @@ TEST(ShapeFunctions, AreOneAtTheirOwnCornerAndSumToOne) {
   EXPECT_DOUBLE_EQ(inside.N[0] + inside.N[1] + inside.N[2] + inside.N[3], 1.0);
 }
 
-TEST(ElasticityMatrix, IsPlaneStress) {
-  DMatrix D;
-  ElasticityMatrix(210000.0, 0.3, D);
-  const double factor = 210000.0 / (1.0 - 0.09);
-  EXPECT_DOUBLE_EQ(D[0][0], factor);
-  EXPECT_DOUBLE_EQ(D[0][1], factor * 0.3);
-  EXPECT_DOUBLE_EQ(D[2][2], factor * 0.35);
-  EXPECT_EQ(D[0][2], 0.0);
-  EXPECT_EQ(D[1][2], 0.0);
-}
-
 }  // namespace
 }  // namespace solvane
