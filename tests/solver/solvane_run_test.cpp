@@ -77,6 +77,19 @@ TEST(SolvaneRun, TwoElementModelMatchesGoldenFiles) {
                       "(Solution time:T ms)\nPress any key to continue . . . \n");
 }
 
+// The figures that the cantilever example documents.
+TEST(SolvaneRun, CantileverExampleGivesItsDocumentedResults) {
+  ScratchDirectory dir("solvane_cantilever");
+  CopyExample("cantilever", dir);
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 0);
+  const std::string displacements = ReadFile(dir.path() / "Node_Dis.txt");
+  EXPECT_NE(displacements.find("\n           364:    4.70139e-14         -2.424\n"), std::string::npos);
+  const std::string stresses = ReadFile(dir.path() / "Node_Stress.txt");
+  EXPECT_NE(stresses.find("\n             0:       -170.246"), std::string::npos);
+  EXPECT_NE(stresses.find("\n             9:       -149.284"), std::string::npos);
+}
+
 TEST(SolvaneRun, MissingModelFileEndsAtOnceWithoutPause) {
   ScratchDirectory dir("solvane_missing");
   const testing::ProcessResult run = RunSolvane(dir.path());
