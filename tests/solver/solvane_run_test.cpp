@@ -83,8 +83,11 @@ TEST(SolvaneRun, CantileverExampleGivesItsDocumentedResults) {
   CopyExample("cantilever", dir);
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 0);
+  // Mid-height of the loaded end: its dx is round-off, its dy the deflection.
   const std::string displacements = ReadFile(dir.path() / "Node_Dis.txt");
-  EXPECT_NE(displacements.find("\n           364:    4.70139e-14         -2.424\n"), std::string::npos);
+  const std::size_t tip = displacements.find("\n           364:");
+  ASSERT_NE(tip, std::string::npos);
+  EXPECT_EQ(displacements.substr(tip + 31, 16), "         -2.424\n");
   const std::string stresses = ReadFile(dir.path() / "Node_Stress.txt");
   EXPECT_NE(stresses.find("\n             0:       -170.246"), std::string::npos);
   EXPECT_NE(stresses.find("\n             9:       -149.284"), std::string::npos);
