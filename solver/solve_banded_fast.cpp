@@ -121,7 +121,7 @@ class BandElimination {
     for (Panel& panel : panels_) {
       panel.stepMultipliers.resize(entries);
       panel.values.resize(entries + 4 * kPanelPivots);
-      panel.packedMultipliers.resize(4 * entries);
+      panel.packedMultipliers.resize(entries);
     }
   }
 

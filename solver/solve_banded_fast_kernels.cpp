@@ -69,12 +69,12 @@ template <int Rows, int Groups, bool Masked>
   }
   const std::ptrdiff_t pivots = panel.pivots;
   const double* value = panel.value + kLanes * (y / kLanes) * pivots;
-  const double* multiplier = panel.multiplier + kLanes * x * pivots;
+  const double* multiplier = panel.multiplier + x * pivots;
   for (int k = FirstReachingPivot(panel, y); k < panel.pivots; ++k) {
     Vec v[Groups];
     for (int g = 0; g < Groups; ++g) v[g] = Load(value + kLanes * (g * pivots + k));
     for (int i = 0; i < Rows; ++i) {
-      const Vec d = Load(multiplier + kLanes * (i * pivots + k));
+      const Vec d = Splat(multiplier[i * pivots + k]);
       for (int g = 0; g < Groups; ++g) sum[i][g] = sum[i][g] + d * v[g];
     }
   }
@@ -261,9 +261,9 @@ void PackPanel(const PivotStep* steps, int base, const PackedPanel& panel) {
   }
   double* multiplier = panel.multiplier;
   for (int x = 0; x < panel.width; ++x) {
-    for (int k = 0; k < panel.pivots; ++k, multiplier += kLanes) {
+    for (int k = 0; k < panel.pivots; ++k) {
       const PivotStep& step = steps[k];
-      Store(multiplier, Splat(reached(k, x) ? step.multiplier[base + x - step.j] : 0.0));
+      *multiplier++ = reached(k, x) ? step.multiplier[base + x - step.j] : 0.0;
     }
   }
 }

@@ -47,11 +47,10 @@ void EliminateLoad(double* F, const PivotStep& step);
 // pivot. For pivot k, region column x in group g = x / 4 and region row x:
 //   value[4 * (g * pivots + k) + x % 4] is the pivot row's entry, 0 beyond its
 //   band and the region;
-//   multiplier[4 * (x * pivots + k)] is the multiplier it applies to row x,
-//   repeated in the next three places to load as a vector.
+//   multiplier[x * pivots + k] is the multiplier it applies to row x.
 struct PackedPanel {
   double* value;       // room for 4 * ceil(width / 4) * pivots
-  double* multiplier;  // room for 4 * width * pivots
+  double* multiplier;  // room for width * pivots
   int pivots;
   int width;
   // Pivot k reaches region column x when x < k + reach.
