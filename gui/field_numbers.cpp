@@ -21,21 +21,20 @@ std::string_view NumberStart(std::string_view text) {
   return text;
 }
 
+// The number at the start of `text`, or 0 when there is none or it does not fit.
+template <typename Number>
+Number LeadingNumber(std::string_view text) {
+  const std::string_view number = NumberStart(text);
+  Number value{};
+  const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
+  return error == std::errc() ? value : Number{};
+}
+
 }  // namespace
 
-double FieldToReal(std::string_view text) {
-  const std::string_view number = NumberStart(text);
-  double value = 0.0;
-  const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
-  return error == std::errc() ? value : 0.0;
-}
+double FieldToReal(std::string_view text) { return LeadingNumber<double>(text); }
 
-int FieldToInt(std::string_view text) {
-  const std::string_view number = NumberStart(text);
-  int value = 0;
-  const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
-  return error == std::errc() ? value : 0;
-}
+int FieldToInt(std::string_view text) { return LeadingNumber<int>(text); }
 
 std::string RealToField(double value) {
   char buffer[400];

@@ -51,18 +51,6 @@ TEST_F(MenuCommandsTest, PickModeItemsMoveTheirCheckMark) {
   EXPECT_FALSE(platform.menuChecks.IsChecked(menu_id::kPointPick));
 }
 
-TEST_F(MenuCommandsTest, PickCommandsSetModesAndKeepAGestureUnderWay) {
-  window.OnCommand(menu_id::kPickNode);
-  window.OnLeftButtonDown(10, 10);
-  window.OnCommand(menu_id::kPickElemEdge);
-  EXPECT_EQ(window.interaction().mode(), InteractionMode::PickElemEdge);
-  EXPECT_EQ(window.interaction().clickCount(), 1);
-  window.OnCommand(menu_id::kPickGeoPt);
-  EXPECT_EQ(window.interaction().mode(), InteractionMode::PickGeoPt);
-  window.OnCommand(menu_id::kPickPolygon);
-  EXPECT_EQ(window.interaction().mode(), InteractionMode::PickPolygon);
-}
-
 TEST_F(MenuCommandsTest, PickElementAndUnknownIdsAreLeftToTheToolkit) {
   EXPECT_FALSE(window.OnCommand(menu_id::kPickElement));
   EXPECT_FALSE(window.OnCommand(12345));
