@@ -1,7 +1,9 @@
 #include "model_file_commands.h"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "main_window.h"
 #include "model_file_reader.h"
@@ -25,16 +27,22 @@ std::optional<std::string> ChooseFile(MainWindow& window, FileDialogKind kind,
   return path;
 }
 
+// Creates the probe only where nothing of its name exists, so that a file of
+// the user's is never overwritten or removed; deletes it again.
+bool CreateAndRemoveProbe(const std::string& name) {
+  std::FILE* probe = std::fopen(name.c_str(), "wx");
+  if (probe == nullptr) return false;
+  std::fclose(probe);
+  std::remove(name.c_str());
+  return true;
+}
+
 }  // namespace
 
 bool CurrentDirectoryIsWritable() {
-  {
-    std::ofstream probe(kProbeFile);
-    if (!probe) return false;
-  }
-  std::error_code ignored;
-  std::filesystem::remove(kProbeFile, ignored);
-  return true;
+  std::error_code error;
+  if (!std::filesystem::exists(kProbeFile, error)) return CreateAndRemoveProbe(kProbeFile);
+  return CreateAndRemoveProbe(std::string(kProbeFile) + "." + std::to_string(getpid()));
 }
 
 void OpenModelFileCommand(MainWindow& window) {

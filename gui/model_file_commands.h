@@ -15,7 +15,7 @@ void OpenModelFileCommand(MainWindow& window);
 void ExportModelFileCommand(MainWindow& window);
 
 // Whether a file can be created in the current directory: creates and deletes
-// the probe file "temp.tmp".
+// the probe file "temp.tmp", or a name of its own when "temp.tmp" exists.
 bool CurrentDirectoryIsWritable();
 
 }  // namespace kestrix

@@ -1,5 +1,7 @@
 #include "model_file_commands.h"
 
+#include <fstream>
+
 #include "gui/scratch_folder.h"
 #include "gui/window_fixture.h"
 #include "model_file_writer.h"
@@ -50,13 +52,24 @@ TEST_F(ModelFileCommandsTest, CancelledOpenChangesNothing) {
 }
 
 TEST_F(ModelFileCommandsTest, OpenInAnUnwritableFolderWarnsAndKeepsTheModel) {
-  std::filesystem::create_directory(folder.path() / "models" / "temp.tmp");
-  platform.fileDialogs.answer = savedFile;
+  platform.fileDialogs.answer = "/proc/plate.txt";  // not even root writes there
   window.OnCommand(menu_id::kOpen);
   ASSERT_EQ(platform.notifier.messages.size(), 1u);
   EXPECT_EQ(platform.notifier.messages[0].text,
             "当前文件所在设备无法写入!这样会造成某些计算结果无法输出。");
   EXPECT_EQ(window.model().geo_points().Count(), 5);
+}
+
+TEST_F(ModelFileCommandsTest, ProbeLeavesAFileOfTheUsersNamedLikeItAlone) {
+  ScratchFolder::Write(folder.path() / "models" / "temp.tmp", "notes");
+  platform.fileDialogs.answer = savedFile;
+  window.OnCommand(menu_id::kOpen);
+  EXPECT_EQ(window.model().NPOIN(), 6);
+  std::ifstream notes("temp.tmp");
+  std::string text;
+  notes >> text;
+  EXPECT_EQ(text, "notes");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2);
 }
 
 TEST_F(ModelFileCommandsTest, UnreadableFileKeepsTheModel) {
