@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -135,15 +135,30 @@ bool ReadDistributedLoads(RecordReader& in, AnalysisData& data) {
   });
 }
 
+// The whole file, or nothing when it cannot be opened or read (a directory of
+// that name, say).
+std::optional<std::string> ReadWholeFile(const char* fileName) {
+  std::FILE* file = std::fopen(fileName, "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string text;
+  char buffer[1 << 16];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return std::nullopt;
+  return text;
+}
+
 }  // namespace
 
 bool ReadModelFile(const char* fileName, AnalysisData& data) {
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file) {
+  std::optional<std::string> text = ReadWholeFile(fileName);
+  if (!text) {
     ConsoleWrite("前处理文本文件读取错误!\n");
     return false;
   }
-  RecordReader in(std::string(std::istreambuf_iterator<char>(file), {}));
+  RecordReader in(std::move(*text));
   const bool read = ReadMaterial(in, data) && ReadNodes(in, data) && ReadElements(in, data) &&
                     ReadConstraints(in, data) && ReadNodalForces(in, data) &&
                     ReadDistributedLoads(in, data);

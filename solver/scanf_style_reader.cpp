@@ -4,12 +4,28 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
+#include <locale.h>
 
 namespace solvane {
 
 namespace {
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+bool StartsWithHexPrefix(const char* first, const char* last) {
+  return last - first >= 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X');
+}
+
+// What the C library's conversion makes of the digits at `first` (which the
+// text's terminating NUL ends): hexadecimal reals, and values beyond the range
+// of a double, read as scanf reads them (to infinity, or towards zero).
+const char* ParseWithCLibrary(const char* first, double& magnitude) {
+  static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+  char* end = nullptr;
+  magnitude = strtod_l(first, &end, cLocale);
+  return end;
+}
 
 }  // namespace
 
@@ -88,9 +104,17 @@ bool ScanfStyleReader::ReadDouble(double& value) {
   const bool negative = ReadSign();
   const char* first = text_.data() + position_;
   const char* last = text_.data() + text_.size();
+  if (first == last || *first == '-' || *first == '+') {
+    position_ = start;
+    return false;
+  }
   double magnitude = 0.0;
   auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
-  if (error != std::errc() || first == last || *first == '-' || *first == '+') {
+  if (error == std::errc::result_out_of_range || StartsWithHexPrefix(first, last)) {
+    end = ParseWithCLibrary(first, magnitude);
+    error = end == first ? std::errc::invalid_argument : std::errc();
+  }
+  if (error != std::errc()) {
     position_ = start;
     return false;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -118,11 +119,24 @@ TEST(ReadModelFile, ReadsEmptyBlocksExponentsAndOtherFlags) {
   EXPECT_EQ(unconstrained.data.NPOIN, 0);
 }
 
-TEST(ReadModelFile, MissingFileIsReported) {
-  AnalysisData data;
-  ::testing::internal::CaptureStdout();
-  EXPECT_FALSE(ReadModelFile("/nonexistent/fem.txt", data));
-  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "前处理文本文件读取错误!\n");
+TEST(ReadModelFile, ReadsRealsAsTheCLibraryDoesBeyondDecimalRange) {
+  const ReadResult r = ReadText(
+      "E=0x1.8p1\nMu=1e-400\nThick=+1e999\nNPOIN=1\n-1e999,0X10\nNELEM=0\nNRN=0\nNFOR=0\nNPRS=0\n");
+  ASSERT_TRUE(r.ok) << r.console;
+  EXPECT_EQ(r.data.E, 3.0);
+  EXPECT_EQ(r.data.Mu, 0.0);
+  EXPECT_EQ(r.data.Thick, HUGE_VAL);
+  EXPECT_EQ(r.data.nodes[0].x, -HUGE_VAL);
+  EXPECT_EQ(r.data.nodes[0].y, 16.0);
+}
+
+TEST(ReadModelFile, MissingOrUnreadableFileIsReported) {
+  for (const char* path : {"/nonexistent/fem.txt", "/"}) {  // "/" opens but cannot be read
+    AnalysisData data;
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(ReadModelFile(path, data)) << path;
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "前处理文本文件读取错误!\n") << path;
+  }
 }
 
 // Each malformed variant must be refused with a message naming its record and line.
