@@ -19,6 +19,10 @@ Notifier& DefaultNotifier() {
 
 Model::Model() : m_notifier(&DefaultNotifier()) {}
 
+void Model::AttachNotifier(Notifier* notifier) {
+  m_notifier = notifier != nullptr ? notifier : &DefaultNotifier();
+}
+
 void Model::SetMaterial(double E, double Mu, double Thick) {
   m_E = E;
   m_Mu = Mu;

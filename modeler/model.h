@@ -29,9 +29,9 @@ class Model {
 
   // Neither is owned. Picks convert pixels through the view and the load
   // scales are handed to it; warnings go to the notifier (standard error
-  // until one is attached).
+  // while none is attached).
   void AttachView(ViewTransform* view) { m_view = view; }
-  void AttachNotifier(Notifier* notifier) { m_notifier = notifier; }
+  void AttachNotifier(Notifier* notifier);
   Notifier& notifier() const { return *m_notifier; }
 
   // Material and thickness; any values are accepted.
