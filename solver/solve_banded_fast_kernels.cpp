@@ -249,21 +249,25 @@ void EliminateLoad(double* F, const PivotStep& step) {
 
 [[gnu::target_clones("avx2", "default")]]
 void PackPanel(const PivotStep* steps, int base, const PackedPanel& panel) {
-  const auto reached = [&](int k, int x) { return base + x < steps[k].end; };
+  // Region columns [0, reached(k)) lie inside pivot k's band.
+  const auto reached = [&](int k) { return std::clamp(steps[k].end - base, 0, panel.width); };
   for (int g = 0; g * kLanes < panel.width; ++g) {
     for (int k = 0; k < panel.pivots; ++k) {
       double* value = panel.value + kLanes * (g * panel.pivots + k);
-      for (int l = 0; l < kLanes; ++l) {
-        const int x = g * kLanes + l;
-        value[l] = x < panel.width && reached(k, x) ? steps[k].row[base + x] : 0.0;
+      const int first = base + g * kLanes;
+      const int lanes = std::clamp(reached(k) - g * kLanes, 0, kLanes);
+      if (lanes == kLanes) {
+        Store(value, Load(steps[k].row + first));
+        continue;
       }
+      for (int l = 0; l < kLanes; ++l) value[l] = l < lanes ? steps[k].row[first + l] : 0.0;
     }
   }
   double* multiplier = panel.multiplier;
   for (int x = 0; x < panel.width; ++x) {
     for (int k = 0; k < panel.pivots; ++k) {
       const PivotStep& step = steps[k];
-      *multiplier++ = reached(k, x) ? step.multiplier[base + x - step.j] : 0.0;
+      *multiplier++ = x < reached(k) ? step.multiplier[base + x - step.j] : 0.0;
     }
   }
 }
