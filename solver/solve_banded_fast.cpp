@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -52,8 +53,14 @@ class PairBarrier {
 // side, each on its own share; Run returns when both are done.
 class WorkerPair {
  public:
+  // Without a helper (none asked for, or none could be started) the calling
+  // thread runs each job alone.
   explicit WorkerPair(bool withHelper) {
-    if (withHelper) helper_ = std::thread([this] { HelperLoop(); });
+    if (!withHelper) return;
+    try {
+      helper_ = std::thread([this] { HelperLoop(); });
+    } catch (const std::system_error&) {
+    }
   }
 
   ~WorkerPair() {
@@ -119,6 +126,7 @@ class BandElimination {
         workers_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
     const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b;
     for (Panel& panel : panels_) {
+      panel.steps.reserve(kPanelPivots);
       panel.stepMultipliers.resize(entries);
       panel.values.resize(entries + 4 * kPanelPivots);
       panel.packedMultipliers.resize(entries);
