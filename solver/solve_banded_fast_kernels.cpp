@@ -52,19 +52,20 @@ static_assert(kTileRows + kLanes - 2 <= kTileGroups * kLanes);
 template <int Rows, int Groups, bool Masked>
 [[gnu::always_inline]] inline void UpdateTile(double* tile, std::ptrdiff_t stride, const PackedPanel& panel,
                                               int x, int y) {
-  const auto owned = [&](int i, int column) { return column >= x + i && column < panel.width; };
+  // Lanes [first(i, g), last(g)) of group g in row i are the tile's own.
+  const auto first = [&](int i, int g) { return std::clamp(x + i - y - g * kLanes, 0, kLanes); };
+  const auto last = [&](int g) { return std::clamp(panel.width - y - g * kLanes, 0, kLanes); };
+  const auto whole = [&](int i, int g) { return !Masked || (first(i, g) == 0 && last(g) == kLanes); };
   Vec sum[Rows][Groups];
   for (int i = 0; i < Rows; ++i) {
     for (int g = 0; g < Groups; ++g) {
       const double* in = tile + i * stride + g * kLanes;
-      if constexpr (Masked) {
-        sum[i][g] = Vec{};
-        for (int l = 0; l < kLanes; ++l) {
-          if (owned(i, y + g * kLanes + l)) sum[i][g][l] = in[l];
-        }
-      } else {
+      if (whole(i, g)) {
         sum[i][g] = Load(in);
+        continue;
       }
+      sum[i][g] = Vec{};
+      for (int l = first(i, g); l < last(g); ++l) sum[i][g][l] = in[l];
     }
   }
   const std::ptrdiff_t pivots = panel.pivots;
@@ -81,13 +82,11 @@ template <int Rows, int Groups, bool Masked>
   for (int i = 0; i < Rows; ++i) {
     for (int g = 0; g < Groups; ++g) {
       double* out = tile + i * stride + g * kLanes;
-      if constexpr (Masked) {
-        for (int l = 0; l < kLanes; ++l) {
-          if (owned(i, y + g * kLanes + l)) out[l] = sum[i][g][l];
-        }
-      } else {
+      if (whole(i, g)) {
         Store(out, sum[i][g]);
+        continue;
       }
+      for (int l = first(i, g); l < last(g); ++l) out[l] = sum[i][g][l];
     }
   }
 }
