@@ -1,40 +1,37 @@
 #include "field_numbers.h"
 
+#include <locale.h>
+
+#include <algorithm>
 #include <charconv>
+#include <climits>
+#include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace kestrix {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Drops leading blanks and a leading "+", which from_chars does not accept.
-std::string_view NumberStart(std::string_view text) {
-  std::size_t start = 0;
-  while (start < text.size() && IsBlank(text[start])) ++start;
-  text.remove_prefix(start);
-  if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') {
-    text.remove_prefix(1);
-  }
-  return text;
-}
-
-// The number at the start of `text`, or 0 when there is none or it does not fit.
-template <typename Number>
-Number LeadingNumber(std::string_view text) {
-  const std::string_view number = NumberStart(text);
-  Number value{};
-  const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
-  return error == std::errc() ? value : Number{};
+// The "C" numeric locale, made once: the toolkit sets the process locale from
+// the user's environment, and fields always take a decimal point.
+locale_t CNumericLocale() {
+  static const locale_t locale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+  return locale;
 }
 
 }  // namespace
 
-double FieldToReal(std::string_view text) { return LeadingNumber<double>(text); }
+double FieldToReal(std::string_view text) {
+  const std::string field(text);
+  return strtod_l(field.c_str(), nullptr, CNumericLocale());
+}
 
-int FieldToInt(std::string_view text) { return LeadingNumber<int>(text); }
+// Values beyond the range of int give its nearest limit.
+int FieldToInt(std::string_view text) {
+  const std::string field(text);
+  const long value = strtol_l(field.c_str(), nullptr, 10, CNumericLocale());
+  return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+}
 
 std::string RealToField(double value) {
   char buffer[400];

@@ -8,7 +8,8 @@
 namespace kestrix {
 
 // Leading blanks are skipped and conversion stops at the first character that
-// does not fit; text that does not start with a number gives 0.
+// does not fit; text that does not start with a number gives 0. Reals beyond
+// the range of double are infinite; integers beyond int give its nearest limit.
 double FieldToReal(std::string_view text);
 int FieldToInt(std::string_view text);
 
