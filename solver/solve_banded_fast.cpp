@@ -104,6 +104,9 @@ bool AllFinite(const std::vector<PivotStep>& steps) {
 struct Panel {
   int first = 0;
   int end = 0;
+  // Rows and columns [end, end + width) are those the pivot rows reach below
+  // the panel with their last non-zero entries.
+  int width = 0;
   bool dense = false;
   std::vector<PivotStep> steps;
   std::vector<double> stepMultipliers;
@@ -152,7 +155,7 @@ class BandElimination {
   void EliminateWithinPanel(Panel& panel, int first) {
     panel.first = first;
     panel.end = std::min(first + kPanelPivots, n_ - 1);
-    CheckRowsForNegativeZero(panel.end + RegionWidth(panel));
+    CheckRowsForNegativeZero(std::min(panel.end - 1 + b_, n_));
     panel.steps.clear();
     for (int j = panel.first; j < panel.end; ++j) {
       double* multiplier = panel.stepMultipliers.data() + static_cast<std::size_t>(j - first) * b_;
@@ -162,6 +165,8 @@ class BandElimination {
       PrintEliminationProgress(j, n_);
       panel.steps.push_back(step);
     }
+    panel.width = 0;
+    for (const PivotStep& step : panel.steps) panel.width = std::max(panel.width, step.end - panel.end);
     panel.dense = zeroProductsVanish_ && AllFinite(panel.steps);
     if (!panel.dense) return;
     PackPanel(panel.steps.data(), panel.end, Packed(panel));
@@ -178,16 +183,13 @@ class BandElimination {
     checkedRows_ = rowEnd;
   }
 
-  // Rows and columns [end, end + RegionWidth) are those the panel reaches below it.
-  int RegionWidth(const Panel& panel) const { return std::min(panel.end - 1 + b_, n_) - panel.end; }
-
   PackedPanel Packed(Panel& panel) const {
-    return {panel.values.data(), panel.packedMultipliers.data(), panel.end - panel.first,
-            RegionWidth(panel), panel.first + b_ - panel.end};
+    return {panel.values.data(), panel.packedMultipliers.data(), panel.end - panel.first, panel.width,
+            panel.first + b_ - panel.end};
   }
 
   void UpdateBelowPanel(Panel& panel, Panel* next) {
-    const int width = RegionWidth(panel);
+    const int width = panel.width;
     const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
     const int split = SplitRow(width, nextRows);
     using Clock = std::chrono::steady_clock;

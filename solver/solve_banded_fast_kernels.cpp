@@ -200,7 +200,8 @@ template <int Rows>
 [[gnu::target_clones("avx2", "default")]]
 PivotStep MakePivotStep(double* band, int n, int b, int j, double* multiplier) {
   const double* row = BandRow(band, b, j);
-  const int end = std::min(j + b, n);
+  int end = std::min(j + b, n);
+  while (end > j + 1 && row[end - 1] == 0.0) --end;
   int first = j;
   while (first < end && row[first] == 0.0) ++first;
   const bool finite = ComputeMultipliers(row + j, end - j, multiplier);

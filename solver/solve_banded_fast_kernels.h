@@ -17,6 +17,8 @@ inline double* BandRow(double* band, int b, int r) {
 // One pivot row as the elimination sees it. Its targets are the rows c in
 // [firstTarget, end) whose entry row[c] is not zero (NaN counts as non-zero);
 // when the pivot itself is zero, the first non-zero entry is passed over.
+// `end` follows the row's last non-zero entry, so that the work of a step
+// grows with the row's extent, not with the half-bandwidth.
 struct PivotStep {
   const double* row;         // row[c] is the entry (j, c)
   const double* multiplier;  // multiplier[c - j] = -(K(j, c) / K(j, j))

@@ -79,6 +79,19 @@ BandSystem RandomBand(int n, int b, double zeroShare, unsigned seed, bool domina
   return s;
 }
 
+// A random band whose rows end before the half-bandwidth, each at its own
+// place, as rows do when a few elements join far-numbered nodes.
+BandSystem ProfileBand(int n, int b, unsigned seed) {
+  BandSystem s = RandomBand(n, b, 0.1, seed);
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> extent(1, b);
+  for (int r = 0; r < n; ++r) {
+    const int rowExtent = r % 50 == 0 ? b : extent(random) / 4;
+    for (int c = r + std::max(rowExtent, 1); c < std::min(r + b, n); ++c) s.K(r, c) = 0.0;
+  }
+  return s;
+}
+
 // Fixes a direction as the constraints do: 1e20 on the diagonal, zero load.
 void Constrain(BandSystem& s, int r) {
   s.K(r, r) = 1e20;
@@ -117,6 +130,11 @@ TEST(SolveBandedFast, MatchesPlainEliminationWhenTheBandIsWiderThanTheSystem) {
   ExpectSameBitsAsPlainElimination(RandomBand(5, 8, 0.2, 12));
   ExpectSameBitsAsPlainElimination(RandomBand(50, 50, 0.3, 13));
   ExpectSameBitsAsPlainElimination(RandomBand(120, 400, 0.1, 14));
+}
+
+TEST(SolveBandedFast, MatchesPlainEliminationWhenRowsEndBeforeTheBand) {
+  ExpectSameBitsAsPlainElimination(ProfileBand(800, 300, 24));
+  ExpectSameBitsAsPlainElimination(ProfileBand(300, 40, 25));
 }
 
 TEST(SolveBandedFast, MatchesPlainEliminationWithConstrainedRows) {
