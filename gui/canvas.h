@@ -23,7 +23,8 @@ struct Pen {
   friend bool operator==(const Pen&, const Pen&) = default;
 };
 
-// A font by face name; height and width in pixels, 0 meaning the default.
+// A font by face name; height is the cell height (ascent + descent) and width
+// the average character width, both in pixels, 0 meaning the default.
 struct Font {
   std::string face;
   int height = 0;

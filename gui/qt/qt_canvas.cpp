@@ -8,11 +8,24 @@ namespace {
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
+// The pixel size whose cell (ascent + descent) comes closest to `cellHeight`
+// without exceeding it; Qt's pixel size is the em size, smaller than the cell.
+int PixelSizeForCell(QFont font, int cellHeight) {
+  const auto cellAt = [&font](int pixelSize) {
+    font.setPixelSize(pixelSize);
+    return QFontMetrics(font).height();
+  };
+  int pixelSize = std::max(1, cellHeight * cellHeight / std::max(1, cellAt(cellHeight)));
+  while (pixelSize > 1 && cellAt(pixelSize) > cellHeight) --pixelSize;
+  while (cellAt(pixelSize + 1) <= cellHeight) ++pixelSize;
+  return pixelSize;
+}
+
 // A font whose cell is `height` pixels high and whose average character is
 // `width` pixels wide; 0 keeps the default of either.
 QFont ToQFont(const Font& font) {
   QFont qfont(QString::fromStdString(font.face));
-  if (font.height > 0) qfont.setPixelSize(font.height);
+  if (font.height > 0) qfont.setPixelSize(PixelSizeForCell(qfont, font.height));
   if (font.width > 0) {
     const int natural = QFontMetrics(qfont).averageCharWidth();
     if (natural > 0) qfont.setStretch(std::clamp(100 * font.width / natural, 1, 4000));
@@ -54,7 +67,8 @@ void QtCanvas::DrawLine(int x1, int y1, int x2, int y2) {
 void QtCanvas::DrawEllipse(int left, int top, int right, int bottom) {
   painter_.setPen(pen_);
   painter_.setBrush(Qt::NoBrush);
-  painter_.drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)));
+  // An outlined QRect spans width + 1 pixels, so this covers left to right.
+  painter_.drawEllipse(QRect(left, top, right - left, bottom - top));
 }
 
 void QtCanvas::SetFont(const Font& font) { painter_.setFont(ToQFont(font)); }

@@ -30,6 +30,8 @@ class WidgetsTest : public QObject {
   void ConsoleReportsAProgramThatCannotStart();
   void CanvasInvertsOutlinesAndRestoresThemWhenDrawnTwice();
   void CanvasDrawsInThePenColour();
+  void CanvasCircleCoversExactlyItsSquare();
+  void CanvasFontCellIsTheRequestedHeight();
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
 
@@ -117,6 +119,40 @@ void WidgetsTest::CanvasDrawsInThePenColour() {
   QCOMPARE(QColor(image.pixel(13, 13)), QColor(0, 0, 0));
   QCOMPARE(QColor(image.pixel(20, 24)), QColor(255, 0, 0));
   QCOMPARE(QColor(image.pixel(20, 26)), QColor(255, 0, 0));
+}
+
+void WidgetsTest::CanvasCircleCoversExactlyItsSquare() {
+  QImage image(40, 30, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  QtCanvas canvas(painter);
+  canvas.SetPen(Pen{Rgb{0, 255, 0}, 1, PenStyle::Solid});
+  const QPoint centre(20, 15);
+  canvas.DrawEllipse(centre.x() - 3, centre.y() - 3, centre.x() + 3, centre.y() + 3);
+  painter.end();
+  QRect painted;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != QColor(Qt::black).rgb()) painted |= QRect(x, y, 1, 1);
+    }
+  }
+  QCOMPARE(painted, QRect(QPoint(centre.x() - 3, centre.y() - 3),
+                          QPoint(centre.x() + 3, centre.y() + 3)));
+}
+
+void WidgetsTest::CanvasFontCellIsTheRequestedHeight() {
+  QImage image(40, 30, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QtCanvas canvas(painter);
+  for (const int height : {8, 13, 20, 37, 60, 95}) {
+    canvas.SetFont(Font{"Times New Roman", height, 0});
+    QVERIFY2(std::abs(painter.fontMetrics().height() - height) <= 1,
+             qPrintable(QString("height %1 gives a cell of %2")
+                            .arg(height)
+                            .arg(painter.fontMetrics().height())));
+    canvas.SetFont(Font{"Times New Roman", height, height / 2});
+    QVERIFY(std::abs(painter.fontMetrics().height() - height) <= 1);
+  }
 }
 
 // Records what the dialog reports.
