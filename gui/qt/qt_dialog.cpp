@@ -73,7 +73,8 @@ QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
     case ControlKind::DefaultPushButton:
     case ControlKind::PushButton: {
       auto* button = new QPushButton(text, this);
-      button->setAutoDefault(false);
+      // Enter presses a focused button; elsewhere it presses the default button.
+      button->setAutoDefault(true);
       button->setDefault(control.kind == ControlKind::DefaultPushButton);
       connect(button, &QPushButton::clicked, this, [this, id] { behaviour_.OnCommand(id, *this); });
       return button;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <span>
 
 #include "external_programs.h"
 #include "menu_resource.h"
@@ -33,6 +34,7 @@ class SessionTest : public QObject {
   QtDialog* OpenDialog(int menuId, int dialogId);
   void Type(QtDialog* dialog, int controlId, const QString& text);
   void Press(QtDialog* dialog, int controlId);
+  void PressWithEnter(QtDialog* dialog, int controlId);
   void Close(QtDialog* dialog);
   void ClickModel(double x, double y);
   void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
@@ -85,6 +87,14 @@ void SessionTest::Press(QtDialog* dialog, int controlId) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Gives the button the keyboard focus and presses Enter on it.
+void SessionTest::PressWithEnter(QtDialog* dialog, int controlId) {
+  QApplication::setActiveWindow(dialog);
+  QVERIFY(QTest::qWaitForWindowActive(dialog));
+  dialog->Control(controlId)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
 void SessionTest::Close(QtDialog* dialog) {
   QTest::keyClick(dialog, Qt::Key_Escape);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -123,13 +133,18 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   const double corners[4][2] = {{0, 0}, {4, 0}, {4, 2}, {0, 2}};
   QtDialog* points = OpenDialog(menu_id::kCreateGeoPt, 103);
   QVERIFY(points != nullptr);
-  for (const auto& corner : corners) {
+  Model& model = window_->logic().model();
+  Type(points, 1004, QString::number(corners[0][0]));
+  Type(points, 1005, QString::number(corners[0][1]));
+  PressWithEnter(points, 1003);
+  QCOMPARE(model.geo_points().Count(), 1);
+  QVERIFY(points->isVisible());
+  for (const auto& corner : std::span(corners).subspan(1)) {
     Type(points, 1004, QString::number(corner[0]));
     Type(points, 1005, QString::number(corner[1]));
     Press(points, 1003);
   }
   Close(points);
-  Model& model = window_->logic().model();
   QCOMPARE(model.geo_points().Count(), 4);
 
   window_->Action(menu_id::kPickGeoPt)->trigger();

@@ -34,6 +34,7 @@ class WidgetsTest : public QObject {
   void CanvasFontCellIsTheRequestedHeight();
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
+  void EnterPressesTheFocusedButtonElseTheDefault();
 
  private:
   QString Script(const QString& body);
@@ -205,6 +206,24 @@ void WidgetsTest::DialogReportsButtonsEscAndTheCloseBox() {
   dialog.close();
   QCOMPARE(behaviour.commands.back(), control_id::kCancel);
   QCOMPARE(behaviour.commands.size(), std::size_t{5});
+}
+
+void WidgetsTest::EnterPressesTheFocusedButtonElseTheDefault() {
+  RecordingBehaviour behaviour;
+  QtDialog dialog(FindDialogTemplate(dialog_id::kCreateGeoPt), behaviour, nullptr);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), dialog.Control(control_id::kGeoPtApply));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(behaviour.commands, std::vector<int>{control_id::kGeoPtApply});
+  QVERIFY(dialog.isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), dialog.Control(control_id::kGeoPtX));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(behaviour.commands, (std::vector<int>{control_id::kGeoPtApply, control_id::kOk}));
 }
 
 }  // namespace kestrix
