@@ -5,17 +5,29 @@ namespace solvane {
 bool ResultFile::Open(const char* fileName) {
   Close();
   file_ = std::fopen(fileName, "w");
-  return file_ != nullptr;
+  if (file_ == nullptr) return false;
+  // The buffer below already gathers large blocks; a second one in the stream
+  // would only copy them again.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+  buffer_.reserve(kResultFileBufferBytes);
+  return true;
 }
 
 void ResultFile::WriteLine(std::string_view line) {
-  std::fwrite(line.data(), 1, line.size(), file_);
-  std::fputc('\n', file_);
-  std::fflush(file_);
+  buffer_.append(line);
+  buffer_ += '\n';
+  if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
+}
+
+void ResultFile::WriteBuffered() {
+  std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+  buffer_.clear();
 }
 
 void ResultFile::Close() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (file_ == nullptr) return;
+  WriteBuffered();
+  std::fclose(file_);
   file_ = nullptr;
 }
 

@@ -1,11 +1,19 @@
 #pragma once
 // A result file opened for writing by name, created or truncated. Lines are
-// written whole; the file is closed when the object goes out of scope.
+// gathered in a buffer and handed to the file in large blocks; whatever is
+// still buffered is written when the file is closed, which happens at the
+// latest when the object goes out of scope, so every file that a writer has
+// finished is complete on disk before the next one is opened.
 
+#include <cstddef>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace solvane {
+
+// How much text a result file gathers before it writes it out.
+inline constexpr std::size_t kResultFileBufferBytes = std::size_t{1} << 18;
 
 class ResultFile {
  public:
@@ -18,10 +26,14 @@ class ResultFile {
   bool Open(const char* fileName);
   // Writes `line` followed by a newline.
   void WriteLine(std::string_view line);
+  // Writes out what is buffered and closes the file.
   void Close();
 
  private:
+  void WriteBuffered();
+
   std::FILE* file_ = nullptr;
+  std::string buffer_;
 };
 
 }  // namespace solvane
