@@ -7,7 +7,6 @@
 namespace kestrix {
 
 inline constexpr const char* kTextFilesFilterName = "Text Files (*.TXT)";
-inline constexpr const char* kTextFilesPattern = "*.txt";
 inline constexpr const char* kTextFilesDefaultExtension = "txt";
 
 enum class FileDialogKind { Open, Save };
@@ -15,8 +14,8 @@ enum class FileDialogKind { Open, Save };
 class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
-  // Shows the dialog, with the filter kTextFilesFilterName on kTextFilesPattern
-  // (either case), starting at `initialPath` (may be empty). The open dialog
+  // Shows the dialog, with the filter kTextFilesFilterName listing .txt files
+  // of either case, starting at `initialPath` (may be empty). The open dialog
   // takes only an existing file; the save dialog asks before overwriting one.
   // Returns the full path chosen, or nothing when the user cancels.
   virtual std::optional<std::string> AskForFile(FileDialogKind kind, const std::string& title,

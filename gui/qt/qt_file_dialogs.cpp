@@ -6,8 +6,10 @@ namespace kestrix {
 
 std::optional<std::string> QtFileDialogs::AskForFile(FileDialogKind kind, const std::string& title,
                                                      const std::string& initialPath) {
-  QFileDialog dialog(&owner_, QString::fromStdString(title), QString(),
-                     QString("%1 (%2 *.TXT)").arg(kTextFilesFilterName, kTextFilesPattern));
+  QFileDialog dialog(&owner_, QString::fromStdString(title), QString(), kTextFilesFilterName);
+  // Qt's own dialog matches the filter's "*.TXT" without regard to case, so
+  // lower-case .txt files are listed too; native dialogs may not.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setObjectName(kind == FileDialogKind::Open ? "openDialog" : "saveDialog");
   dialog.setDefaultSuffix(kTextFilesDefaultExtension);
   if (!initialPath.empty()) dialog.selectFile(QString::fromStdString(initialPath));

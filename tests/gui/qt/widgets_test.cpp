@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include "dialog_templates.h"
 #include "qt_canvas.h"
 #include "qt_dialog.h"
+#include "qt_file_dialogs.h"
 #include "solver_console_window.h"
 
 namespace kestrix {
@@ -35,6 +38,7 @@ class WidgetsTest : public QObject {
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
   void EnterPressesTheFocusedButtonElseTheDefault();
+  void FileDialogListsTextFilesOfEitherCase();
 
  private:
   QString Script(const QString& body);
@@ -224,6 +228,38 @@ void WidgetsTest::EnterPressesTheFocusedButtonElseTheDefault() {
   QCOMPARE(QApplication::focusWidget(), dialog.Control(control_id::kGeoPtX));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   QCOMPARE(behaviour.commands, (std::vector<int>{control_id::kGeoPtApply, control_id::kOk}));
+}
+
+void WidgetsTest::FileDialogListsTextFilesOfEitherCase() {
+  QTemporaryDir folder;
+  for (const char* name : {"lower.txt", "UPPER.TXT", "other.dat"}) {
+    QFile file(folder.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+  }
+  QWidget owner;
+  QtFileDialogs dialogs(owner);
+  QStringList filters;
+  QStringList listed;
+  bool native = true;
+  QTimer::singleShot(0, this, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    filters = dialog->nameFilters();
+    native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
+    auto* files = dialog->findChild<QFileSystemModel*>();
+    const QModelIndex root = files->index(folder.path());
+    QTest::qWaitFor([&] { return files->rowCount(root) >= 2; });
+    for (int row = 0; row < files->rowCount(root); ++row) {
+      listed << files->index(row, 0, root).data().toString();
+    }
+    dialog->reject();
+  });
+  QCOMPARE(dialogs.AskForFile(FileDialogKind::Open, "Open", folder.filePath("lower.txt").toStdString()),
+           std::optional<std::string>());
+  QCOMPARE(filters, QStringList{"Text Files (*.TXT)"});
+  QVERIFY(!native);
+  listed.sort();
+  QCOMPARE(listed, (QStringList{"UPPER.TXT", "lower.txt"}));
 }
 
 }  // namespace kestrix
