@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "dialog_templates.h"
 
@@ -15,7 +16,20 @@ namespace {
 // Edit fields take at most 99 characters, as their readers expect.
 constexpr int kMaxFieldLength = 99;
 
+// A static text no taller than this (in dialog units) holds a single line.
+constexpr int kOneLineHeight = 8;
+
+bool IsMultiLineStatic(const ControlTemplate& control) {
+  return control.kind == ControlKind::Static && control.height > kOneLineHeight;
+}
+
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// The fallback for the template's font may be wider than the font the template
+// was laid out for: a one-line text then widens its label instead of being cut.
+void WidenToShowText(QLabel& label) {
+  label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
+}
 
 }  // namespace
 
@@ -51,6 +65,9 @@ void QtDialog::Build(const DialogTemplate& dialog) {
   for (const ControlTemplate& control : dialog.controls) {
     QWidget* widget = MakeControl(control);
     widget->setGeometry(DialogUnitsToPixels(control.x, control.y, control.width, control.height));
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && !label->wordWrap()) {
+      WidenToShowText(*label);
+    }
     if (control.id != kNoControlId) controls_[control.id] = widget;
     if (!IsTabStop(control.kind)) {
       widget->setFocusPolicy(control.kind == ControlKind::Static ? Qt::NoFocus : Qt::ClickFocus);
@@ -95,7 +112,7 @@ QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
     }
     case ControlKind::Static: {
       auto* label = new QLabel(text, this);
-      label->setWordWrap(true);
+      label->setWordWrap(IsMultiLineStatic(control));
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
     }

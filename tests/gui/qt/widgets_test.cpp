@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,6 +39,7 @@ class WidgetsTest : public QObject {
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
   void EnterPressesTheFocusedButtonElseTheDefault();
+  void DialogStaticTextsShowInFull();
   void FileDialogListsTextFilesOfEitherCase();
 
  private:
@@ -228,6 +230,30 @@ void WidgetsTest::EnterPressesTheFocusedButtonElseTheDefault() {
   QCOMPARE(QApplication::focusWidget(), dialog.Control(control_id::kGeoPtX));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   QCOMPARE(behaviour.commands, (std::vector<int>{control_id::kGeoPtApply, control_id::kOk}));
+}
+
+// Texts of one line stay on it, uncovered by other controls; longer texts wrap
+// within their box. Either way every character lies inside the dialog.
+void WidgetsTest::DialogStaticTextsShowInFull() {
+  for (int id = dialog_id::kBoundaryCondition; id <= dialog_id::kDeformedShape; ++id) {
+    RecordingBehaviour behaviour;
+    QtDialog dialog(FindDialogTemplate(id), behaviour, nullptr);
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+      const QString context = QString("dialog %1: \"%2\"").arg(id).arg(label->text());
+      QVERIFY2(dialog.rect().contains(label->geometry()), qPrintable(context));
+      if (label->wordWrap()) {
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(context));
+        continue;
+      }
+      const QFontMetrics metrics(label->font());
+      const QRect text(label->pos(),
+                       QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+      QVERIFY2(label->geometry().contains(text), qPrintable(context));
+      for (const QWidget* other : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(other == label || !other->geometry().intersects(text), qPrintable(context));
+      }
+    }
+  }
 }
 
 void WidgetsTest::FileDialogListsTextFilesOfEitherCase() {
