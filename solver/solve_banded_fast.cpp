@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
+#include <cstdint>
 #include <cmath>
 #include <functional>
 #include <system_error>
@@ -19,43 +19,31 @@ namespace {
 
 // Pivots eliminated together: each entry below them is loaded once per panel.
 constexpr int kPanelPivots = 32;
-// The helper's share of the entries below a panel: where it starts, how far
-// it moves towards the two threads finishing together after each panel, and
-// the bounds that keep a preempted thread from pushing it to an extreme.
-constexpr double kInitialHelperShare = 0.6;
-constexpr double kShareGain = 0.02;
-constexpr double kLeastHelperShare = 0.4;
-constexpr double kMostHelperShare = 0.8;
+// The rows below a panel are handed out in this many pieces of about equal
+// work, each a multiple of kChunkRows rows (whole register tiles).
+constexpr int kChunksPerPanel = 12;
+constexpr int kChunkRows = 3;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
 
-// Two threads meeting after each job. A waiting thread polls, yielding its
-// core between polls, instead of sleeping: a job lasts about a millisecond,
-// and waking a sleeping thread can take longer than that on a busy machine.
-class PairBarrier {
- public:
-  void ArriveAndWait() {
-    const unsigned phase = phase_.load(std::memory_order_acquire);
-    if (arrived_.fetch_add(1, std::memory_order_acq_rel) == 1) {
-      arrived_.store(0, std::memory_order_relaxed);
-      phase_.store(phase + 1, std::memory_order_release);
-      return;
-    }
-    while (phase_.load(std::memory_order_acquire) == phase) std::this_thread::yield();
-  }
-
- private:
-  std::atomic<int> arrived_{0};
-  std::atomic<unsigned> phase_{0};
+// Rows [begin, end) of the region below a panel.
+struct RowChunk {
+  int begin;
+  int end;
 };
 
-// The calling thread and, if asked for, one helper thread run each job side by
-// side, each on its own share; Run returns when both are done.
-class WorkerPair {
+// Pieces of work handed out to whichever thread asks first: the helper thread
+// takes them as soon as they are offered, the calling thread once its own work
+// is done, so that neither waits for the other longer than one piece, even
+// when the machine is busy and one of them is not running. A thread without
+// work polls, yielding its core between polls.
+class SharedChunks {
  public:
+  using Work = std::function<void(const RowChunk&)>;
+
   // Without a helper (none asked for, or none could be started) the calling
-  // thread runs each job alone.
-  explicit WorkerPair(bool withHelper) {
+  // thread does every piece.
+  explicit SharedChunks(bool withHelper) {
     if (!withHelper) return;
     try {
       helper_ = std::thread([this] { HelperLoop(); });
@@ -63,35 +51,57 @@ class WorkerPair {
     }
   }
 
-  ~WorkerPair() {
+  ~SharedChunks() {
     if (!helper_.joinable()) return;
-    job_ = nullptr;
-    sync_.ArriveAndWait();
+    stop_.store(true, std::memory_order_release);
     helper_.join();
   }
 
-  int Workers() const { return helper_.joinable() ? 2 : 1; }
+  // Offers the pieces; `work` and `chunks` must live until Finish returns.
+  void Offer(const Work& work, const std::vector<RowChunk>& chunks) {
+    work_ = &work;
+    chunks_ = &chunks;
+    total_ = static_cast<int>(chunks.size());
+    done_.store(0, std::memory_order_relaxed);
+    ++offer_;
+    ticket_.store(offer_ << 32 | static_cast<std::uint64_t>(total_) << 16, std::memory_order_release);
+  }
 
-  void Run(const std::function<void(int)>& job) {
-    if (!helper_.joinable()) return job(0);
-    job_ = &job;
-    sync_.ArriveAndWait();
-    job(0);
-    sync_.ArriveAndWait();
+  // Does pieces until none is left, then waits for those the helper holds.
+  void Finish() {
+    while (DoOnePiece()) {
+    }
+    while (done_.load(std::memory_order_acquire) < total_) std::this_thread::yield();
   }
 
  private:
-  void HelperLoop() {
+  // A ticket holds the offer number, the count of pieces and the next piece.
+  bool DoOnePiece() {
+    std::uint64_t ticket = ticket_.load(std::memory_order_acquire);
     for (;;) {
-      sync_.ArriveAndWait();
-      if (job_ == nullptr) return;
-      (*job_)(1);
-      sync_.ArriveAndWait();
+      const std::uint64_t next = ticket & 0xffff;
+      if (next >= (ticket >> 16 & 0xffff)) return false;
+      if (ticket_.compare_exchange_weak(ticket, ticket + 1, std::memory_order_acq_rel)) {
+        (*work_)((*chunks_)[next]);
+        done_.fetch_add(1, std::memory_order_release);
+        return true;
+      }
     }
   }
 
-  PairBarrier sync_;
-  const std::function<void(int)>* job_ = nullptr;
+  void HelperLoop() {
+    while (!stop_.load(std::memory_order_acquire)) {
+      if (!DoOnePiece()) std::this_thread::yield();
+    }
+  }
+
+  std::atomic<std::uint64_t> ticket_{0};
+  std::atomic<int> done_{0};
+  std::atomic<bool> stop_{false};
+  const Work* work_ = nullptr;
+  const std::vector<RowChunk>* chunks_ = nullptr;
+  int total_ = 0;
+  std::uint64_t offer_ = 0;
   std::thread helper_;
 };
 
@@ -126,10 +136,11 @@ class BandElimination {
         F_(F),
         n_(n),
         b_(b),
-        workers_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
+        chunks_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
     const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b;
     for (Panel& panel : panels_) {
       panel.steps.reserve(kPanelPivots);
+      rowChunks_.reserve(kChunksPerPanel);
       panel.stepMultipliers.resize(entries);
       panel.values.resize(entries + 4 * kPanelPivots);
       panel.packedMultipliers.resize(entries);
@@ -188,28 +199,32 @@ class BandElimination {
             panel.first + b_ - panel.end};
   }
 
+  // The calling thread first updates the rows of the next panel and
+  // eliminates within it; the other rows below go in shared pieces.
   void UpdateBelowPanel(Panel& panel, Panel* next) {
     const int width = panel.width;
     const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
-    const int split = SplitRow(width, nextRows);
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    Clock::time_point finish[2] = {start, start};
-    workers_.Run([&](int worker) {
-      if (worker == 1) {
-        UpdateRegionRows(panel, split, width);
-      } else {
-        UpdateRegionRows(panel, 0, nextRows);
-        if (next) EliminateWithinPanel(*next, panel.end);
-        UpdateRegionRows(panel, nextRows, split);
-      }
-      finish[worker] = Clock::now();
-    });
-    if (workers_.Workers() == 1) return;
-    const double lead = std::chrono::duration<double>(finish[0] - finish[1]).count();
-    const double span = std::chrono::duration<double>(std::max(finish[0], finish[1]) - start).count();
-    helperShare_ = std::clamp(helperShare_ + kShareGain * lead / (span + 1e-9), kLeastHelperShare,
-                              kMostHelperShare);
+    SplitIntoChunks(nextRows, width);
+    const SharedChunks::Work work = [&](const RowChunk& rows) { UpdateRegionRows(panel, rows.begin, rows.end); };
+    chunks_.Offer(work, rowChunks_);
+    UpdateRegionRows(panel, 0, nextRows);
+    if (next) EliminateWithinPanel(*next, panel.end);
+    chunks_.Finish();
+  }
+
+  // Region rows [begin, width) in kChunksPerPanel pieces of about equal work
+  // (row x holds width - x entries).
+  void SplitIntoChunks(int begin, int width) {
+    rowChunks_.clear();
+    const double rows = width - begin;
+    int previous = begin;
+    for (int i = 1; i <= kChunksPerPanel && previous < width; ++i) {
+      const double boundary = width - rows * std::sqrt(1.0 - static_cast<double>(i) / kChunksPerPanel);
+      const int rounded = begin + static_cast<int>((boundary - begin) / kChunkRows + 0.5) * kChunkRows;
+      const int end = i == kChunksPerPanel ? width : std::min(rounded, width);
+      if (end > previous) rowChunks_.push_back({previous, end});
+      previous = std::max(previous, end);
+    }
   }
 
   void UpdateRegionRows(Panel& panel, int xBegin, int xEnd) {
@@ -223,15 +238,6 @@ class BandElimination {
     }
   }
 
-  // First region row of the helper: it takes the last rows, holding about
-  // helperShare_ of the region's entries (row x holds width - x), never a row
-  // of the next panel, which is being eliminated meanwhile.
-  int SplitRow(int width, int nextRows) const {
-    if (workers_.Workers() == 1) return width;
-    const int split = width - static_cast<int>(width * std::sqrt(helperShare_));
-    return std::clamp(split, nextRows, width);
-  }
-
   double* band_;
   double* F_;
   int n_;
@@ -241,8 +247,8 @@ class BandElimination {
   bool zeroProductsVanish_ = true;
   int checkedRows_ = 0;
   Panel panels_[2];
-  double helperShare_ = kInitialHelperShare;
-  WorkerPair workers_;
+  std::vector<RowChunk> rowChunks_;
+  SharedChunks chunks_;
 };
 
 }  // namespace
