@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <system_error>
 #include <thread>
@@ -138,9 +138,9 @@ class BandElimination {
         b_(b),
         chunks_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
     const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b;
+    rowChunks_.reserve(kChunksPerPanel);
     for (Panel& panel : panels_) {
       panel.steps.reserve(kPanelPivots);
-      rowChunks_.reserve(kChunksPerPanel);
       panel.stepMultipliers.resize(entries);
       panel.values.resize(entries + 4 * kPanelPivots);
       panel.packedMultipliers.resize(entries);
