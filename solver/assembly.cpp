@@ -34,9 +34,14 @@ void ScatterIntoBand(AnalysisData& data, int e, const ElementMatrix ke) {
 void AssembleStiffness(AnalysisData& data) {
   ConsoleWrite("Assembling the global stiffness matrix...");
   data.band.assign(static_cast<std::size_t>(data.neq) * data.halfBandwidth, 0.0);
+  // One material for all elements: D is formed once.
+  DMatrix D;
+  ElasticityMatrix(data.E, data.Mu, D);
+  CornerCoords corners;
   ElementMatrix ke;
   for (int e = 0; e < data.NELEM; ++e) {
-    ElementStiffness(data, e, ke);
+    GatherCorners(data, e, corners);
+    ElementStiffness(corners, D, data.Thick, ke);
     ScatterIntoBand(data, e, ke);
     PrintProgress(e, data.NELEM, "\n");
   }

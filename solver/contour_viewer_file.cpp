@@ -1,24 +1,44 @@
 #include "contour_viewer_file.h"
 
 #include <string>
-#include <vector>
 
 #include "console.h"
 #include "mesh_rows.h"
+#include "number_text.h"
 #include "result_file.h"
+#include "stress_recovery.h"
 
 namespace solvane {
 
-bool WriteNodeStressZelContour(const AnalysisData& data, const char* fileName) {
-  const std::vector<StressTriple> nodal = NodalStresses(data);
+namespace {
+
+std::string CountLine(std::string_view key, int count) {
+  std::string line(key);
+  AppendInteger(line, count);
+  return line;
+}
+
+}  // namespace
+
+bool WriteNodeStressZelContour(const AnalysisData& data, const std::vector<StressTriple>& nodal,
+                               const char* fileName) {
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait("节点应力文件(ZelPlotStressContour)输出失败!");
-  file.WriteLine("NPOIN=" + std::to_string(data.NPOIN));
-  file.WriteLine("NELEM=" + std::to_string(data.NELEM));
-  for (int n = 0; n < data.NPOIN; ++n) file.WriteLine(NodeStressRow(data.nodes[n], nodal[n]));
+  file.WriteLine(CountLine("NPOIN=", data.NPOIN));
+  file.WriteLine(CountLine("NELEM=", data.NELEM));
+  std::string row;
+  for (int n = 0; n < data.NPOIN; ++n) {
+    row.clear();
+    AppendNodeStressRow(row, data.nodes[n], nodal[n]);
+    file.WriteLine(row);
+  }
   // The viewer numbers nodes from 0, as the model file does.
-  for (int e = 0; e < data.NELEM; ++e) file.WriteLine(ConnectivityRow(data, e, 0));
+  file.WriteText(ConnectivityRows(data, 0));
   return true;
+}
+
+bool WriteNodeStressZelContour(const AnalysisData& data, const char* fileName) {
+  return WriteNodeStressZelContour(data, NodalStresses(data), fileName);
 }
 
 }  // namespace solvane

@@ -22,6 +22,21 @@ struct Label {
   double height;
 };
 
+// The written coordinates of a point, formatted once for all the edges that
+// meet there.
+struct PointText {
+  std::string x;
+  std::string y;
+};
+
+std::vector<PointText> PointTexts(const std::vector<NodeCoord>& points) {
+  std::vector<PointText> texts(points.size());
+  for (std::size_t n = 0; n < points.size(); ++n) {
+    texts[n] = {FormatReal(points[n].x), FormatReal(points[n].y)};
+  }
+  return texts;
+}
+
 // Keeps reopening the drawing while the user asks to retry; false on exit.
 bool OpenDrawing(ResultFile& file, const char* fileName) {
   while (!file.Open(fileName)) {
@@ -42,10 +57,9 @@ void WriteSectionStart(ResultFile& file) {
 
 void WriteSectionEnd(ResultFile& file) { WriteLines(file, {"ENDSEC", "  0", "EOF"}); }
 
-void WriteLineEntity(ResultFile& file, NodeCoord from, NodeCoord to) {
-  WriteLines(file, {"LINE", "  8", "0", " 10", FormatReal(from.x), " 20", FormatReal(from.y),
-                    " 30", "0.0", " 11", FormatReal(to.x), " 21", FormatReal(to.y), " 31", "0.0",
-                    "  0"});
+void WriteLineEntity(ResultFile& file, const PointText& from, const PointText& to) {
+  WriteLines(file, {"LINE", "  8", "0", " 10", from.x, " 20", from.y, " 30", "0.0", " 11", to.x,
+                    " 21", to.y, " 31", "0.0", "  0"});
 }
 
 void WriteTextEntity(ResultFile& file, std::string_view layer, NodeCoord at, double height,
@@ -58,7 +72,7 @@ void WriteTextEntity(ResultFile& file, std::string_view layer, NodeCoord at, dou
 // The four edges of element e, corner k to corner k + 1 and the last back to
 // the first, between the given positions of the nodes.
 void WriteElementEdges(ResultFile& file, const AnalysisData& data, int e,
-                       const NodeCoord* positions) {
+                       const std::vector<PointText>& positions) {
   for (int k = 0; k < kNodesPerElement; ++k) {
     const int from = data.NodeOfCorner(e, k);
     const int to = data.NodeOfCorner(e, (k + 1) % kNodesPerElement);
@@ -107,8 +121,9 @@ bool WriteStructureDxf(const AnalysisData& data, const char* fileName) {
   WriteSectionStart(file);
   // Every node number takes the label height of the last element.
   double nodeLabelHeight = 0.0;
+  const std::vector<PointText> nodes = PointTexts(data.nodes);
   for (int e = 0; e < data.NELEM; ++e) {
-    WriteElementEdges(file, data, e, data.nodes.data());
+    WriteElementEdges(file, data, e, nodes);
     const Label label = ElementLabel(data, e);
     WriteTextEntity(file, "1", label.at, label.height, e);
     nodeLabelHeight = label.height;
@@ -125,8 +140,9 @@ bool WriteDeformationDxf(const AnalysisData& data, const char* fileName) {
   const double scale = DeformationScale(data);
   std::vector<NodeCoord> displaced(data.NPOIN);
   for (int n = 0; n < data.NPOIN; ++n) displaced[n] = DisplacedNode(data, n, scale);
+  const std::vector<PointText> displacedText = PointTexts(displaced);
   WriteSectionStart(file);
-  for (int e = 0; e < data.NELEM; ++e) WriteElementEdges(file, data, e, displaced.data());
+  for (int e = 0; e < data.NELEM; ++e) WriteElementEdges(file, data, e, displacedText);
   WriteSectionEnd(file);
   return true;
 }

@@ -1,10 +1,55 @@
 #include "element.h"
 
+#include <array>
 #include <cmath>
 
 #include "dense_matrix.h"
 
 namespace solvane {
+
+namespace {
+
+constexpr int kQuadraturePoints = kGaussPointCount * kGaussPointCount;
+
+// Shape values at the 6 x 6 quadrature points, point (a, b) at entry 6a + b;
+// they are the same for every element, so they are evaluated once.
+const std::array<ShapeValues, kQuadraturePoints>& QuadratureShapes() {
+  static const std::array<ShapeValues, kQuadraturePoints> shapes = [] {
+    std::array<ShapeValues, kQuadraturePoints> values;
+    for (int a = 0; a < kGaussPointCount; ++a) {
+      for (int b = 0; b < kGaussPointCount; ++b) {
+        values[a * kGaussPointCount + b] = ShapeFunctions(kGaussPoints[a], kGaussPoints[b]);
+      }
+    }
+    return values;
+  }();
+  return shapes;
+}
+
+// ke += factor * (B^T (D B)) at one point. Each product is summed from 0 in
+// increasing order, then scaled and added, as separate roundings.
+void AddPointStiffness(const DMatrix D, const BMatrix B, double factor, ElementMatrix ke) {
+  constexpr int s = kStressComponents;
+  constexpr int n = kDofPerElement;
+  double DB[s][n];
+  for (int i = 0; i < s; ++i) {
+    for (int j = 0; j < n; ++j) {
+      double sum = 0.0;
+      for (int m = 0; m < s; ++m) sum += D[i][m] * B[m][j];
+      DB[i][j] = sum;
+    }
+  }
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      double sum = 0.0;
+      for (int m = 0; m < s; ++m) sum += B[m][i] * DB[m][j];
+      const double scaled = factor * sum;
+      ke[i][j] = ke[i][j] + scaled;
+    }
+  }
+}
+
+}  // namespace
 
 ShapeValues ShapeFunctions(double xi, double eta) {
   ShapeValues s;
@@ -23,13 +68,16 @@ ShapeValues ShapeFunctions(double xi, double eta) {
   return s;
 }
 
-PointGeometry ElementGeometry(const AnalysisData& data, int e, const ShapeValues& shape) {
+void GatherCorners(const AnalysisData& data, int e, CornerCoords corners) {
+  for (int k = 0; k < kNodesPerElement; ++k) corners[k] = data.nodes[data.NodeOfCorner(e, k)];
+}
+
+PointGeometry ElementGeometry(const CornerCoords corners, const ShapeValues& shape) {
   PointGeometry g{};
   for (int row = 0; row < 2; ++row) {
     for (int k = 0; k < kNodesPerElement; ++k) {
-      const NodeCoord& node = data.nodes[data.NodeOfCorner(e, k)];
-      g.J[row][0] += shape.dN[row][k] * node.x;
-      g.J[row][1] += shape.dN[row][k] * node.y;
+      g.J[row][0] += shape.dN[row][k] * corners[k].x;
+      g.J[row][1] += shape.dN[row][k] * corners[k].y;
     }
   }
   g.detJ = g.J[0][0] * g.J[1][1] - g.J[1][0] * g.J[0][1];
@@ -39,6 +87,12 @@ PointGeometry ElementGeometry(const AnalysisData& data, int e, const ShapeValues
   g.invJ[1][1] = g.J[0][0] / g.detJ;
   Multiply(&g.dNdx[0][0], &g.invJ[0][0], &shape.dN[0][0], 2, 2, kNodesPerElement);
   return g;
+}
+
+PointGeometry ElementGeometry(const AnalysisData& data, int e, const ShapeValues& shape) {
+  CornerCoords corners;
+  GatherCorners(data, e, corners);
+  return ElementGeometry(corners, shape);
 }
 
 void StrainDisplacement(const PointGeometry& geometry, BMatrix B) {
@@ -59,32 +113,28 @@ void ElasticityMatrix(double E, double Mu, DMatrix D) {
   Scale(&D[0][0], &shape[0][0], E / (1.0 - Mu * Mu), kStressComponents, kStressComponents);
 }
 
-void ElementStiffness(const AnalysisData& data, int e, ElementMatrix ke) {
-  constexpr int s = kStressComponents;
-  constexpr int n = kDofPerElement;
-  double Bt[n][s];
-  double DB[s][n];
-  double BtDB[n][n];
-  double scaled[n][n];
-  DMatrix D;
-  BMatrix B;
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) ke[i][j] = 0.0;
+void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, ElementMatrix ke) {
+  for (int i = 0; i < kDofPerElement; ++i) {
+    for (int j = 0; j < kDofPerElement; ++j) ke[i][j] = 0.0;
   }
+  const std::array<ShapeValues, kQuadraturePoints>& shapes = QuadratureShapes();
+  BMatrix B;
   for (int a = 0; a < kGaussPointCount; ++a) {
     for (int b = 0; b < kGaussPointCount; ++b) {
-      const ShapeValues shape = ShapeFunctions(kGaussPoints[a], kGaussPoints[b]);
-      const PointGeometry geometry = ElementGeometry(data, e, shape);
+      const PointGeometry geometry = ElementGeometry(corners, shapes[a * kGaussPointCount + b]);
       StrainDisplacement(geometry, B);
-      ElasticityMatrix(data.E, data.Mu, D);
-      Transpose(&Bt[0][0], &B[0][0], s, n);
-      Multiply(&DB[0][0], &D[0][0], &B[0][0], s, s, n);
-      Multiply(&BtDB[0][0], &Bt[0][0], &DB[0][0], n, s, n);
-      const double factor = std::fabs(geometry.detJ) * data.Thick * kGaussWeights[a] * kGaussWeights[b];
-      Scale(&scaled[0][0], &BtDB[0][0], factor, n, n);
-      Add(&ke[0][0], &ke[0][0], &scaled[0][0], n, n);
+      const double factor = std::fabs(geometry.detJ) * thick * kGaussWeights[a] * kGaussWeights[b];
+      AddPointStiffness(D, B, factor, ke);
     }
   }
+}
+
+void ElementStiffness(const AnalysisData& data, int e, ElementMatrix ke) {
+  CornerCoords corners;
+  GatherCorners(data, e, corners);
+  DMatrix D;
+  ElasticityMatrix(data.E, data.Mu, D);
+  ElementStiffness(corners, D, data.Thick, ke);
 }
 
 }  // namespace solvane

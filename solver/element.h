@@ -41,8 +41,14 @@ using ElementMatrix = double[kDofPerElement][kDofPerElement];
 
 ShapeValues ShapeFunctions(double xi, double eta);
 
+// The coordinates of the four corners of element e, in corner order.
+using CornerCoords = NodeCoord[kNodesPerElement];
+void GatherCorners(const AnalysisData& data, int e, CornerCoords corners);
+
 // Jacobian, its determinant and inverse, and the Cartesian derivatives of
-// element e at the point whose natural derivatives are given.
+// element e (or of the element with the given corners) at the point whose
+// natural derivatives are given.
+PointGeometry ElementGeometry(const CornerCoords corners, const ShapeValues& shape);
 PointGeometry ElementGeometry(const AnalysisData& data, int e, const ShapeValues& shape);
 
 // Columns 2k and 2k+1 of B from the Cartesian derivatives of corner k.
@@ -51,7 +57,10 @@ void StrainDisplacement(const PointGeometry& geometry, BMatrix B);
 // Plane-stress D = E / (1 - Mu^2) * [[1, Mu, 0], [Mu, 1, 0], [0, 0, (1 - Mu) / 2]].
 void ElasticityMatrix(double E, double Mu, DMatrix D);
 
-// ke = sum over the 6 x 6 points of B^T D B * |detJ| * Thick * wa * wb.
+// ke = sum over the 6 x 6 points of B^T D B * |detJ| * Thick * wa * wb. The
+// first form takes the corners, the elasticity matrix and the thickness that
+// the second one looks up for element e.
+void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, ElementMatrix ke);
 void ElementStiffness(const AnalysisData& data, int e, ElementMatrix ke);
 
 }  // namespace solvane

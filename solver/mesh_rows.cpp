@@ -5,33 +5,30 @@
 
 namespace solvane {
 
-std::vector<StressTriple> NodalStresses(const AnalysisData& data) {
-  std::vector<StressTriple> nodal(data.NPOIN);
-  AverageNodalStresses(data, nodal.data());
-  return nodal;
-}
-
-std::string CommaJoined(std::initializer_list<double> values) {
-  std::string row;
+void AppendCommaJoined(std::string& row, std::initializer_list<double> values) {
+  bool first = true;
   for (double value : values) {
-    if (!row.empty()) row += ',';
-    row += FormatReal(value);
+    if (!first) row += ',';
+    AppendReal(row, value);
+    first = false;
   }
-  return row;
 }
 
-std::string NodeStressRow(const NodeCoord& node, const StressTriple& stress) {
-  return CommaJoined({node.x, node.y, stress.SX, stress.SY, stress.TXY,
-                      EquivalentStress(stress.SX, stress.SY, stress.TXY)});
+void AppendNodeStressRow(std::string& row, const NodeCoord& node, const StressTriple& stress) {
+  AppendCommaJoined(row, {node.x, node.y, stress.SX, stress.SY, stress.TXY,
+                          EquivalentStress(stress.SX, stress.SY, stress.TXY)});
 }
 
-std::string ConnectivityRow(const AnalysisData& data, int e, int firstNodeNumber) {
-  std::string row;
-  for (int k = 0; k < kNodesPerElement; ++k) {
-    if (k > 0) row += ',';
-    row += std::to_string(data.NodeOfCorner(e, k) + firstNodeNumber);
+std::string ConnectivityRows(const AnalysisData& data, int firstNodeNumber) {
+  std::string rows;
+  for (int e = 0; e < data.NELEM; ++e) {
+    for (int k = 0; k < kNodesPerElement; ++k) {
+      if (k > 0) rows += ',';
+      AppendInteger(rows, data.NodeOfCorner(e, k) + firstNodeNumber);
+    }
+    rows += '\n';
   }
-  return row;
+  return rows;
 }
 
 }  // namespace solvane

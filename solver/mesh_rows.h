@@ -4,23 +4,20 @@
 
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "analysis_data.h"
 
 namespace solvane {
 
-// The averaged nodal stresses, one triple per node.
-std::vector<StressTriple> NodalStresses(const AnalysisData& data);
+// Appends the values, written as reals and joined by "," without spaces.
+void AppendCommaJoined(std::string& row, std::initializer_list<double> values);
 
-// The values written as reals and joined by "," without spaces.
-std::string CommaJoined(std::initializer_list<double> values);
+// Appends x, y, SX, SY, TXY and SE of one node.
+void AppendNodeStressRow(std::string& row, const NodeCoord& node, const StressTriple& stress);
 
-// x, y, SX, SY, TXY and SE of one node.
-std::string NodeStressRow(const NodeCoord& node, const StressTriple& stress);
-
-// The four node numbers of element e in corner order, counted from
-// `firstNodeNumber` (0 as in the model file, 1 for formats counting from 1).
-std::string ConnectivityRow(const AnalysisData& data, int e, int firstNodeNumber);
+// The rows of all elements, each ending with a newline: the four node numbers
+// of the element in corner order, counted from `firstNodeNumber` (0 as in the
+// model file, 1 for formats counting from 1).
+std::string ConnectivityRows(const AnalysisData& data, int firstNodeNumber);
 
 }  // namespace solvane

@@ -10,6 +10,11 @@ namespace solvane {
 // "%g" at precision 6: 0, 12.5, -0, 1.5e-07, 1.23457e+08, inf, nan.
 std::string FormatReal(double value);
 
+// Appends the text of FormatReal, or of an integer in plain decimal, to
+// `line` without building a string of its own.
+void AppendReal(std::string& line, double value);
+void AppendInteger(std::string& line, int value);
+
 // Appends `text` right-aligned in `width` columns (never truncated).
 void AppendRightAligned(std::string& line, std::string_view text, int width);
 void AppendRightAligned(std::string& line, double value, int width);

@@ -15,7 +15,11 @@ bool ResultFile::Open(const char* fileName) {
 
 void ResultFile::WriteLine(std::string_view line) {
   buffer_.append(line);
-  buffer_ += '\n';
+  WriteText("\n");
+}
+
+void ResultFile::WriteText(std::string_view text) {
+  buffer_.append(text);
   if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
 }
 

@@ -26,6 +26,8 @@ class ResultFile {
   bool Open(const char* fileName);
   // Writes `line` followed by a newline.
   void WriteLine(std::string_view line);
+  // Writes `text` as it stands: whole lines, each ending with a newline.
+  void WriteText(std::string_view text);
   // Writes out what is buffered and closes the file.
   void Close();
 

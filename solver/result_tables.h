@@ -1,12 +1,18 @@
 #pragma once
 // The plain-text result tables. False when the file cannot be opened (message
-// shown, Enter awaited): the run then ends with status 1.
+// shown, Enter awaited): the run then ends with status 1. `nodal` holds the
+// averaged nodal stresses of `data` (NodalStresses); the form without it
+// computes them.
+
+#include <vector>
 
 #include "analysis_data.h"
 
 namespace solvane {
 
 bool WriteNodeDis(const AnalysisData& data, const char* fileName);
+bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& nodal,
+                     const char* fileName);
 bool WriteNodeStress(const AnalysisData& data, const char* fileName);
 bool WriteElementStress(const AnalysisData& data, const char* fileName);
 

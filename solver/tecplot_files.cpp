@@ -7,6 +7,7 @@
 #include "console.h"
 #include "deformation_scale.h"
 #include "mesh_rows.h"
+#include "number_text.h"
 #include "result_file.h"
 #include "stress_recovery.h"
 
@@ -22,73 +23,106 @@ constexpr int kTecplotFirstNode = 1;
 constexpr std::string_view kEquivalentStressVariables = "VARIABLES = \"X\", \"Y\", \" Se\"";
 
 // The header of a zone of NPOIN nodes and NELEM quadrilaterals, one row per node.
-std::string ZoneLine(const std::string& title, const AnalysisData& data) {
-  return "ZONE T=\"" + title + "\", DATAPACKING=POINT, NODES=" + std::to_string(data.NPOIN) +
-         ", ELEMENTS=" + std::to_string(data.NELEM) + ", ZONETYPE=FEQUADRILATERAL";
-}
-
-void WriteConnectivityRows(ResultFile& file, const AnalysisData& data) {
-  for (int e = 0; e < data.NELEM; ++e) file.WriteLine(ConnectivityRow(data, e, kTecplotFirstNode));
+std::string ZoneLine(std::string_view title, const AnalysisData& data) {
+  std::string line = "ZONE T=\"";
+  line += title;
+  line += "\", DATAPACKING=POINT, NODES=";
+  AppendInteger(line, data.NPOIN);
+  line += ", ELEMENTS=";
+  AppendInteger(line, data.NELEM);
+  line += ", ZONETYPE=FEQUADRILATERAL";
+  return line;
 }
 
 double EquivalentStressOf(const StressTriple& stress) {
   return EquivalentStress(stress.SX, stress.SY, stress.TXY);
 }
 
-std::string EquivalentStressRow(const NodeCoord& node, const StressTriple& stress) {
-  return CommaJoined({node.x, node.y, EquivalentStressOf(stress)});
+void AppendEquivalentStressRow(std::string& row, const NodeCoord& node, const StressTriple& stress) {
+  AppendCommaJoined(row, {node.x, node.y, EquivalentStressOf(stress)});
 }
 
 // A file of one zone over the whole mesh: `variables` names the values that
-// `nodeRow` gives for each node.
-bool WriteStressZoneFile(const AnalysisData& data, const char* fileName,
-                         std::string_view variables,
-                         std::string (*nodeRow)(const NodeCoord&, const StressTriple&)) {
-  const std::vector<StressTriple> nodal = NodalStresses(data);
+// `appendNodeRow` gives for each node.
+bool WriteStressZoneFile(const AnalysisData& data, const std::vector<StressTriple>& nodal,
+                         const char* fileName, std::string_view variables,
+                         void (*appendNodeRow)(std::string&, const NodeCoord&, const StressTriple&)) {
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait(kOpenFailure);
   file.WriteLine("TITLE = \"Stress\"");
   file.WriteLine(variables);
   file.WriteLine(ZoneLine("P_1", data));
-  for (int n = 0; n < data.NPOIN; ++n) file.WriteLine(nodeRow(data.nodes[n], nodal[n]));
-  WriteConnectivityRows(file, data);
+  std::string row;
+  for (int n = 0; n < data.NPOIN; ++n) {
+    row.clear();
+    appendNodeRow(row, data.nodes[n], nodal[n]);
+    file.WriteLine(row);
+  }
+  file.WriteText(ConnectivityRows(data, kTecplotFirstNode));
   return true;
 }
 
 // Frame f of the animation: the mesh moved by f/30 of its magnified
-// displacement, with f/30 of the equivalent stress.
-void WriteFrame(ResultFile& file, const AnalysisData& data, const std::vector<StressTriple>& nodal,
-                double scale, int frame) {
+// displacement, with f/30 of the equivalent stress; the connectivity rows are
+// the same in every frame.
+void WriteFrame(ResultFile& file, const AnalysisData& data, const std::vector<double>& equivalent,
+                const std::string& connectivity, double scale, int frame) {
   const double r = static_cast<double>(frame) / kLastFrame;
-  file.WriteLine(ZoneLine("Frame_" + std::to_string(frame), data));
+  std::string title = "Frame_";
+  AppendInteger(title, frame);
+  file.WriteLine(ZoneLine(title, data));
+  std::string row;
   for (int n = 0; n < data.NPOIN; ++n) {
     const NodeCoord moved = DisplacedNode(data, n, scale * r);
-    file.WriteLine(CommaJoined({moved.x, moved.y, EquivalentStressOf(nodal[n]) * r}));
+    row.clear();
+    AppendCommaJoined(row, {moved.x, moved.y, equivalent[n] * r});
+    file.WriteLine(row);
   }
-  WriteConnectivityRows(file, data);
+  file.WriteText(connectivity);
 }
 
 }  // namespace
 
-bool WriteNodeStressTecplot(const AnalysisData& data, const char* fileName) {
-  return WriteStressZoneFile(data, fileName,
+bool WriteNodeStressTecplot(const AnalysisData& data, const std::vector<StressTriple>& nodal,
+                            const char* fileName) {
+  return WriteStressZoneFile(data, nodal, fileName,
                              "VARIABLES = \"X\", \"Y\", \" SX\", \" SY\", \" TXY\", \" SE\"",
-                             NodeStressRow);
+                             AppendNodeStressRow);
 }
 
-bool WriteEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName) {
-  return WriteStressZoneFile(data, fileName, kEquivalentStressVariables, EquivalentStressRow);
+bool WriteEquivalentNodeStressTecplot(const AnalysisData& data,
+                                      const std::vector<StressTriple>& nodal, const char* fileName) {
+  return WriteStressZoneFile(data, nodal, fileName, kEquivalentStressVariables,
+                             AppendEquivalentStressRow);
 }
 
-bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName) {
-  const std::vector<StressTriple> nodal = NodalStresses(data);
+bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data,
+                                             const std::vector<StressTriple>& nodal,
+                                             const char* fileName) {
   const double scale = DeformationScale(data);
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait(kOpenFailure);
+  std::vector<double> equivalent(data.NPOIN);
+  for (int n = 0; n < data.NPOIN; ++n) equivalent[n] = EquivalentStressOf(nodal[n]);
+  const std::string connectivity = ConnectivityRows(data, kTecplotFirstNode);
   file.WriteLine("TITLE = \"Stress_Animate\"");
   file.WriteLine(kEquivalentStressVariables);
-  for (int frame = 0; frame <= kLastFrame; ++frame) WriteFrame(file, data, nodal, scale, frame);
+  for (int frame = 0; frame <= kLastFrame; ++frame) {
+    WriteFrame(file, data, equivalent, connectivity, scale, frame);
+  }
   return true;
+}
+
+bool WriteNodeStressTecplot(const AnalysisData& data, const char* fileName) {
+  return WriteNodeStressTecplot(data, NodalStresses(data), fileName);
+}
+
+bool WriteEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName) {
+  return WriteEquivalentNodeStressTecplot(data, NodalStresses(data), fileName);
+}
+
+bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName) {
+  return WriteAnimateEquivalentNodeStressTecplot(data, NodalStresses(data), fileName);
 }
 
 }  // namespace solvane

@@ -1,20 +1,29 @@
 #include "write_results.h"
 
+#include <vector>
+
 #include "contour_viewer_file.h"
 #include "dxf_drawings.h"
 #include "result_tables.h"
+#include "stress_recovery.h"
 #include "tecplot_files.h"
 
 namespace solvane {
 
 bool WriteResults(const AnalysisData& data) {
-  return WriteNodeDis(data, "Node_Dis.txt") && WriteDeformationDxf(data, "deformation.dxf") &&
-         WriteNodeStress(data, "Node_Stress.txt") &&
+  if (!WriteNodeDis(data, "Node_Dis.txt") || !WriteDeformationDxf(data, "deformation.dxf")) {
+    return false;
+  }
+  // The nodal stresses are the same for every file that shows them, so they
+  // are recovered once, before the first of those files is opened.
+  const std::vector<StressTriple> nodal = NodalStresses(data);
+  return WriteNodeStress(data, nodal, "Node_Stress.txt") &&
          WriteElementStress(data, "Element_Stress.txt") &&
-         WriteNodeStressTecplot(data, "Node_Stress_Tecplot.dat") &&
-         WriteEquivalentNodeStressTecplot(data, "Equivalent_Node_Stress_Tecplot.dat") &&
-         WriteAnimateEquivalentNodeStressTecplot(data, "Animate_Equivalent_Node_Stress_Tecplot.dat") &&
-         WriteNodeStressZelContour(data, "Node_Stress_ZelContour.txt");
+         WriteNodeStressTecplot(data, nodal, "Node_Stress_Tecplot.dat") &&
+         WriteEquivalentNodeStressTecplot(data, nodal, "Equivalent_Node_Stress_Tecplot.dat") &&
+         WriteAnimateEquivalentNodeStressTecplot(data, nodal,
+                                                 "Animate_Equivalent_Node_Stress_Tecplot.dat") &&
+         WriteNodeStressZelContour(data, nodal, "Node_Stress_ZelContour.txt");
 }
 
 }  // namespace solvane

@@ -142,8 +142,9 @@ TEST(TecplotFiles, FileThatCannotBeOpenedEndsTheRun) {
   const std::string blocked = PathIn(dir, "blocked.dat");
   std::filesystem::create_directory(blocked);
   const AnalysisData data = StretchedElement();
-  for (auto writer : {WriteNodeStressTecplot, WriteEquivalentNodeStressTecplot,
-                      WriteAnimateEquivalentNodeStressTecplot}) {
+  using Writer = bool (*)(const AnalysisData&, const char*);
+  for (Writer writer : {Writer{WriteNodeStressTecplot}, Writer{WriteEquivalentNodeStressTecplot},
+                        Writer{WriteAnimateEquivalentNodeStressTecplot}}) {
     bool written = true;
     EXPECT_EQ(ConsoleOutputWithoutInput([&] { written = writer(data, blocked.c_str()); }),
               "节点应力文件输出失败!\n");
