@@ -1,33 +1,43 @@
-// Times the phases of a Solvane run (read, assembly, solve, stresses, writing)
-// on structured cantilever models of growing size and reports the peak memory.
-// Each model is written as fem.txt into a scratch directory and run there
-// through the library steps, with the console progress sent to /dev/null.
-// Times are processor seconds of the process (user and system), so that other
-// work on a shared machine does not count.
+// Times every phase of a Solvane run (read, band guard, structure.dxf,
+// assembly, loads and constraints, solve, nodal stresses and each result file)
+// on structured cantilever models of growing size, and reports the peak
+// resident size against the band. Each model is written as fem.txt into a
+// scratch directory and run there through the steps of the run in their
+// order, with the console progress sent to /dev/null. Times are wall-clock
+// seconds (steady clock); run it on an otherwise quiet machine.
+//
+// Arguments: the plate heights in elements (each model is 5 h x h); default
+// 16 32 64 128 160, the last one a band of 668 MB.
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <ctime>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "analysis_data.h"
 #include "assembly.h"
 #include "band_size.h"
+#include "contour_viewer_file.h"
 #include "dxf_drawings.h"
 #include "loads_and_constraints.h"
 #include "model_file_reader.h"
 #include "number_text.h"
+#include "result_tables.h"
 #include "solve_system.h"
 #include "stress_recovery.h"
-#include "write_results.h"
+#include "tecplot_files.h"
 
 namespace {
+
+using namespace solvane;
 
 // A plate 5 times as long as high, cols x rows elements, numbered across the
 // height so that the band stays narrow; clamped on the left, sheared on the right.
@@ -38,7 +48,7 @@ std::string CantileverModel(int cols, int rows) {
   std::string text = "E=210000\nMu=0.3\nThick=10\nNPOIN=" + std::to_string((cols + 1) * (rows + 1)) + "\n";
   for (int c = 0; c <= cols; ++c) {
     for (int r = 0; r <= rows; ++r) {
-      text += solvane::FormatReal(length * c / cols) + "," + solvane::FormatReal(height * r / rows) + "\n";
+      text += FormatReal(length * c / cols) + "," + FormatReal(height * r / rows) + "\n";
     }
   }
   text += "NELEM=" + std::to_string(cols * rows) + "\n";
@@ -77,63 +87,94 @@ class QuietConsole {
   int saved_;
 };
 
-double ProcessorSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec + now.tv_nsec * 1e-9;
-}
-
-template <typename Step>
-double Seconds(Step step) {
-  const double start = ProcessorSeconds();
-  step();
-  return ProcessorSeconds() - start;
-}
-
 double PeakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss / 1024.0;
 }
 
-void RunModel(int cols, int rows) {
-  using namespace solvane;
-  AnalysisData data;
-  double read = 0, assemble = 0, solve = 0, stresses = 0, write = 0;
-  {
-    QuietConsole quiet;
-    std::ofstream("fem.txt") << CantileverModel(cols, rows);
-    read = Seconds([&] { ReadModelFile("fem.txt", data); });
+struct Phase {
+  const char* name;
+  double seconds;
+};
+
+// Runs the steps in the order of a run and times each.
+class PhaseClock {
+ public:
+  void Time(const char* name, const std::function<void()>& step) {
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    phases_.push_back({name, elapsed.count()});
+  }
+  const std::vector<Phase>& phases() const { return phases_; }
+
+ private:
+  std::vector<Phase> phases_;
+};
+
+PhaseClock RunModel(AnalysisData& data, int cols, int rows) {
+  QuietConsole quiet;
+  std::ofstream("fem.txt") << CantileverModel(cols, rows);
+  PhaseClock clock;
+  std::vector<StressTriple> nodal;
+  clock.Time("read", [&] { ReadModelFile("fem.txt", data); });
+  clock.Time("guard", [&] {
     data.halfBandwidth = ComputeHalfBandwidth(data);
     data.neq = kDofPerNode * data.NPOIN;
-    assemble = Seconds([&] {
-      AssembleStiffness(data);
-      ApplyLoads(data);
-      ApplyConstraints(data);
-    });
-    solve = Seconds([&] { SolveSystem(data); });
-    stresses = Seconds([&] {
-      std::vector<StressTriple> nodal(data.NPOIN);
-      AverageNodalStresses(data, nodal.data());
-    });
-    write = Seconds([&] { WriteStructureDxf(data, "structure.dxf") && WriteResults(data); });
+    BandFitsInMemory(data);
+  });
+  clock.Time("structure.dxf", [&] { WriteStructureDxf(data, "structure.dxf"); });
+  clock.Time("assembly", [&] { AssembleStiffness(data); });
+  clock.Time("loads", [&] {
+    ApplyLoads(data);
+    ApplyConstraints(data);
+  });
+  clock.Time("solve", [&] { SolveSystem(data); });
+  clock.Time("Node_Dis", [&] { WriteNodeDis(data, "Node_Dis.txt"); });
+  clock.Time("deformation.dxf", [&] { WriteDeformationDxf(data, "deformation.dxf"); });
+  clock.Time("nodal stresses", [&] { nodal = NodalStresses(data); });
+  clock.Time("Node_Stress", [&] { WriteNodeStress(data, nodal, "Node_Stress.txt"); });
+  clock.Time("Element_Stress", [&] { WriteElementStress(data, "Element_Stress.txt"); });
+  clock.Time("Tecplot", [&] { WriteNodeStressTecplot(data, nodal, "Node_Stress_Tecplot.dat"); });
+  clock.Time("Equivalent", [&] {
+    WriteEquivalentNodeStressTecplot(data, nodal, "Equivalent_Node_Stress_Tecplot.dat");
+  });
+  clock.Time("Animate", [&] {
+    WriteAnimateEquivalentNodeStressTecplot(data, nodal, "Animate_Equivalent_Node_Stress_Tecplot.dat");
+  });
+  clock.Time("ZelContour", [&] { WriteNodeStressZelContour(data, nodal, "Node_Stress_ZelContour.txt"); });
+  return clock;
+}
+
+void PrintModel(const AnalysisData& data, int cols, int rows, const PhaseClock& clock) {
+  std::printf("\n%dx%d: neq %d, half-band %d, band %.1f MB, peak resident %.0f MB\n", cols, rows,
+              data.neq, data.halfBandwidth, BandMegabytes(data.halfBandwidth, data.neq),
+              PeakMegabytes());
+  double solve = 0.0;
+  double outside = 0.0;
+  for (const Phase& phase : clock.phases()) {
+    std::printf("  %-16s %8.3f s\n", phase.name, phase.seconds);
+    (std::string(phase.name) == "solve" ? solve : outside) += phase.seconds;
   }
-  std::printf("%5dx%-4d %9d %6d %8.1f %8.3f %8.3f %8.3f %8.3f %8.3f %8.0f\n", cols, rows, data.neq,
-              data.halfBandwidth, BandMegabytes(data.halfBandwidth, data.neq), read, assemble, solve,
-              stresses, write, PeakMegabytes());
+  std::printf("  %-16s %8.3f s (%.2f of the solve)\n", "outside solve", outside, outside / solve);
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  std::vector<int> heights = {16, 32, 64, 128, 160};
+  if (argc > 1) heights.clear();
+  for (int a = 1; a < argc; ++a) heights.push_back(std::atoi(argv[a]));
   const std::filesystem::path scratch =
       std::filesystem::temp_directory_path() / ("bench_solvane_" + std::to_string(getpid()));
   std::filesystem::create_directories(scratch);
   std::filesystem::current_path(scratch);
-  std::printf("%-10s %9s %6s %8s %8s %8s %8s %8s %8s %8s\n", "mesh", "neq", "band", "band MB",
-              "read s", "assem s", "solve s", "stress s", "write s", "peak MB");
-  const int heights[] = {16, 32, 64, 96, 128, 144};
-  for (int rows : heights) RunModel(5 * rows, rows);
+  for (int rows : heights) {
+    AnalysisData data;
+    const PhaseClock clock = RunModel(data, 5 * rows, rows);
+    PrintModel(data, 5 * rows, rows, clock);
+  }
   std::filesystem::current_path(scratch.parent_path());
   std::filesystem::remove_all(scratch);
 }

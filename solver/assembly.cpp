@@ -41,7 +41,7 @@ void AssembleStiffness(AnalysisData& data) {
   ElementMatrix ke;
   for (int e = 0; e < data.NELEM; ++e) {
     GatherCorners(data, e, corners);
-    ElementStiffness(corners, D, data.Thick, ke);
+    ElementStiffness(corners, D, data.Thick, StiffnessPart::kUpperTriangle, ke);
     ScatterIntoBand(data, e, ke);
     PrintProgress(e, data.NELEM, "\n");
   }

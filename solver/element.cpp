@@ -26,25 +26,33 @@ const std::array<ShapeValues, kQuadraturePoints>& QuadratureShapes() {
   return shapes;
 }
 
-// ke += factor * (B^T (D B)) at one point. Each product is summed from 0 in
-// increasing order, then scaled and added, as separate roundings.
-void AddPointStiffness(const DMatrix D, const BMatrix B, double factor, ElementMatrix ke) {
+// One entry of a matrix product: the sum of a(m) * b(m) from 0 over
+// m = 0 .. kTerms - 1 in increasing order, as Multiply sums it.
+template <int kTerms, typename Left, typename Right>
+double ProductEntry(Left a, Right b) {
+  double sum = 0.0;
+  for (int m = 0; m < kTerms; ++m) sum += a(m) * b(m);
+  return sum;
+}
+
+// ke += factor * (B^T (D B)) at one point, for the whole matrix or only its
+// upper triangle. Each product entry is summed in its fixed order, then
+// scaled and added, as separate roundings.
+void AddPointStiffness(const DMatrix D, const BMatrix B, double factor, StiffnessPart part,
+                       ElementMatrix ke) {
   constexpr int s = kStressComponents;
   constexpr int n = kDofPerElement;
   double DB[s][n];
   for (int i = 0; i < s; ++i) {
     for (int j = 0; j < n; ++j) {
-      double sum = 0.0;
-      for (int m = 0; m < s; ++m) sum += D[i][m] * B[m][j];
-      DB[i][j] = sum;
+      DB[i][j] = ProductEntry<s>([&](int m) { return D[i][m]; }, [&](int m) { return B[m][j]; });
     }
   }
   for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) {
-      double sum = 0.0;
-      for (int m = 0; m < s; ++m) sum += B[m][i] * DB[m][j];
-      const double scaled = factor * sum;
-      ke[i][j] = ke[i][j] + scaled;
+    const int first = part == StiffnessPart::kUpperTriangle ? i : 0;
+    for (int j = first; j < n; ++j) {
+      const double BtDB = ProductEntry<s>([&](int m) { return B[m][i]; }, [&](int m) { return DB[m][j]; });
+      ke[i][j] = ke[i][j] + factor * BtDB;
     }
   }
 }
@@ -85,7 +93,12 @@ PointGeometry ElementGeometry(const CornerCoords corners, const ShapeValues& sha
   g.invJ[0][1] = -g.J[0][1] / g.detJ;
   g.invJ[1][0] = -g.J[1][0] / g.detJ;
   g.invJ[1][1] = g.J[0][0] / g.detJ;
-  Multiply(&g.dNdx[0][0], &g.invJ[0][0], &shape.dN[0][0], 2, 2, kNodesPerElement);
+  for (int row = 0; row < 2; ++row) {
+    for (int k = 0; k < kNodesPerElement; ++k) {
+      g.dNdx[row][k] =
+          ProductEntry<2>([&](int m) { return g.invJ[row][m]; }, [&](int m) { return shape.dN[m][k]; });
+    }
+  }
   return g;
 }
 
@@ -113,7 +126,8 @@ void ElasticityMatrix(double E, double Mu, DMatrix D) {
   Scale(&D[0][0], &shape[0][0], E / (1.0 - Mu * Mu), kStressComponents, kStressComponents);
 }
 
-void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, ElementMatrix ke) {
+void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, StiffnessPart part,
+                      ElementMatrix ke) {
   for (int i = 0; i < kDofPerElement; ++i) {
     for (int j = 0; j < kDofPerElement; ++j) ke[i][j] = 0.0;
   }
@@ -124,7 +138,7 @@ void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick,
       const PointGeometry geometry = ElementGeometry(corners, shapes[a * kGaussPointCount + b]);
       StrainDisplacement(geometry, B);
       const double factor = std::fabs(geometry.detJ) * thick * kGaussWeights[a] * kGaussWeights[b];
-      AddPointStiffness(D, B, factor, ke);
+      AddPointStiffness(D, B, factor, part, ke);
     }
   }
 }
@@ -134,7 +148,7 @@ void ElementStiffness(const AnalysisData& data, int e, ElementMatrix ke) {
   GatherCorners(data, e, corners);
   DMatrix D;
   ElasticityMatrix(data.E, data.Mu, D);
-  ElementStiffness(corners, D, data.Thick, ke);
+  ElementStiffness(corners, D, data.Thick, StiffnessPart::kWhole, ke);
 }
 
 }  // namespace solvane

@@ -59,8 +59,11 @@ void ElasticityMatrix(double E, double Mu, DMatrix D);
 
 // ke = sum over the 6 x 6 points of B^T D B * |detJ| * Thick * wa * wb. The
 // first form takes the corners, the elasticity matrix and the thickness that
-// the second one looks up for element e.
-void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, ElementMatrix ke);
+// the second one looks up for element e, and may compute only the entries on
+// and above the diagonal, all that the assembly reads; the others are then 0.
+enum class StiffnessPart { kWhole, kUpperTriangle };
+void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, StiffnessPart part,
+                      ElementMatrix ke);
 void ElementStiffness(const AnalysisData& data, int e, ElementMatrix ke);
 
 }  // namespace solvane
