@@ -1,7 +1,9 @@
 #include "number_text.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace solvane {
@@ -35,10 +37,21 @@ double ScaledByPowerOfTen(double magnitude, int power) {
   return power >= 0 ? magnitude * kExactPowersOfTen[power] : magnitude / kExactPowersOfTen[-power];
 }
 
+// The whole part of a positive scaled product (below 1e7, far inside the
+// range of a 64-bit integer).
+double WholePart(double scaled) { return static_cast<double>(static_cast<std::int64_t>(scaled)); }
+
 // Whether the true value of a scaled product below 1e6 may lie on the other
 // side of a rounding boundary n + 0.5 than the product itself.
 bool NearBoundary(double scaled) {
-  return std::fabs(scaled - std::floor(scaled) - 0.5) < kRoundingMargin;
+  return std::fabs(scaled - WholePart(scaled) - 0.5) < kRoundingMargin;
+}
+
+// The exponent e of magnitude = f * 2^e with f in [0.5, 1), as frexp gives
+// it, for a normal magnitude.
+int BinaryExponent(double magnitude) {
+  constexpr int kExponentBias = 1022;
+  return static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - kExponentBias;
 }
 
 // Rounds a finite positive magnitude to six significant digits as the exact
@@ -46,10 +59,9 @@ bool NearBoundary(double scaled) {
 // product lies too close to a rounding boundary to decide, or out of range:
 // the caller then lets the library decide.
 bool RoundToSixDigits(double magnitude, RoundedDigits& rounded) {
-  int binaryExponent = 0;
-  std::frexp(magnitude, &binaryExponent);
-  // log10(2) * (e - 1) is at most one below the decimal exponent.
-  int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+  // floor(log10(2) * (e - 1)), at most one below the decimal exponent; 78913
+  // / 2^18 is log10(2) closely enough for every exponent of a double.
+  int exponent = ((BinaryExponent(magnitude) - 1) * 78913) >> 18;
   double scaled = ScaledByPowerOfTen(magnitude, kSignificantDigits - 1 - exponent);
   for (int step = 0; step < 2 && scaled >= 0.0; ++step) {
     if (NearBoundary(scaled)) return false;
@@ -65,7 +77,7 @@ bool RoundToSixDigits(double magnitude, RoundedDigits& rounded) {
   if (scaled < kSmallestSixDigits || scaled >= kLargestSixDigits || NearBoundary(scaled)) {
     return false;
   }
-  const double whole = std::floor(scaled);
+  const double whole = WholePart(scaled);
   const double fraction = scaled - whole;
   rounded = {static_cast<int>(whole) + (fraction > 0.5 ? 1 : 0), exponent};
   if (rounded.digits == 1000000) rounded = {100000, exponent + 1};
