@@ -24,10 +24,17 @@ class ResultFile {
 
   // Opens (or reopens) `fileName`; false when it cannot be opened for writing.
   bool Open(const char* fileName);
-  // Writes `line` followed by a newline.
-  void WriteLine(std::string_view line);
+  // Writes `line` followed by a newline. Defined here, as it runs once a line.
+  void WriteLine(std::string_view line) {
+    buffer_.append(line);
+    buffer_ += '\n';
+    if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
+  }
   // Writes `text` as it stands: whole lines, each ending with a newline.
-  void WriteText(std::string_view text);
+  void WriteText(std::string_view text) {
+    buffer_.append(text);
+    if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
+  }
   // Writes out what is buffered and closes the file.
   void Close();
 
