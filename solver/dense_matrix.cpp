@@ -2,12 +2,6 @@
 
 namespace solvane {
 
-void Transpose(double* out, const double* in, int rows, int cols) {
-  for (int i = 0; i < rows; ++i) {
-    for (int j = 0; j < cols; ++j) out[j * rows + i] = in[i * cols + j];
-  }
-}
-
 void Multiply(double* out, const double* a, const double* b, int r, int k, int c) {
   for (int i = 0; i < r; ++i) {
     for (int j = 0; j < c; ++j) {
@@ -20,10 +14,6 @@ void Multiply(double* out, const double* a, const double* b, int r, int k, int c
 
 void Scale(double* out, const double* in, double factor, int rows, int cols) {
   for (int i = 0; i < rows * cols; ++i) out[i] = factor * in[i];
-}
-
-void Add(double* out, const double* a, const double* b, int rows, int cols) {
-  for (int i = 0; i < rows * cols; ++i) out[i] = a[i] + b[i];
 }
 
 }  // namespace solvane

@@ -4,17 +4,11 @@
 
 namespace solvane {
 
-// out (cols x rows) = transpose of in (rows x cols).
-void Transpose(double* out, const double* in, int rows, int cols);
-
 // out (r x c) = a (r x k) times b (k x c); each entry is summed from 0 over
 // m = 0 .. k-1 in increasing order.
 void Multiply(double* out, const double* a, const double* b, int r, int k, int c);
 
 // out = factor * in; out may be in.
 void Scale(double* out, const double* in, double factor, int rows, int cols);
-
-// out = a + b; out may be a.
-void Add(double* out, const double* a, const double* b, int rows, int cols);
 
 }  // namespace solvane
