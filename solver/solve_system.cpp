@@ -2,14 +2,28 @@
 
 #include <charconv>
 #include <chrono>
+#include <cstdlib>
+#include <string_view>
 
 #include "collapsed_pivots.h"
 #include "console.h"
 #include "solve_banded.h"
+#include "solve_banded_fast.h"
 
 namespace solvane {
 
 namespace {
+
+// SOLVANE_LITERAL_SOLVER=1 selects the plain elimination instead of the fast
+// path, which gives the same bits, so that the two can be checked against each
+// other on real runs. Read once.
+bool PlainEliminationSelected() {
+  static const bool selected = [] {
+    const char* value = std::getenv("SOLVANE_LITERAL_SOLVER");
+    return value != nullptr && std::string_view(value) == "1";
+  }();
+  return selected;
+}
 
 std::string FixedTwoDecimals(double value) {
   char buffer[400];
@@ -28,8 +42,8 @@ bool SolveSystem(AnalysisData& data) {
   const std::vector<double> assembledDiagonal = BandDiagonal(data);
   const auto start = std::chrono::steady_clock::now();
   ConsoleWrite("Solute the equilibrium equations...");
-  SolveBanded(data.band.data(), data.displacement.data(), data.load.data(), data.neq,
-              data.halfBandwidth);
+  const auto solve = PlainEliminationSelected() ? SolveBanded : SolveBandedFast;
+  solve(data.band.data(), data.displacement.data(), data.load.data(), data.neq, data.halfBandwidth);
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   ConsoleWrite(SolutionTimeText(elapsed.count()));
   const std::vector<int> collapsed = CollapsedPivots(assembledDiagonal, data);

@@ -1,0 +1,77 @@
+// Solvane run as a real process on a plate of a few thousand nodes, once with
+// the fast banded solver and once with the plain elimination selected by
+// SOLVANE_LITERAL_SOLVER=1: every result file must come out byte for byte the
+// same, and so must the console apart from the measured time.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "number_text.h"
+#include "solvane_process.h"
+
+namespace solvane {
+namespace {
+
+// A 100 x 30 plate of distorted quadrilaterals numbered row by row (3131
+// nodes, half-bandwidth 204), its left edge held, a force at the far corner
+// and a varying pressure with a shear along the top edge.
+std::string PlateModel() {
+  constexpr int kCols = 100;
+  constexpr int kRows = 30;
+  constexpr int kRowNodes = kCols + 1;
+  std::string text = "E=210000\nMu=0.3\nThick=0.5\nNPOIN=" + std::to_string(kRowNodes * (kRows + 1)) + "\n";
+  for (int r = 0; r <= kRows; ++r) {
+    for (int c = 0; c < kRowNodes; ++c) {
+      const bool inside = r > 0 && r < kRows && c > 0 && c < kCols;
+      const double x = 0.1 * c + (inside ? 0.015 * ((r + c) % 3 - 1) : 0.0);
+      const double y = 0.1 * r + (inside ? 0.01 * (c % 2 == 0 ? 1 : -1) : 0.0);
+      text += FormatReal(x) + "," + FormatReal(y) + "\n";
+    }
+  }
+  text += "NELEM=" + std::to_string(kCols * kRows) + "\n";
+  for (int r = 0; r < kRows; ++r) {
+    for (int c = 0; c < kCols; ++c) {
+      const int n0 = r * kRowNodes + c;
+      text += std::to_string(n0) + "," + std::to_string(n0 + 1) + "," + std::to_string(n0 + kRowNodes + 1) +
+              "," + std::to_string(n0 + kRowNodes) + "\n";
+    }
+  }
+  text += "NRN=" + std::to_string(kRows + 1) + "\n";
+  for (int r = 0; r <= kRows; ++r) text += std::to_string(r * kRowNodes) + ":1 1\n";
+  text += "NFOR=1\n" + std::to_string(kCols) + "<0,-400>\n";
+  text += "NPRS=" + std::to_string(kCols) + "\n";
+  const int topLeft = kRows * kRowNodes;
+  for (int c = 0; c < kCols; ++c) {
+    text += std::to_string(topLeft + c + 1) + "(" + FormatReal(10.0 + 0.1 * c) + ",2)," + std::to_string(topLeft + c) +
+            "(" + FormatReal(10.1 + 0.1 * c) + ",2)\n";
+  }
+  return text;
+}
+
+testing::ProcessResult RunIn(const testing::ScratchDirectory& dir, bool literalSolver) {
+  testing::WriteFile(dir.path() / "fem.txt", PlateModel());
+  if (literalSolver) setenv("SOLVANE_LITERAL_SOLVER", "1", 1);
+  const testing::ProcessResult run = testing::RunSolvane(dir.path());
+  unsetenv("SOLVANE_LITERAL_SOLVER");
+  return run;
+}
+
+TEST(SolverPathChoice, FastAndPlainEliminationWriteIdenticalResultFiles) {
+  testing::ScratchDirectory fastDir("solvane_fast_path");
+  testing::ScratchDirectory plainDir("solvane_plain_path");
+  const testing::ProcessResult fast = RunIn(fastDir, false);
+  const testing::ProcessResult plain = RunIn(plainDir, true);
+  ASSERT_EQ(fast.status, 0);
+  ASSERT_EQ(plain.status, 0);
+  EXPECT_EQ(testing::WithoutTime(fast.console), testing::WithoutTime(plain.console));
+  ASSERT_EQ(testing::FilesIn(fastDir.path()), testing::FilesIn(plainDir.path()));
+  EXPECT_EQ(testing::FilesIn(fastDir.path()).size(), 10u);  // fem.txt and the nine files a run writes
+  for (const std::string& name : testing::FilesIn(fastDir.path())) {
+    EXPECT_TRUE(testing::ReadFile(fastDir.path() / name) == testing::ReadFile(plainDir.path() / name)) << name;
+  }
+}
+
+}  // namespace
+}  // namespace solvane
