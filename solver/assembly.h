@@ -8,7 +8,8 @@ namespace solvane {
 
 // Prints "Assembling the global stiffness matrix...", allocates the band
 // (neq x halfBandwidth, zeroed) and adds the upper triangle of every element
-// matrix to it.
+// matrix to it in element order. On a large model the element matrices are
+// computed on two threads ahead of their turn.
 void AssembleStiffness(AnalysisData& data);
 
 }  // namespace solvane

@@ -1,15 +1,12 @@
 #include "solve_banded_fast.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <cstdint>
-#include <functional>
-#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "shared_chunks.h"
 #include "solve_banded.h"
 #include "solve_banded_fast_kernels.h"
 
@@ -25,85 +22,6 @@ constexpr int kChunksPerPanel = 12;
 constexpr int kChunkRows = 3;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
-
-// Rows [begin, end) of the region below a panel.
-struct RowChunk {
-  int begin;
-  int end;
-};
-
-// Pieces of work handed out to whichever thread asks first: the helper thread
-// takes them as soon as they are offered, the calling thread once its own work
-// is done, so that neither waits for the other longer than one piece, even
-// when the machine is busy and one of them is not running. A thread without
-// work polls, yielding its core between polls.
-class SharedChunks {
- public:
-  using Work = std::function<void(const RowChunk&)>;
-
-  // Without a helper (none asked for, or none could be started) the calling
-  // thread does every piece.
-  explicit SharedChunks(bool withHelper) {
-    if (!withHelper) return;
-    try {
-      helper_ = std::thread([this] { HelperLoop(); });
-    } catch (const std::system_error&) {
-    }
-  }
-
-  ~SharedChunks() {
-    if (!helper_.joinable()) return;
-    stop_.store(true, std::memory_order_release);
-    helper_.join();
-  }
-
-  // Offers the pieces; `work` and `chunks` must live until Finish returns.
-  void Offer(const Work& work, const std::vector<RowChunk>& chunks) {
-    work_ = &work;
-    chunks_ = &chunks;
-    total_ = static_cast<int>(chunks.size());
-    done_.store(0, std::memory_order_relaxed);
-    ++offer_;
-    ticket_.store(offer_ << 32 | static_cast<std::uint64_t>(total_) << 16, std::memory_order_release);
-  }
-
-  // Does pieces until none is left, then waits for those the helper holds.
-  void Finish() {
-    while (DoOnePiece()) {
-    }
-    while (done_.load(std::memory_order_acquire) < total_) std::this_thread::yield();
-  }
-
- private:
-  // A ticket holds the offer number, the count of pieces and the next piece.
-  bool DoOnePiece() {
-    std::uint64_t ticket = ticket_.load(std::memory_order_acquire);
-    for (;;) {
-      const std::uint64_t next = ticket & 0xffff;
-      if (next >= (ticket >> 16 & 0xffff)) return false;
-      if (ticket_.compare_exchange_weak(ticket, ticket + 1, std::memory_order_acq_rel)) {
-        (*work_)((*chunks_)[next]);
-        done_.fetch_add(1, std::memory_order_release);
-        return true;
-      }
-    }
-  }
-
-  void HelperLoop() {
-    while (!stop_.load(std::memory_order_acquire)) {
-      if (!DoOnePiece()) std::this_thread::yield();
-    }
-  }
-
-  std::atomic<std::uint64_t> ticket_{0};
-  std::atomic<int> done_{0};
-  std::atomic<bool> stop_{false};
-  const Work* work_ = nullptr;
-  const std::vector<RowChunk>* chunks_ = nullptr;
-  int total_ = 0;
-  std::uint64_t offer_ = 0;
-  std::thread helper_;
-};
 
 bool AllFinite(const std::vector<PivotStep>& steps) {
   return std::all_of(steps.begin(), steps.end(), [](const PivotStep& step) { return step.finite; });
@@ -205,7 +123,7 @@ class BandElimination {
     const int width = panel.width;
     const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
     SplitIntoChunks(nextRows, width);
-    const SharedChunks::Work work = [&](const RowChunk& rows) { UpdateRegionRows(panel, rows.begin, rows.end); };
+    const SharedChunks::Work work = [&](const IndexRange& rows) { UpdateRegionRows(panel, rows.begin, rows.end); };
     chunks_.Offer(work, rowChunks_);
     UpdateRegionRows(panel, 0, nextRows);
     if (next) EliminateWithinPanel(*next, panel.end);
@@ -247,7 +165,7 @@ class BandElimination {
   bool zeroProductsVanish_ = true;
   int checkedRows_ = 0;
   Panel panels_[2];
-  std::vector<RowChunk> rowChunks_;
+  std::vector<IndexRange> rowChunks_;
   SharedChunks chunks_;
 };
 

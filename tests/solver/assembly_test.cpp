@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 #include "band_size.h"
 #include "element.h"
 #include "loads_and_constraints.h"
+#include "progress.h"
 #include "test_models.h"
 
 namespace solvane {
@@ -86,6 +91,71 @@ TEST(Assembly, ProgressIsShownPerElement) {
   ::testing::internal::CaptureStdout();
   AssembleStiffness(empty);
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Assembling the global stiffness matrix...");
+}
+
+// A distorted cols x rows grid whose nodes are all moved again by different
+// small amounts, so that no two elements have the same matrix.
+AnalysisData IrregularGrid(int cols, int rows) {
+  AnalysisData data = testing::DistortedGrid(cols, rows, 0.1 * cols, 0.1 * rows);
+  data.Thick = 0.7;
+  for (int n = 0; n < data.NPOIN; ++n) {
+    data.nodes[n].x += 0.0003 * ((n * 7919) % 13 - 6);
+    data.nodes[n].y += 0.0002 * ((n * 104729) % 11 - 5);
+  }
+  return data;
+}
+
+// The band summed the plain way: one element after the other, each entry of
+// its upper triangle added to the band entry of the smaller and larger DOF.
+std::vector<double> ElementByElementBand(const AnalysisData& data) {
+  std::vector<double> band(static_cast<std::size_t>(data.neq) * data.halfBandwidth, 0.0);
+  for (int e = 0; e < data.NELEM; ++e) {
+    ElementMatrix ke;
+    ElementStiffness(data, e, ke);
+    for (int i = 0; i < kDofPerElement; ++i) {
+      for (int j = i; j < kDofPerElement; ++j) {
+        const int di = 2 * data.NodeOfCorner(e, i / 2) + i % 2;
+        const int dj = 2 * data.NodeOfCorner(e, j / 2) + j % 2;
+        const std::size_t row = std::min(di, dj);
+        band[row * data.halfBandwidth + (std::max(di, dj) - row)] += ke[i][j];
+      }
+    }
+  }
+  return band;
+}
+
+// The index of the first entry whose bits differ, or -1.
+long long FirstDifferentBits(const std::vector<double>& a, const std::vector<double>& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::bit_cast<std::uint64_t>(a[i]) != std::bit_cast<std::uint64_t>(b[i])) return static_cast<long long>(i);
+  }
+  return -1;
+}
+
+// 97 x 53 = 5141 elements: enough for both threads, several blocks and a last
+// block cut short at a count that no block or piece size divides.
+TEST(Assembly, ManyElementsGiveTheBitsOfTheElementByElementSum) {
+  AnalysisData data = IrregularGrid(97, 53);
+  data.halfBandwidth = ComputeHalfBandwidth(data);
+  ::testing::internal::CaptureStdout();
+  AssembleStiffness(data);
+  const std::string console = ::testing::internal::GetCapturedStdout();
+  const std::vector<double> reference = ElementByElementBand(data);
+  ASSERT_EQ(data.band.size(), reference.size());
+  EXPECT_EQ(FirstDifferentBits(data.band, reference), -1);
+  std::string progress = "Assembling the global stiffness matrix...";
+  for (int e = 0; e < data.NELEM; ++e) progress += ProgressText(e, data.NELEM, "\n");
+  EXPECT_EQ(console, progress);
+}
+
+TEST(Assembly, ReassemblyStartsFromZeros) {
+  AnalysisData data = IrregularGrid(60, 70);
+  data.halfBandwidth = ComputeHalfBandwidth(data);
+  ::testing::internal::CaptureStdout();
+  AssembleStiffness(data);
+  AssembleStiffness(data);
+  ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(FirstDifferentBits(data.band, ElementByElementBand(data)), -1);
 }
 
 TEST(EdgeLoad, UniformPressurePutsHalfTheResultantOnEachEndAlongTheLeftNormal) {
