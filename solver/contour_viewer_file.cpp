@@ -5,6 +5,7 @@
 #include "console.h"
 #include "mesh_rows.h"
 #include "number_text.h"
+#include "ordered_rows.h"
 #include "result_file.h"
 #include "stress_recovery.h"
 
@@ -26,12 +27,10 @@ bool WriteNodeStressZelContour(const AnalysisData& data, const std::vector<Stres
   if (!file.Open(fileName)) return FailAfterWait("节点应力文件(ZelPlotStressContour)输出失败!");
   file.WriteLine(CountLine("NPOIN=", data.NPOIN));
   file.WriteLine(CountLine("NELEM=", data.NELEM));
-  std::string row;
-  for (int n = 0; n < data.NPOIN; ++n) {
-    row.clear();
-    AppendNodeStressRow(row, data.nodes[n], nodal[n]);
-    file.WriteLine(row);
-  }
+  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
+    AppendNodeStressRow(text, data.nodes[n], nodal[n]);
+    text += '\n';
+  });
   // The viewer numbers nodes from 0, as the model file does.
   file.WriteText(ConnectivityRows(data, 0));
   return true;

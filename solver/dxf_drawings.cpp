@@ -9,6 +9,7 @@
 #include "bounding_box.h"
 #include "deformation_scale.h"
 #include "number_text.h"
+#include "ordered_rows.h"
 #include "prompt_output_retry.h"
 #include "result_file.h"
 
@@ -45,8 +46,15 @@ bool OpenDrawing(ResultFile& file, const char* fileName) {
   return true;
 }
 
+void AppendLines(std::string& text, std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) {
+    text += line;
+    text += '\n';
+  }
+}
+
 void WriteLines(ResultFile& file, std::initializer_list<std::string_view> lines) {
-  for (std::string_view line : lines) file.WriteLine(line);
+  file.WriteWith([lines](std::string& text) { AppendLines(text, lines); });
 }
 
 // The single ENTITIES section; every entity closes with the "  0" that opens
@@ -57,26 +65,26 @@ void WriteSectionStart(ResultFile& file) {
 
 void WriteSectionEnd(ResultFile& file) { WriteLines(file, {"ENDSEC", "  0", "EOF"}); }
 
-void WriteLineEntity(ResultFile& file, const PointText& from, const PointText& to) {
-  WriteLines(file, {"LINE", "  8", "0", " 10", from.x, " 20", from.y, " 30", "0.0", " 11", to.x,
-                    " 21", to.y, " 31", "0.0", "  0"});
+void AppendLineEntity(std::string& text, const PointText& from, const PointText& to) {
+  AppendLines(text, {"LINE", "  8", "0", " 10", from.x, " 20", from.y, " 30", "0.0", " 11", to.x,
+                     " 21", to.y, " 31", "0.0", "  0"});
 }
 
-void WriteTextEntity(ResultFile& file, std::string_view layer, NodeCoord at, double height,
-                     int number) {
-  WriteLines(file, {"TEXT", "  8", layer, " 10", FormatReal(at.x), " 20", FormatReal(at.y), " 30",
-                    "0.0", " 40", FormatReal(height), "  1", std::to_string(number), " 50", "0",
-                    "  0"});
+void AppendTextEntity(std::string& text, std::string_view layer, NodeCoord at, double height,
+                      int number) {
+  AppendLines(text, {"TEXT", "  8", layer, " 10", FormatReal(at.x), " 20", FormatReal(at.y), " 30",
+                     "0.0", " 40", FormatReal(height), "  1", std::to_string(number), " 50", "0",
+                     "  0"});
 }
 
 // The four edges of element e, corner k to corner k + 1 and the last back to
 // the first, between the given positions of the nodes.
-void WriteElementEdges(ResultFile& file, const AnalysisData& data, int e,
-                       const std::vector<PointText>& positions) {
+void AppendElementEdges(std::string& text, const AnalysisData& data, int e,
+                        const std::vector<PointText>& positions) {
   for (int k = 0; k < kNodesPerElement; ++k) {
     const int from = data.NodeOfCorner(e, k);
     const int to = data.NodeOfCorner(e, (k + 1) % kNodesPerElement);
-    WriteLineEntity(file, positions[from], positions[to]);
+    AppendLineEntity(text, positions[from], positions[to]);
   }
 }
 
@@ -107,10 +115,16 @@ double NodeLabelHeightWithoutElements(const AnalysisData& data) {
 }
 
 void WriteNodeNumbers(ResultFile& file, const AnalysisData& data, double height) {
-  for (int n = 0; n < data.NPOIN; ++n) {
+  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
     const NodeCoord& node = data.nodes[n];
-    WriteTextEntity(file, "2", {node.x + height / 5, node.y + height / 5}, height, n);
-  }
+    AppendTextEntity(text, "2", {node.x + height / 5, node.y + height / 5}, height, n);
+  });
+}
+
+// Every node number takes the label height of the last element.
+double NodeLabelHeight(const AnalysisData& data) {
+  if (data.NELEM > 0) return ElementLabel(data, data.NELEM - 1).height;
+  return data.NPOIN > 0 ? NodeLabelHeightWithoutElements(data) : 0.0;
 }
 
 }  // namespace
@@ -119,17 +133,13 @@ bool WriteStructureDxf(const AnalysisData& data, const char* fileName) {
   ResultFile file;
   if (!OpenDrawing(file, fileName)) return false;
   WriteSectionStart(file);
-  // Every node number takes the label height of the last element.
-  double nodeLabelHeight = 0.0;
   const std::vector<PointText> nodes = PointTexts(data.nodes);
-  for (int e = 0; e < data.NELEM; ++e) {
-    WriteElementEdges(file, data, e, nodes);
+  WriteOrderedRows(file, data.NELEM, [&](std::string& text, int e) {
+    AppendElementEdges(text, data, e, nodes);
     const Label label = ElementLabel(data, e);
-    WriteTextEntity(file, "1", label.at, label.height, e);
-    nodeLabelHeight = label.height;
-  }
-  if (data.NELEM == 0 && data.NPOIN > 0) nodeLabelHeight = NodeLabelHeightWithoutElements(data);
-  WriteNodeNumbers(file, data, nodeLabelHeight);
+    AppendTextEntity(text, "1", label.at, label.height, e);
+  });
+  WriteNodeNumbers(file, data, NodeLabelHeight(data));
   WriteSectionEnd(file);
   return true;
 }
@@ -142,7 +152,9 @@ bool WriteDeformationDxf(const AnalysisData& data, const char* fileName) {
   for (int n = 0; n < data.NPOIN; ++n) displaced[n] = DisplacedNode(data, n, scale);
   const std::vector<PointText> displacedText = PointTexts(displaced);
   WriteSectionStart(file);
-  for (int e = 0; e < data.NELEM; ++e) WriteElementEdges(file, data, e, displacedText);
+  WriteOrderedRows(file, data.NELEM, [&](std::string& text, int e) {
+    AppendElementEdges(text, data, e, displacedText);
+  });
   WriteSectionEnd(file);
   return true;
 }

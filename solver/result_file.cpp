@@ -13,6 +13,16 @@ bool ResultFile::Open(const char* fileName) {
   return true;
 }
 
+void ResultFile::WriteText(std::string_view text) {
+  if (text.size() < kResultFileBufferBytes) {
+    buffer_.append(text);
+    WriteIfFull();
+    return;
+  }
+  WriteBuffered();
+  std::fwrite(text.data(), 1, text.size(), file_);
+}
+
 void ResultFile::WriteBuffered() {
   std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
   buffer_.clear();

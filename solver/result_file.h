@@ -28,17 +28,26 @@ class ResultFile {
   void WriteLine(std::string_view line) {
     buffer_.append(line);
     buffer_ += '\n';
-    if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
+    WriteIfFull();
   }
   // Writes `text` as it stands: whole lines, each ending with a newline.
-  void WriteText(std::string_view text) {
-    buffer_.append(text);
-    if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
+  // Text of a buffer's size or more goes to the file directly, after what is
+  // buffered, rather than being copied into the buffer first.
+  void WriteText(std::string_view text);
+  // Lets `appendLines` append whole lines to the buffer itself, so that rows
+  // need no string of their own.
+  template <typename AppendLines>
+  void WriteWith(const AppendLines& appendLines) {
+    appendLines(buffer_);
+    WriteIfFull();
   }
   // Writes out what is buffered and closes the file.
   void Close();
 
  private:
+  void WriteIfFull() {
+    if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
+  }
   void WriteBuffered();
 
   std::FILE* file_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "console.h"
 #include "number_text.h"
+#include "ordered_rows.h"
 #include "result_file.h"
 #include "stress_recovery.h"
 
@@ -16,12 +17,12 @@ namespace {
 constexpr int kNumberWidth = 14;
 constexpr int kValueWidth = 15;
 
-// Starts a row with its "node:" field, then the values right-aligned.
-void SetRow(std::string& line, int node, std::initializer_list<double> values) {
-  line.clear();
-  AppendRightAligned(line, node, kNumberWidth);
-  line += ':';
-  for (double value : values) AppendRightAligned(line, value, kValueWidth);
+// Appends a row: its "node:" field, then the values right-aligned.
+void AppendTableRow(std::string& text, int node, std::initializer_list<double> values) {
+  AppendRightAligned(text, node, kNumberWidth);
+  text += ':';
+  for (double value : values) AppendRightAligned(text, value, kValueWidth);
+  text += '\n';
 }
 
 std::string HeaderLine(std::initializer_list<std::string_view> titles) {
@@ -36,13 +37,11 @@ bool WriteNodeDis(const AnalysisData& data, const char* fileName) {
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait("节点位移文件输出失败!");
   file.WriteLine(HeaderLine({"Node", "dx", "dy"}));
-  std::string line;
-  for (int n = 0; n < data.NPOIN; ++n) {
-    SetRow(line, n,
-           {data.displacement[2 * static_cast<std::size_t>(n)],
-            data.displacement[2 * static_cast<std::size_t>(n) + 1]});
-    file.WriteLine(line);
-  }
+  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
+    AppendTableRow(text, n,
+              {data.displacement[2 * static_cast<std::size_t>(n)],
+               data.displacement[2 * static_cast<std::size_t>(n) + 1]});
+  });
   return true;
 }
 
@@ -51,12 +50,10 @@ bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& 
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait("节点应力文件输出失败!");
   file.WriteLine(HeaderLine({"Node", "SX", "SY", "TXY", "SE"}));
-  std::string line;
-  for (int n = 0; n < data.NPOIN; ++n) {
+  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
     const StressTriple& s = nodal[n];
-    SetRow(line, n, {s.SX, s.SY, s.TXY, EquivalentStress(s.SX, s.SY, s.TXY)});
-    file.WriteLine(line);
-  }
+    AppendTableRow(text, n, {s.SX, s.SY, s.TXY, EquivalentStress(s.SX, s.SY, s.TXY)});
+  });
   return true;
 }
 
@@ -65,25 +62,24 @@ bool WriteNodeStress(const AnalysisData& data, const char* fileName) {
 }
 
 bool WriteElementStress(const AnalysisData& data, const char* fileName) {
-  StressTriple corners[kNodesPerElement];
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait("节点应力文件输出失败!");
   std::string columnHeader;
   AppendRightAligned(columnHeader, "SX", 2 * kValueWidth);
   AppendRightAligned(columnHeader, "SY", kValueWidth);
   AppendRightAligned(columnHeader, "TXY", kValueWidth);
-  std::string line;
-  for (int e = 0; e < data.NELEM; ++e) {
-    line = "Element ";
-    AppendInteger(line, e);
-    file.WriteLine(line);
-    file.WriteLine(columnHeader);
+  columnHeader += '\n';
+  WriteOrderedRows(file, data.NELEM, [&](std::string& text, int e) {
+    text += "Element ";
+    AppendInteger(text, e);
+    text += '\n';
+    text += columnHeader;
+    StressTriple corners[kNodesPerElement];
     ElementCornerStresses(data, e, corners);
     for (int k = 0; k < kNodesPerElement; ++k) {
-      SetRow(line, data.NodeOfCorner(e, k), {corners[k].SX, corners[k].SY, corners[k].TXY});
-      file.WriteLine(line);
+      AppendTableRow(text, data.NodeOfCorner(e, k), {corners[k].SX, corners[k].SY, corners[k].TXY});
     }
-  }
+  });
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "deformation_scale.h"
 #include "mesh_rows.h"
 #include "number_text.h"
+#include "ordered_rows.h"
 #include "result_file.h"
 #include "stress_recovery.h"
 
@@ -52,12 +53,10 @@ bool WriteStressZoneFile(const AnalysisData& data, const std::vector<StressTripl
   file.WriteLine("TITLE = \"Stress\"");
   file.WriteLine(variables);
   file.WriteLine(ZoneLine("P_1", data));
-  std::string row;
-  for (int n = 0; n < data.NPOIN; ++n) {
-    row.clear();
-    appendNodeRow(row, data.nodes[n], nodal[n]);
-    file.WriteLine(row);
-  }
+  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
+    appendNodeRow(text, data.nodes[n], nodal[n]);
+    text += '\n';
+  });
   file.WriteText(ConnectivityRows(data, kTecplotFirstNode));
   return true;
 }
@@ -71,13 +70,11 @@ void WriteFrame(ResultFile& file, const AnalysisData& data, const std::vector<do
   std::string title = "Frame_";
   AppendInteger(title, frame);
   file.WriteLine(ZoneLine(title, data));
-  std::string row;
-  for (int n = 0; n < data.NPOIN; ++n) {
+  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
     const NodeCoord moved = DisplacedNode(data, n, scale * r);
-    row.clear();
-    AppendCommaJoined(row, {moved.x, moved.y, equivalent[n] * r});
-    file.WriteLine(row);
-  }
+    AppendCommaJoined(text, {moved.x, moved.y, equivalent[n] * r});
+    text += '\n';
+  });
   file.WriteText(connectivity);
 }
 
