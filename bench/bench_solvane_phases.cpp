@@ -6,8 +6,9 @@
 // order, with the console progress sent to /dev/null. Times are wall-clock
 // seconds (steady clock); run it on an otherwise quiet machine.
 //
-// Arguments: the plate heights in elements (each model is 5 h x h); default
-// 16 32 64 128 160, the last one a band of 668 MB.
+// Arguments: the plate heights in elements (each model is 5 h x h), or sizes
+// "COLSxROWS" such as 297x297; default 16 32 64 128 160, the last one a band
+// of 642 MB.
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -160,20 +161,34 @@ void PrintModel(const AnalysisData& data, int cols, int rows, const PhaseClock& 
   std::printf("  %-16s %8.3f s (%.2f of the solve)\n", "outside solve", outside, outside / solve);
 }
 
+struct PlateSize {
+  int cols;
+  int rows;
+};
+
+// "h" for a plate 5 h x h, or "COLSxROWS".
+PlateSize ParsePlateSize(const char* argument) {
+  int cols = 0;
+  int rows = 0;
+  if (std::sscanf(argument, "%dx%d", &cols, &rows) == 2) return {cols, rows};
+  rows = std::atoi(argument);
+  return {5 * rows, rows};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<int> heights = {16, 32, 64, 128, 160};
-  if (argc > 1) heights.clear();
-  for (int a = 1; a < argc; ++a) heights.push_back(std::atoi(argv[a]));
+  std::vector<PlateSize> sizes = {{80, 16}, {160, 32}, {320, 64}, {640, 128}, {800, 160}};
+  if (argc > 1) sizes.clear();
+  for (int a = 1; a < argc; ++a) sizes.push_back(ParsePlateSize(argv[a]));
   const std::filesystem::path scratch =
       std::filesystem::temp_directory_path() / ("bench_solvane_" + std::to_string(getpid()));
   std::filesystem::create_directories(scratch);
   std::filesystem::current_path(scratch);
-  for (int rows : heights) {
+  for (const PlateSize& size : sizes) {
     AnalysisData data;
-    const PhaseClock clock = RunModel(data, 5 * rows, rows);
-    PrintModel(data, 5 * rows, rows, clock);
+    const PhaseClock clock = RunModel(data, size.cols, size.rows);
+    PrintModel(data, size.cols, size.rows, clock);
   }
   std::filesystem::current_path(scratch.parent_path());
   std::filesystem::remove_all(scratch);
