@@ -39,8 +39,8 @@ bool WriteNodeDis(const AnalysisData& data, const char* fileName) {
   file.WriteLine(HeaderLine({"Node", "dx", "dy"}));
   WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
     AppendTableRow(text, n,
-              {data.displacement[2 * static_cast<std::size_t>(n)],
-               data.displacement[2 * static_cast<std::size_t>(n) + 1]});
+                   {data.displacement[2 * static_cast<std::size_t>(n)],
+                    data.displacement[2 * static_cast<std::size_t>(n) + 1]});
   });
   return true;
 }

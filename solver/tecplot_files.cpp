@@ -70,8 +70,9 @@ void WriteFrame(ResultFile& file, const AnalysisData& data, const std::vector<do
   std::string title = "Frame_";
   AppendInteger(title, frame);
   file.WriteLine(ZoneLine(title, data));
+  const double factor = scale * r;
   WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
-    const NodeCoord moved = DisplacedNode(data, n, scale * r);
+    const NodeCoord moved = DisplacedNode(data, n, factor);
     AppendCommaJoined(text, {moved.x, moved.y, equivalent[n] * r});
     text += '\n';
   });
