@@ -65,16 +65,33 @@ void WriteSectionStart(ResultFile& file) {
 
 void WriteSectionEnd(ResultFile& file) { WriteLines(file, {"ENDSEC", "  0", "EOF"}); }
 
+// Each entity is written as its group codes and values, one per line; the
+// fixed stretches between the values are appended as one piece each.
 void AppendLineEntity(std::string& text, const PointText& from, const PointText& to) {
-  AppendLines(text, {"LINE", "  8", "0", " 10", from.x, " 20", from.y, " 30", "0.0", " 11", to.x,
-                     " 21", to.y, " 31", "0.0", "  0"});
+  text += "LINE\n  8\n0\n 10\n";
+  text += from.x;
+  text += "\n 20\n";
+  text += from.y;
+  text += "\n 30\n0.0\n 11\n";
+  text += to.x;
+  text += "\n 21\n";
+  text += to.y;
+  text += "\n 31\n0.0\n  0\n";
 }
 
 void AppendTextEntity(std::string& text, std::string_view layer, NodeCoord at, double height,
                       int number) {
-  AppendLines(text, {"TEXT", "  8", layer, " 10", FormatReal(at.x), " 20", FormatReal(at.y), " 30",
-                     "0.0", " 40", FormatReal(height), "  1", std::to_string(number), " 50", "0",
-                     "  0"});
+  text += "TEXT\n  8\n";
+  text += layer;
+  text += "\n 10\n";
+  AppendReal(text, at.x);
+  text += "\n 20\n";
+  AppendReal(text, at.y);
+  text += "\n 30\n0.0\n 40\n";
+  AppendReal(text, height);
+  text += "\n  1\n";
+  AppendInteger(text, number);
+  text += "\n 50\n0\n  0\n";
 }
 
 // The four edges of element e, corner k to corner k + 1 and the last back to

@@ -1,9 +1,11 @@
 #include "number_text.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace solvane {
@@ -25,7 +27,8 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
 constexpr int kLargestExactPower = 22;
 
 // A positive magnitude rounded to six significant digits: digits in 100000 ..
-// 999999, and the decimal exponent of the first one.
+// 999999, and the decimal exponent of the first one; digits 0 when the
+// rounding could not be decided here. Small enough to travel in a register.
 struct RoundedDigits {
   int digits;
   int exponent;
@@ -55,73 +58,108 @@ int BinaryExponent(double magnitude) {
 }
 
 // Rounds a finite positive magnitude to six significant digits as the exact
-// binary value rounds, to nearest with ties to even. False when the scaled
+// binary value rounds, to nearest with ties to even. Digits 0 when the scaled
 // product lies too close to a rounding boundary to decide, or out of range:
 // the caller then lets the library decide.
-bool RoundToSixDigits(double magnitude, RoundedDigits& rounded) {
-  // floor(log10(2) * (e - 1)), at most one below the decimal exponent; 78913
-  // / 2^18 is log10(2) closely enough for every exponent of a double.
+RoundedDigits RoundToSixDigits(double magnitude) {
+  // floor(log10(2) * (e - 1)), within one of the decimal exponent; 78913 /
+  // 2^18 is log10(2) closely enough for every exponent of a double.
   int exponent = ((BinaryExponent(magnitude) - 1) * 78913) >> 18;
   double scaled = ScaledByPowerOfTen(magnitude, kSignificantDigits - 1 - exponent);
-  for (int step = 0; step < 2 && scaled >= 0.0; ++step) {
-    if (NearBoundary(scaled)) return false;
-    if (scaled < kSmallestSixDigits) {
-      --exponent;
-    } else if (scaled >= kLargestSixDigits) {
-      ++exponent;
-    } else {
-      break;
-    }
+  if (scaled >= kLargestSixDigits || (scaled < kSmallestSixDigits && scaled >= 0.0)) {
+    // A product on the boundary of the range may stand for a value on its
+    // other side.
+    if (NearBoundary(scaled)) return {0, 0};
+    exponent += scaled >= kLargestSixDigits ? 1 : -1;
     scaled = ScaledByPowerOfTen(magnitude, kSignificantDigits - 1 - exponent);
   }
   if (scaled < kSmallestSixDigits || scaled >= kLargestSixDigits || NearBoundary(scaled)) {
-    return false;
+    return {0, 0};
   }
   const double whole = WholePart(scaled);
-  const double fraction = scaled - whole;
-  rounded = {static_cast<int>(whole) + (fraction > 0.5 ? 1 : 0), exponent};
-  if (rounded.digits == 1000000) rounded = {100000, exponent + 1};
-  return true;
+  const int digits = static_cast<int>(whole) + (scaled - whole > 0.5 ? 1 : 0);
+  if (digits == 1000000) return {100000, exponent + 1};
+  return {digits, exponent};
+}
+
+// "00" to "99" as two characters in the low bytes, first digit first in
+// memory order.
+constexpr auto kDigitPairs = [] {
+  std::array<std::uint16_t, 100> pairs{};
+  for (int i = 0; i < 100; ++i) pairs[i] = static_cast<std::uint16_t>(('0' + i / 10) | ('0' + i % 10) << 8);
+  return pairs;
+}();
+
+// The six digits of `digits` (100000 .. 999999) as characters, followed by
+// zeros, built in a register and stored once: the writers below copy them in
+// fixed-size pieces and keep only what they need.
+struct DigitText {
+  explicit DigitText(int digits) {
+    const int high = digits / 10000;
+    const int rest = digits - high * 10000;
+    const int middle = rest / 100;
+    const std::uint64_t packed = kDigitPairs[high] | std::uint64_t{kDigitPairs[middle]} << 16 |
+                                 std::uint64_t{kDigitPairs[rest - middle * 100]} << 32;
+    std::memcpy(chars, &packed, sizeof packed);
+    // Characters after the last nonzero digit are '0': zero bytes once the
+    // '0's are taken away, counted from the top. The first digit is never 0.
+    const std::uint64_t nonZeroDigits = packed ^ 0x303030303030u;
+    count = (64 - std::countl_zero(nonZeroDigits) + 7) / 8;
+  }
+
+  char chars[16] = {};
+  int count;  // without the trailing zeros; at least 1
+};
+
+// Every write below may copy up to this many bytes past the text it leaves;
+// the buffer it writes into has room for them.
+constexpr int kWriteSlack = 8;
+
+// Fixed notation for decimal exponents 0 to 5: the digits up to the units,
+// then the point and the others unless they are all zeros.
+char* WriteWholeAndFraction(char* out, const DigitText& digits, int exponent) {
+  const int whole = exponent + 1;
+  std::memcpy(out, digits.chars, 8);
+  out += whole;
+  if (digits.count <= whole) return out;
+  *out = '.';
+  std::memcpy(out + 1, digits.chars + whole, 8);
+  return out + 1 + (digits.count - whole);
+}
+
+// Fixed notation for decimal exponents -4 to -1: "0.", zeros, the digits.
+char* WriteFraction(char* out, const DigitText& digits, int exponent) {
+  std::memcpy(out, "0.000000", 8);
+  out += 1 - exponent;
+  std::memcpy(out, digits.chars, 8);
+  return out + digits.count;
+}
+
+// d.ddddde+XX with at least two exponent digits.
+char* WriteExponential(char* out, const DigitText& digits, int exponent) {
+  out[0] = digits.chars[0];
+  out[1] = '.';
+  std::memcpy(out + 2, digits.chars + 1, 8);
+  out += digits.count > 1 ? digits.count + 1 : 1;
+  *out++ = 'e';
+  *out++ = exponent < 0 ? '-' : '+';
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  if (magnitude >= 100) *out++ = static_cast<char>('0' + magnitude / 100);
+  std::memcpy(out, &kDigitPairs[magnitude % 100], 2);
+  return out + 2;
 }
 
 // Writes "%g" text of the rounded digits: fixed notation for exponents -4 to 5,
 // otherwise d.ddddde+XX; trailing zeros and a trailing point are dropped.
 char* WriteGeneral(char* out, bool negative, RoundedDigits rounded) {
-  char digits[kSignificantDigits];
-  int value = rounded.digits;
-  for (int i = kSignificantDigits - 1; i >= 0; --i) {
-    digits[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
+  const DigitText digits(rounded.digits);
+  *out = '-';
+  out += negative ? 1 : 0;
+  if (rounded.exponent >= kSignificantDigits || rounded.exponent < -4) {
+    return WriteExponential(out, digits, rounded.exponent);
   }
-  int last = kSignificantDigits - 1;
-  while (last > 0 && digits[last] == '0') --last;
-  if (negative) *out++ = '-';
-  const int exponent = rounded.exponent;
-  if (exponent >= -4 && exponent < kSignificantDigits) {
-    if (exponent < 0) {
-      *out++ = '0';
-      *out++ = '.';
-      for (int zero = -1; zero > exponent; --zero) *out++ = '0';
-      for (int i = 0; i <= last; ++i) *out++ = digits[i];
-      return out;
-    }
-    for (int i = 0; i <= exponent; ++i) *out++ = digits[i];
-    if (last > exponent) {
-      *out++ = '.';
-      for (int i = exponent + 1; i <= last; ++i) *out++ = digits[i];
-    }
-    return out;
-  }
-  *out++ = digits[0];
-  if (last > 0) {
-    *out++ = '.';
-    for (int i = 1; i <= last; ++i) *out++ = digits[i];
-  }
-  *out++ = 'e';
-  *out++ = exponent < 0 ? '-' : '+';
-  const int magnitude = exponent < 0 ? -exponent : exponent;
-  if (magnitude < 10) *out++ = '0';
-  return std::to_chars(out, out + 4, magnitude).ptr;
+  if (rounded.exponent < 0) return WriteFraction(out, digits, rounded.exponent);
+  return WriteWholeAndFraction(out, digits, rounded.exponent);
 }
 
 // The text of one number in a local buffer.
@@ -136,9 +174,10 @@ class NumberText {
       text_ = std::signbit(value) ? "-nan" : "nan";
       return;
     }
-    RoundedDigits rounded{};
     const double magnitude = std::fabs(value);
-    char* end = std::isfinite(value) && magnitude > 0.0 && RoundToSixDigits(magnitude, rounded)
+    const RoundedDigits rounded =
+        std::isfinite(value) && magnitude > 0.0 ? RoundToSixDigits(magnitude) : RoundedDigits{0, 0};
+    char* end = rounded.digits != 0
                     ? WriteGeneral(buffer_, value < 0.0, rounded)
                     : std::to_chars(buffer_, buffer_ + sizeof buffer_, value,
                                     std::chars_format::general, kSignificantDigits).ptr;
@@ -156,7 +195,7 @@ class NumberText {
   std::string_view view() const { return text_; }
 
  private:
-  char buffer_[32];
+  char buffer_[32 + kWriteSlack];
   std::string_view text_;
 };
 
