@@ -6,12 +6,16 @@
 namespace solvane {
 
 void AppendCommaJoined(std::string& row, std::initializer_list<double> values) {
-  bool first = true;
-  for (double value : values) {
-    if (!first) row += ',';
-    AppendReal(row, value);
-    first = false;
+  // The values are written straight into room made for all of them at once,
+  // which is then cut back to the text.
+  const std::size_t start = row.size();
+  row.resize(start + values.size() * (kRealTextRoom + 1));
+  char* out = row.data() + start;
+  for (const double* value = values.begin(); value != values.end(); ++value) {
+    if (value != values.begin()) *out++ = ',';
+    out = WriteReal(out, *value);
   }
+  row.resize(out - row.data());
 }
 
 void AppendNodeStressRow(std::string& row, const NodeCoord& node, const StressTriple& stress) {

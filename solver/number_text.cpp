@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -165,24 +166,7 @@ char* WriteGeneral(char* out, bool negative, RoundedDigits rounded) {
 // The text of one number in a local buffer.
 class NumberText {
  public:
-  // "%g" in the C locale. Most values are rounded here directly; zeros,
-  // values near a rounding boundary or far out of range, infinities and NaNs
-  // go through std::to_chars, whose general format is printf's "%g"; NaNs
-  // are spelled as glibc's printf spells them.
-  explicit NumberText(double value) {
-    if (std::isnan(value)) {
-      text_ = std::signbit(value) ? "-nan" : "nan";
-      return;
-    }
-    const double magnitude = std::fabs(value);
-    const RoundedDigits rounded =
-        std::isfinite(value) && magnitude > 0.0 ? RoundToSixDigits(magnitude) : RoundedDigits{0, 0};
-    char* end = rounded.digits != 0
-                    ? WriteGeneral(buffer_, value < 0.0, rounded)
-                    : std::to_chars(buffer_, buffer_ + sizeof buffer_, value,
-                                    std::chars_format::general, kSignificantDigits).ptr;
-    text_ = std::string_view(buffer_, end - buffer_);
-  }
+  explicit NumberText(double value) : text_(buffer_, WriteReal(buffer_, value) - buffer_) {}
 
   explicit NumberText(int value) {
     const auto result = std::to_chars(buffer_, buffer_ + sizeof buffer_, value);
@@ -195,11 +179,28 @@ class NumberText {
   std::string_view view() const { return text_; }
 
  private:
-  char buffer_[32 + kWriteSlack];
+  char buffer_[kRealTextRoom];
   std::string_view text_;
 };
 
 }  // namespace
+
+// Most values are rounded here directly; zeros, values near a rounding
+// boundary or far out of range and infinities go through std::to_chars, whose
+// general format is printf's "%g"; NaNs are spelled as glibc's printf spells
+// them.
+char* WriteReal(char* out, double value) {
+  static_assert(kRealTextRoom >= 16 + kWriteSlack, "room for the longest text and the slack");
+  if (std::isnan(value)) {
+    const std::string_view nan = std::signbit(value) ? "-nan" : "nan";
+    return std::copy(nan.begin(), nan.end(), out);
+  }
+  const double magnitude = std::fabs(value);
+  const RoundedDigits rounded =
+      std::isfinite(value) && magnitude > 0.0 ? RoundToSixDigits(magnitude) : RoundedDigits{0, 0};
+  if (rounded.digits != 0) return WriteGeneral(out, value < 0.0, rounded);
+  return std::to_chars(out, out + kRealTextRoom, value, std::chars_format::general, kSignificantDigits).ptr;
+}
 
 std::string FormatReal(double value) { return std::string(NumberText(value).view()); }
 
