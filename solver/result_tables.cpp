@@ -61,7 +61,8 @@ bool WriteNodeStress(const AnalysisData& data, const char* fileName) {
   return WriteNodeStress(data, NodalStresses(data), fileName);
 }
 
-bool WriteElementStress(const AnalysisData& data, const char* fileName) {
+bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple>& corners,
+                        const char* fileName) {
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait("节点应力文件输出失败!");
   std::string columnHeader;
@@ -74,13 +75,16 @@ bool WriteElementStress(const AnalysisData& data, const char* fileName) {
     AppendInteger(text, e);
     text += '\n';
     text += columnHeader;
-    StressTriple corners[kNodesPerElement];
-    ElementCornerStresses(data, e, corners);
     for (int k = 0; k < kNodesPerElement; ++k) {
-      AppendTableRow(text, data.NodeOfCorner(e, k), {corners[k].SX, corners[k].SY, corners[k].TXY});
+      const StressTriple& corner = corners[static_cast<std::size_t>(e) * kNodesPerElement + k];
+      AppendTableRow(text, data.NodeOfCorner(e, k), {corner.SX, corner.SY, corner.TXY});
     }
   });
   return true;
+}
+
+bool WriteElementStress(const AnalysisData& data, const char* fileName) {
+  return WriteElementStress(data, AllCornerStresses(data), fileName);
 }
 
 }  // namespace solvane

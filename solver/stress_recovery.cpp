@@ -1,11 +1,14 @@
 #include "stress_recovery.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <thread>
 #include <vector>
 
 #include "dense_matrix.h"
 #include "element.h"
+#include "shared_chunks.h"
 
 namespace solvane {
 
@@ -44,6 +47,11 @@ void CornerStresses(const AnalysisData& data, const DMatrix D, int e, StressTrip
   }
 }
 
+// Elements per piece of the corner stresses, and the fewest elements worth a
+// second thread.
+constexpr int kPieceElements = 256;
+constexpr int kSharedElements = 4096;
+
 }  // namespace
 
 void ElementCornerStresses(const AnalysisData& data, int e, StressTriple corners[4]) {
@@ -52,19 +60,35 @@ void ElementCornerStresses(const AnalysisData& data, int e, StressTriple corners
   CornerStresses(data, D, e, corners);
 }
 
-void AverageNodalStresses(const AnalysisData& data, StressTriple* nodal) {
-  std::vector<int> count(data.NPOIN, 0);
-  for (int n = 0; n < data.NPOIN; ++n) nodal[n] = {0.0, 0.0, 0.0};
+std::vector<StressTriple> AllCornerStresses(const AnalysisData& data) {
+  std::vector<StressTriple> corners(static_cast<std::size_t>(data.NELEM) * kNodesPerElement);
   DMatrix D;
   ElasticityMatrix(data.E, data.Mu, D);
-  StressTriple corners[kNodesPerElement];
+  std::vector<IndexRange> pieces;
+  for (int begin = 0; begin < data.NELEM; begin += kPieceElements) {
+    pieces.push_back({begin, std::min(begin + kPieceElements, data.NELEM)});
+  }
+  const SharedChunks::Work work = [&](const IndexRange& piece) {
+    for (int e = piece.begin; e < piece.end; ++e) {
+      CornerStresses(data, D, e, &corners[static_cast<std::size_t>(e) * kNodesPerElement]);
+    }
+  };
+  SharedChunks chunks(data.NELEM >= kSharedElements && std::thread::hardware_concurrency() >= 2);
+  chunks.Offer(work, pieces);
+  chunks.Finish();
+  return corners;
+}
+
+void AverageNodalStresses(const AnalysisData& data, const StressTriple* corners, StressTriple* nodal) {
+  std::vector<int> count(data.NPOIN, 0);
+  for (int n = 0; n < data.NPOIN; ++n) nodal[n] = {0.0, 0.0, 0.0};
   for (int e = 0; e < data.NELEM; ++e) {
-    CornerStresses(data, D, e, corners);
     for (int k = 0; k < kNodesPerElement; ++k) {
       const int node = data.NodeOfCorner(e, k);
-      nodal[node].SX += corners[k].SX;
-      nodal[node].SY += corners[k].SY;
-      nodal[node].TXY += corners[k].TXY;
+      const StressTriple& corner = corners[static_cast<std::size_t>(e) * kNodesPerElement + k];
+      nodal[node].SX += corner.SX;
+      nodal[node].SY += corner.SY;
+      nodal[node].TXY += corner.TXY;
       ++count[node];
     }
   }
@@ -76,10 +100,18 @@ void AverageNodalStresses(const AnalysisData& data, StressTriple* nodal) {
   }
 }
 
-std::vector<StressTriple> NodalStresses(const AnalysisData& data) {
+void AverageNodalStresses(const AnalysisData& data, StressTriple* nodal) {
+  AverageNodalStresses(data, AllCornerStresses(data).data(), nodal);
+}
+
+std::vector<StressTriple> NodalStresses(const AnalysisData& data, const std::vector<StressTriple>& corners) {
   std::vector<StressTriple> nodal(data.NPOIN);
-  AverageNodalStresses(data, nodal.data());
+  AverageNodalStresses(data, corners.data(), nodal.data());
   return nodal;
+}
+
+std::vector<StressTriple> NodalStresses(const AnalysisData& data) {
+  return NodalStresses(data, AllCornerStresses(data));
 }
 
 double EquivalentStress(double SX, double SY, double TXY) {

@@ -12,11 +12,20 @@ namespace solvane {
 // displacement field (corner order of the connectivity).
 void ElementCornerStresses(const AnalysisData& data, int e, StressTriple corners[4]);
 
-// Plain mean of the corner stresses of all elements meeting at each node;
-// nodes that no element references get (0, 0, 0). `nodal` has NPOIN entries.
+// The corner stresses of every element, each as ElementCornerStresses gives
+// it: element e's four, in corner order, at 4e to 4e + 3. On a machine with
+// two cores the elements are shared out between two threads.
+std::vector<StressTriple> AllCornerStresses(const AnalysisData& data);
+
+// Plain mean of the corner stresses of all elements meeting at each node,
+// summed in element order; nodes that no element references get (0, 0, 0).
+// `nodal` has NPOIN entries; `corners` are laid out as AllCornerStresses
+// gives them, and the form without them computes them.
+void AverageNodalStresses(const AnalysisData& data, const StressTriple* corners, StressTriple* nodal);
 void AverageNodalStresses(const AnalysisData& data, StressTriple* nodal);
 
 // The same averages in a new array of NPOIN triples.
+std::vector<StressTriple> NodalStresses(const AnalysisData& data, const std::vector<StressTriple>& corners);
 std::vector<StressTriple> NodalStresses(const AnalysisData& data);
 
 // Von Mises equivalent stress of a plane-stress state.

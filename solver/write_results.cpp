@@ -14,11 +14,13 @@ bool WriteResults(const AnalysisData& data) {
   if (!WriteNodeDis(data, "Node_Dis.txt") || !WriteDeformationDxf(data, "deformation.dxf")) {
     return false;
   }
-  // The nodal stresses are the same for every file that shows them, so they
-  // are recovered once, before the first of those files is opened.
-  const std::vector<StressTriple> nodal = NodalStresses(data);
+  // The corner and nodal stresses are the same for every file that shows
+  // them, so they are recovered once, before the first of those files is
+  // opened.
+  const std::vector<StressTriple> corners = AllCornerStresses(data);
+  const std::vector<StressTriple> nodal = NodalStresses(data, corners);
   return WriteNodeStress(data, nodal, "Node_Stress.txt") &&
-         WriteElementStress(data, "Element_Stress.txt") &&
+         WriteElementStress(data, corners, "Element_Stress.txt") &&
          WriteNodeStressTecplot(data, nodal, "Node_Stress_Tecplot.dat") &&
          WriteEquivalentNodeStressTecplot(data, nodal, "Equivalent_Node_Stress_Tecplot.dat") &&
          WriteAnimateEquivalentNodeStressTecplot(data, nodal,

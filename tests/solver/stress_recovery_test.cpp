@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "test_models.h"
@@ -84,6 +85,27 @@ TEST(EquivalentStress, IsVonMisesOfPlaneStress) {
   EXPECT_DOUBLE_EQ(EquivalentStress(0, 0, 10), 10 * std::sqrt(3.0));
   EXPECT_DOUBLE_EQ(EquivalentStress(50, 50, 0), 50);
   EXPECT_EQ(EquivalentStress(0, 0, 0), 0.0);
+}
+
+TEST(StressRecovery, CornerStressesOfAllElementsAreThoseOfEachElementBitForBit) {
+  // Enough elements for the work to be shared by two threads.
+  AnalysisData data = DistortedGrid(80, 60, 8.0, 6.0);
+  Impose(data, [](double x, double y) { return std::pair{1e-3 * x * y - 2e-4 * y * y, 3e-4 * x * x}; });
+  const std::vector<StressTriple> all = AllCornerStresses(data);
+  ASSERT_EQ(all.size(), 4u * data.NELEM);
+  int differing = 0;
+  StressTriple corners[4];
+  for (int e = 0; e < data.NELEM; ++e) {
+    ElementCornerStresses(data, e, corners);
+    for (int k = 0; k < 4; ++k) {
+      const StressTriple& s = all[4 * e + k];
+      if (std::memcmp(&s, &corners[k], sizeof s) != 0) ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  const std::vector<StressTriple> fromCorners = NodalStresses(data, all);
+  const std::vector<StressTriple> fromScratch = NodalStresses(data);
+  EXPECT_EQ(std::memcmp(fromCorners.data(), fromScratch.data(), data.NPOIN * sizeof(StressTriple)), 0);
 }
 
 }  // namespace
