@@ -6,6 +6,7 @@
 
 #include "console.h"
 #include "element.h"
+#include "element_batch.h"
 #include "progress.h"
 #include "shared_chunks.h"
 #include "zeroed_band.h"
@@ -90,9 +91,20 @@ class BlockAssembly {
     chunks_.Offer(work_, block.pieces);
   }
 
+  // Whole batches of elements side by side, then the rest one at a time.
   void Compute(ElementBlock& block, const IndexRange& piece) const {
-    CornerCoords corners;
-    for (int e = piece.begin; e < piece.end; ++e) {
+    int e = piece.begin;
+    for (; e + kElementBatchLanes <= piece.end; e += kElementBatchLanes) {
+      CornerCoords corners[kElementBatchLanes];
+      ElementMatrix* ke[kElementBatchLanes];
+      for (int l = 0; l < kElementBatchLanes; ++l) {
+        GatherCorners(data_, e + l, corners[l]);
+        ke[l] = &block.matrices[e + l - block.first].ke;
+      }
+      ElementStiffnessBatch(corners, D_, data_.Thick, StiffnessPart::kUpperTriangle, ke);
+    }
+    for (; e < piece.end; ++e) {
+      CornerCoords corners;
       GatherCorners(data_, e, corners);
       ElementStiffness(corners, D_, data_.Thick, StiffnessPart::kUpperTriangle, block.matrices[e - block.first].ke);
     }
