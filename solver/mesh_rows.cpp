@@ -5,19 +5,6 @@
 
 namespace solvane {
 
-void AppendCommaJoined(std::string& row, std::initializer_list<double> values) {
-  // The values are written straight into room made for all of them at once,
-  // which is then cut back to the text.
-  const std::size_t start = row.size();
-  row.resize(start + values.size() * (kRealTextRoom + 1));
-  char* out = row.data() + start;
-  for (const double* value = values.begin(); value != values.end(); ++value) {
-    if (value != values.begin()) *out++ = ',';
-    out = WriteReal(out, *value);
-  }
-  row.resize(out - row.data());
-}
-
 void AppendNodeStressRow(std::string& row, const NodeCoord& node, const StressTriple& stress) {
   AppendCommaJoined(row, {node.x, node.y, stress.SX, stress.SY, stress.TXY,
                           EquivalentStress(stress.SX, stress.SY, stress.TXY)});

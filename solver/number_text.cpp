@@ -91,28 +91,34 @@ constexpr auto kDigitPairs = [] {
   return pairs;
 }();
 
-// The six digits of `digits` (100000 .. 999999) as characters, followed by
-// zeros, built in a register and stored once: the writers below copy them in
-// fixed-size pieces and keep only what they need.
+// The six digits of `digits` (100000 .. 999999) as characters in the low six
+// bytes of a register, first digit lowest, zeros above. The writers below
+// store them in whole words and advance only past what they keep; they never
+// read back what they stored, which would stall the processor.
 struct DigitText {
   explicit DigitText(int digits) {
     const int high = digits / 10000;
     const int rest = digits - high * 10000;
     const int middle = rest / 100;
-    const std::uint64_t packed = kDigitPairs[high] | std::uint64_t{kDigitPairs[middle]} << 16 |
-                                 std::uint64_t{kDigitPairs[rest - middle * 100]} << 32;
-    std::memcpy(chars, &packed, sizeof packed);
+    packed = kDigitPairs[high] | std::uint64_t{kDigitPairs[middle]} << 16 |
+             std::uint64_t{kDigitPairs[rest - middle * 100]} << 32;
     // Characters after the last nonzero digit are '0': zero bytes once the
     // '0's are taken away, counted from the top. The first digit is never 0.
     const std::uint64_t nonZeroDigits = packed ^ 0x303030303030u;
     count = (64 - std::countl_zero(nonZeroDigits) + 7) / 8;
   }
 
-  char chars[16] = {};
+  // Stores the digits from the `first`-th on (0 .. 5) at `out`, in 8 bytes.
+  void StoreFrom(char* out, int first) const {
+    const std::uint64_t rest = packed >> (8 * first);
+    std::memcpy(out, &rest, sizeof rest);
+  }
+
+  std::uint64_t packed;
   int count;  // without the trailing zeros; at least 1
 };
 
-// Every write below may copy up to this many bytes past the text it leaves;
+// Every write below may store up to this many bytes past the text it leaves;
 // the buffer it writes into has room for them.
 constexpr int kWriteSlack = 8;
 
@@ -120,11 +126,11 @@ constexpr int kWriteSlack = 8;
 // then the point and the others unless they are all zeros.
 char* WriteWholeAndFraction(char* out, const DigitText& digits, int exponent) {
   const int whole = exponent + 1;
-  std::memcpy(out, digits.chars, 8);
+  digits.StoreFrom(out, 0);
   out += whole;
   if (digits.count <= whole) return out;
   *out = '.';
-  std::memcpy(out + 1, digits.chars + whole, 8);
+  digits.StoreFrom(out + 1, whole);
   return out + 1 + (digits.count - whole);
 }
 
@@ -132,15 +138,15 @@ char* WriteWholeAndFraction(char* out, const DigitText& digits, int exponent) {
 char* WriteFraction(char* out, const DigitText& digits, int exponent) {
   std::memcpy(out, "0.000000", 8);
   out += 1 - exponent;
-  std::memcpy(out, digits.chars, 8);
+  digits.StoreFrom(out, 0);
   return out + digits.count;
 }
 
 // d.ddddde+XX with at least two exponent digits.
 char* WriteExponential(char* out, const DigitText& digits, int exponent) {
-  out[0] = digits.chars[0];
+  digits.StoreFrom(out, 0);
   out[1] = '.';
-  std::memcpy(out + 2, digits.chars + 1, 8);
+  digits.StoreFrom(out + 2, 1);
   out += digits.count > 1 ? digits.count + 1 : 1;
   *out++ = 'e';
   *out++ = exponent < 0 ? '-' : '+';

@@ -4,7 +4,6 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -12,8 +11,8 @@ namespace solvane {
 
 namespace {
 
-// The helper formats up to this many blocks ahead of the one being written.
-constexpr int kHelperSlots = 2;
+// Blocks may be formatted up to this many ahead of the one being written.
+constexpr int kSlots = 4;
 
 int BlockCount(int count) { return (count + kRowsPerBlock - 1) / kRowsPerBlock; }
 
@@ -22,19 +21,24 @@ void AppendBlock(std::string& text, const FormatRow& formatRow, int block, int c
   for (int row = block * kRowsPerBlock; row < end; ++row) formatRow(text, row);
 }
 
-// Formats the odd blocks 1, 3, 5, ... on a thread of its own, each into a
-// free slot, and hands them out in order. A failure while formatting (out of
-// memory) is passed on to the calling thread when it takes the block.
-class OddBlockFormatter {
+// Blocks handed out in order to whichever thread asks first, the calling
+// thread or a helper, each formatted into the slot of its number; the calling
+// thread writes them in order and asks for more work only while the next
+// block to write is not ready, so that writing never waits for formatting it
+// could do itself and the helper takes up the slack while the calling thread
+// writes. A failure while formatting on the helper (out of memory) is passed
+// on to the calling thread when it waits for that block.
+class SharedBlockFormatter {
  public:
-  // Without a thread of its own (none could be started) it formats nothing.
-  OddBlockFormatter(const FormatRow& formatRow, int count) : formatRow_(formatRow), count_(count) {
+  // Running() is false when no helper thread could be started.
+  SharedBlockFormatter(const FormatRow& formatRow, int count)
+      : formatRow_(formatRow), count_(count), blocks_(BlockCount(count)) {
     try {
-      thread_ = std::thread([this] { FormatAll(); });
+      thread_ = std::thread([this] { HelperLoop(); });
     } catch (const std::system_error&) {
     }
   }
-  ~OddBlockFormatter() {
+  ~SharedBlockFormatter() {
     if (!Running()) return;
     {
       std::lock_guard lock(mutex_);
@@ -43,66 +47,86 @@ class OddBlockFormatter {
     changed_.notify_all();
     thread_.join();
   }
-  OddBlockFormatter(const OddBlockFormatter&) = delete;
-  OddBlockFormatter& operator=(const OddBlockFormatter&) = delete;
+  SharedBlockFormatter(const SharedBlockFormatter&) = delete;
+  SharedBlockFormatter& operator=(const SharedBlockFormatter&) = delete;
 
   bool Running() const { return thread_.joinable(); }
 
-  // Waits for odd block `block`; its text stays valid until Release.
-  const std::string& Take(int block) {
-    const int index = block / 2;
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return formatted_ > index || failure_; });
-    if (failure_) std::rethrow_exception(failure_);
-    return slots_[index % kHelperSlots];
-  }
-
-  // Frees the slot of the block taken last for the helper to refill.
-  void Release() {
-    {
-      std::lock_guard lock(mutex_);
-      ++released_;
-    }
-    changed_.notify_all();
-  }
-
- private:
-  void FormatAll() {
-    try {
-      for (int index = 0; 2 * index + 1 < BlockCount(count_); ++index) {
-        if (!WaitForFreeSlot(index)) return;
-        std::string& slot = slots_[index % kHelperSlots];
-        slot.clear();
-        AppendBlock(slot, formatRow_, 2 * index + 1, count_);
-        {
-          std::lock_guard lock(mutex_);
-          ++formatted_;
-        }
-        changed_.notify_all();
-      }
-    } catch (...) {
+  void WriteAll(ResultFile& file) {
+    for (int block = 0; block < blocks_; ++block) {
+      WaitFormatting(block);
+      file.WriteText(slots_[block % kSlots].text);
       {
         std::lock_guard lock(mutex_);
-        failure_ = std::current_exception();
+        slots_[block % kSlots].ready = false;
+        ++written_;
       }
       changed_.notify_all();
     }
   }
 
-  // False when the writer stops before the slot is free.
-  bool WaitForFreeSlot(int index) {
+ private:
+  struct Slot {
+    std::string text;
+    bool ready = false;
+  };
+
+  // Formats other blocks until `block` is ready.
+  void WaitFormatting(int block) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return index - released_ < kHelperSlots || stop_; });
-    return !stop_;
+    while (!slots_[block % kSlots].ready) {
+      if (failure_) std::rethrow_exception(failure_);
+      if (CanClaim()) {
+        FormatClaimed(lock);
+      } else {
+        changed_.wait(lock);
+      }
+    }
+  }
+
+  void HelperLoop() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [this] { return stop_ || claimed_ == blocks_ || CanClaim(); });
+      if (stop_ || claimed_ == blocks_) return;
+      try {
+        FormatClaimed(lock);
+      } catch (...) {
+        failure_ = std::current_exception();
+        changed_.notify_all();
+        return;
+      }
+    }
+  }
+
+  // A block is free to claim when its slot has been written out.
+  bool CanClaim() const { return claimed_ < blocks_ && claimed_ < written_ + kSlots; }
+
+  // Claims the next block and formats it with the lock released.
+  void FormatClaimed(std::unique_lock<std::mutex>& lock) {
+    const int block = claimed_++;
+    Slot& slot = slots_[block % kSlots];
+    lock.unlock();
+    slot.text.clear();
+    try {
+      AppendBlock(slot.text, formatRow_, block, count_);
+    } catch (...) {
+      lock.lock();
+      throw;
+    }
+    lock.lock();
+    slot.ready = true;
+    changed_.notify_all();
   }
 
   const FormatRow& formatRow_;
   const int count_;
-  std::string slots_[kHelperSlots];
+  const int blocks_;
+  Slot slots_[kSlots];
   std::mutex mutex_;
   std::condition_variable changed_;
-  int formatted_ = 0;
-  int released_ = 0;
+  int claimed_ = 0;
+  int written_ = 0;
   bool stop_ = false;
   std::exception_ptr failure_;
   std::thread thread_;
@@ -112,17 +136,12 @@ class OddBlockFormatter {
 
 void WriteOrderedRows(ResultFile& file, int count, const FormatRow& formatRow) {
   // A helper pays when there are two cores and two blocks to share.
-  std::optional<OddBlockFormatter> helper;
   if (BlockCount(count) >= 2 && std::thread::hardware_concurrency() >= 2) {
-    helper.emplace(formatRow, count);
+    SharedBlockFormatter formatter(formatRow, count);
+    if (formatter.Running()) return formatter.WriteAll(file);
   }
   for (int block = 0; block < BlockCount(count); ++block) {
-    if (helper && helper->Running() && block % 2 == 1) {
-      file.WriteText(helper->Take(block));
-      helper->Release();
-    } else {
-      file.WriteWith([&](std::string& text) { AppendBlock(text, formatRow, block, count); });
-    }
+    file.WriteWith([&](std::string& text) { AppendBlock(text, formatRow, block, count); });
   }
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 // Writes the rows of a result file in their order while formatting them in
 // blocks on two threads when the machine has two cores and the file has rows
-// enough to pay for a thread: the calling thread formats the even blocks
-// straight into the file's buffer, a helper thread the odd ones into blocks
-// of its own that the calling thread writes in their turn.
+// enough to pay for a thread: each block goes to whichever thread asks first,
+// and the calling thread writes the formatted blocks in their turn.
 
 #include <functional>
 #include <string>

@@ -1,12 +1,13 @@
-// The rows of a result file are formatted in blocks, half of them on a helper
+// The rows of a result file are formatted in blocks, shared with a helper
 // thread when there are two cores: the file must hold every row once, in its
-// order, whatever the number of blocks, and a failure while formatting must
-// reach the caller on either thread.
+// order, whatever the number of blocks and whichever thread formats them,
+// and a failure while formatting must reach the caller on either thread.
 
 #include "ordered_rows.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <mutex>
 #include <new>
 #include <set>
@@ -70,11 +71,14 @@ TEST(OrderedRows, TwoCoresShareTheRowsOfALargeFile) {
   ScratchDirectory dir("ordered_rows_threads");
   std::mutex mutex;
   std::set<std::thread::id> formatters;
+  // Blocks go to whichever thread asks first; a slow first row in every block
+  // gives the helper time to start and ask.
   auto recordingRow = [&](std::string& text, int row) {
     {
       std::lock_guard lock(mutex);
       formatters.insert(std::this_thread::get_id());
     }
+    if (row % kRowsPerBlock == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     AppendTestRow(text, row);
   };
   const int count = 8 * kRowsPerBlock;
@@ -85,8 +89,8 @@ TEST(OrderedRows, TwoCoresShareTheRowsOfALargeFile) {
 
 TEST(OrderedRows, AFailureInAnyBlockReachesTheCaller) {
   ScratchDirectory dir("ordered_rows_failure");
-  // Block 1 goes to the helper when there is one, block 2 stays with the caller.
-  for (int failingRow : {kRowsPerBlock + 5, 2 * kRowsPerBlock + 5}) {
+  // Whichever thread formats the failing block, early or late in the file.
+  for (int failingRow : {5, kRowsPerBlock + 5, 2 * kRowsPerBlock + 5, 6 * kRowsPerBlock - 1}) {
     auto failingAt = [failingRow](std::string& text, int row) {
       if (row == failingRow) throw std::bad_alloc();
       AppendTestRow(text, row);
