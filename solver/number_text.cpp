@@ -16,16 +16,27 @@ namespace {
 constexpr int kSignificantDigits = 6;
 constexpr double kSmallestSixDigits = 99999.5;   // rounds to 100000
 constexpr double kLargestSixDigits = 999999.5;   // rounds to 1000000
-// A product of a double and an exact power of ten is within a relative 2^-53
-// of the true value, so below 1e6 it is off by less than 1.2e-10: a fraction
-// this far from one half rounds the same way as the true value.
+// A product of a double and a power of ten rounded to a double is within a
+// relative 2^-52 of the true value, so below 1e6 it is off by less than
+// 2.3e-10: a fraction this far from one half rounds the same way as the true
+// value.
 constexpr double kRoundingMargin = 1e-9;
 
-// The powers of ten that a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kLargestExactPower = 22;
+// 10^k for k = -kLargestPower .. kLargestPower: exact up from 10^0, rounded to
+// nearest below (the quotient of 1 and an exact power is rounded once).
+constexpr int kLargestPower = 22;
+constexpr auto kPowersOfTen = [] {
+  std::array<double, 2 * kLargestPower + 1> powers{};
+  double power = 1.0;
+  for (int k = 0; k <= kLargestPower; ++k) {
+    powers[kLargestPower + k] = power;
+    powers[kLargestPower - k] = 1.0 / power;
+    power *= 10.0;
+  }
+  return powers;
+}();
+
+double PowerOfTen(int k) { return kPowersOfTen[kLargestPower + k]; }
 
 // A positive magnitude rounded to six significant digits: digits in 100000 ..
 // 999999, and the decimal exponent of the first one; digits 0 when the
@@ -34,12 +45,6 @@ struct RoundedDigits {
   int digits;
   int exponent;
 };
-
-// magnitude * 10^power with one rounding, or -1 when 10^|power| is not exact.
-double ScaledByPowerOfTen(double magnitude, int power) {
-  if (power > kLargestExactPower || power < -kLargestExactPower) return -1.0;
-  return power >= 0 ? magnitude * kExactPowersOfTen[power] : magnitude / kExactPowersOfTen[-power];
-}
 
 // The whole part of a positive scaled product (below 1e7, far inside the
 // range of a 64-bit integer).
@@ -60,27 +65,24 @@ int BinaryExponent(double magnitude) {
 
 // Rounds a finite positive magnitude to six significant digits as the exact
 // binary value rounds, to nearest with ties to even. Digits 0 when the scaled
-// product lies too close to a rounding boundary to decide, or out of range:
-// the caller then lets the library decide.
+// product lies too close to a rounding boundary to decide, or outside the
+// range of the table: the caller then lets the library decide. No division
+// and, for magnitudes of 1e-17 to 1e22, no branch that depends on the digits.
 RoundedDigits RoundToSixDigits(double magnitude) {
-  // floor(log10(2) * (e - 1)), within one of the decimal exponent; 78913 /
-  // 2^18 is log10(2) closely enough for every exponent of a double.
+  // floor(log10(2) * (e - 1)) is the decimal exponent or one below it (78913
+  // / 2^18 is log10(2) closely enough for every exponent of a double); one
+  // comparison settles which. Next to a power of ten that is not exact the
+  // comparison may be off by one: the product then falls outside the range
+  // of six digits and the library decides.
   int exponent = ((BinaryExponent(magnitude) - 1) * 78913) >> 18;
-  double scaled = ScaledByPowerOfTen(magnitude, kSignificantDigits - 1 - exponent);
-  if (scaled >= kLargestSixDigits || (scaled < kSmallestSixDigits && scaled >= 0.0)) {
-    // A product on the boundary of the range may stand for a value on its
-    // other side.
-    if (NearBoundary(scaled)) return {0, 0};
-    exponent += scaled >= kLargestSixDigits ? 1 : -1;
-    scaled = ScaledByPowerOfTen(magnitude, kSignificantDigits - 1 - exponent);
-  }
+  if (exponent < kSignificantDigits - 1 - kLargestPower || exponent >= kLargestPower) return {0, 0};
+  exponent += magnitude >= PowerOfTen(exponent + 1) ? 1 : 0;
+  const double scaled = magnitude * PowerOfTen(kSignificantDigits - 1 - exponent);
   if (scaled < kSmallestSixDigits || scaled >= kLargestSixDigits || NearBoundary(scaled)) {
     return {0, 0};
   }
   const double whole = WholePart(scaled);
-  const int digits = static_cast<int>(whole) + (scaled - whole > 0.5 ? 1 : 0);
-  if (digits == 1000000) return {100000, exponent + 1};
-  return {digits, exponent};
+  return {static_cast<int>(whole) + (scaled - whole > 0.5 ? 1 : 0), exponent};
 }
 
 // "00" to "99" as two characters in the low bytes, first digit first in
@@ -123,15 +125,16 @@ struct DigitText {
 constexpr int kWriteSlack = 8;
 
 // Fixed notation for decimal exponents 0 to 5: the digits up to the units,
-// then the point and the others unless they are all zeros.
+// then the point and the others unless they are all zeros. The point is put
+// into the word of digits, so that the text is stored at once.
 char* WriteWholeAndFraction(char* out, const DigitText& digits, int exponent) {
   const int whole = exponent + 1;
-  digits.StoreFrom(out, 0);
-  out += whole;
-  if (digits.count <= whole) return out;
-  *out = '.';
-  digits.StoreFrom(out + 1, whole);
-  return out + 1 + (digits.count - whole);
+  const int shift = 8 * whole;
+  const std::uint64_t wholeDigits = digits.packed & ((std::uint64_t{1} << shift) - 1);
+  const std::uint64_t fractionDigits = digits.packed >> shift;
+  const std::uint64_t text = wholeDigits | std::uint64_t{'.'} << shift | fractionDigits << (shift + 8);
+  std::memcpy(out, &text, sizeof text);
+  return out + (digits.count > whole ? digits.count + 1 : whole);
 }
 
 // Fixed notation for decimal exponents -4 to -1: "0.", zeros, the digits.
