@@ -222,12 +222,4 @@ void AppendRightAligned(std::string& line, std::string_view text, int width) {
   line.append(text);
 }
 
-void AppendRightAligned(std::string& line, double value, int width) {
-  AppendRightAligned(line, NumberText(value).view(), width);
-}
-
-void AppendRightAligned(std::string& line, int value, int width) {
-  AppendRightAligned(line, NumberText(value).view(), width);
-}
-
 }  // namespace solvane

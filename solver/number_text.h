@@ -25,7 +25,5 @@ void AppendInteger(std::string& line, int value);
 
 // Appends `text` right-aligned in `width` columns (never truncated).
 void AppendRightAligned(std::string& line, std::string_view text, int width);
-void AppendRightAligned(std::string& line, double value, int width);
-void AppendRightAligned(std::string& line, int value, int width);
 
 }  // namespace solvane

@@ -1,5 +1,7 @@
 #include "result_tables.h"
 
+#include <charconv>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -17,12 +19,34 @@ namespace {
 constexpr int kNumberWidth = 14;
 constexpr int kValueWidth = 15;
 
-// Appends a row: its "node:" field, then the values right-aligned.
-void AppendTableRow(std::string& text, int node, std::initializer_list<double> values) {
-  AppendRightAligned(text, node, kNumberWidth);
-  text += ':';
-  for (double value : values) AppendRightAligned(text, value, kValueWidth);
-  text += '\n';
+// A field holds the text of a number right-aligned: the number is written
+// after a run of spaces and the field takes the last characters. No number
+// is wider than its field (a real takes at most 13 characters, an int 11).
+constexpr int kLeadingSpaces = 16;
+static_assert(kNumberWidth <= kLeadingSpaces && kValueWidth <= kLeadingSpaces);
+
+char* WriteNumber(char* out, double value) { return WriteReal(out, value); }
+char* WriteNumber(char* out, int value) { return std::to_chars(out, out + kRealTextRoom, value).ptr; }
+
+template <int kWidth, typename Number>
+char* WriteField(char* out, Number value) {
+  char text[kLeadingSpaces + kRealTextRoom];
+  std::memset(text, ' ', kLeadingSpaces);
+  const char* end = WriteNumber(text + kLeadingSpaces, value);
+  std::memcpy(out, end - kWidth, kWidth);
+  return out + kWidth;
+}
+
+// Appends a row: its "node:" field, then the values right-aligned, built in a
+// local buffer and appended in one piece.
+template <std::size_t kCount>
+void AppendTableRow(std::string& text, int node, const double (&values)[kCount]) {
+  char row[kNumberWidth + 1 + kCount * kValueWidth + 1];
+  char* out = WriteField<kNumberWidth>(row, node);
+  *out++ = ':';
+  for (double value : values) out = WriteField<kValueWidth>(out, value);
+  *out++ = '\n';
+  text.append(row, out);
 }
 
 std::string HeaderLine(std::initializer_list<std::string_view> titles) {

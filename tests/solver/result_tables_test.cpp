@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "number_text.h"
 #include "solvane_process.h"
 #include "test_models.h"
@@ -28,16 +30,18 @@ TEST(NumberText, RealsHaveSixSignificantDigitsInTheShorterForm) {
   EXPECT_EQ(FormatReal(-1.23456789e+123), "-1.23457e+123");
 }
 
-TEST(NumberText, RightAlignmentPadsButNeverTruncates) {
-  std::string line;
-  AppendRightAligned(line, -0.00123457, 15);
-  EXPECT_EQ(line, "    -0.00123457");
-  line.clear();
-  AppendRightAligned(line, -1.23456789e+123, 12);
-  EXPECT_EQ(line, "-1.23457e+123");
-  line.clear();
-  AppendRightAligned(line, 123456789, 5);
-  EXPECT_EQ(line, "123456789");
+TEST(ResultTables, WidestNumbersStillLeaveTheirFieldsAligned) {
+  ScratchDirectory dir("tables_widest");
+  AnalysisData data = MeshModel({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {0, 1, 2, 3});
+  data.displacement = {-1.23456789e+123, -0.00123457, -2.2250738585072014e-308, 0.0, 1e22, -0.0,
+                       std::nan(""), -INFINITY};
+  ASSERT_TRUE(WriteNodeDis(data, (dir.path() / "Node_Dis.txt").c_str()));
+  EXPECT_EQ(ReadFile(dir.path() / "Node_Dis.txt"),
+            "           Node             dx             dy\n"
+            "             0:  -1.23457e+123    -0.00123457\n"
+            "             1:  -2.22507e-308              0\n"
+            "             2:          1e+22             -0\n"
+            "             3:            nan           -inf\n");
 }
 
 TEST(ResultTables, NodeDisHasHeaderAndOneAlignedRowPerNode) {
