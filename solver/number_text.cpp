@@ -68,7 +68,7 @@ int BinaryExponent(double magnitude) {
 // product lies too close to a rounding boundary to decide, or outside the
 // range of the table: the caller then lets the library decide. No division
 // and, for magnitudes of 1e-17 to 1e22, no branch that depends on the digits.
-RoundedDigits RoundToSixDigits(double magnitude) {
+[[gnu::always_inline]] inline RoundedDigits RoundToSixDigits(double magnitude) {
   // floor(log10(2) * (e - 1)) is the decimal exponent or one below it (78913
   // / 2^18 is log10(2) closely enough for every exponent of a double); one
   // comparison settles which. Next to a power of ten that is not exact the
@@ -161,7 +161,7 @@ char* WriteExponential(char* out, const DigitText& digits, int exponent) {
 
 // Writes "%g" text of the rounded digits: fixed notation for exponents -4 to 5,
 // otherwise d.ddddde+XX; trailing zeros and a trailing point are dropped.
-char* WriteGeneral(char* out, bool negative, RoundedDigits rounded) {
+[[gnu::always_inline]] inline char* WriteGeneral(char* out, bool negative, RoundedDigits rounded) {
   const DigitText digits(rounded.digits);
   *out = '-';
   out += negative ? 1 : 0;
@@ -198,6 +198,9 @@ class NumberText {
 // boundary or far out of range and infinities go through std::to_chars, whose
 // general format is printf's "%g"; NaNs are spelled as glibc's printf spells
 // them.
+// Built also for processors with BMI2, whose shifts by a variable count
+// shorten the digit handling by a third; the faster form is chosen at run time.
+[[gnu::target_clones("arch=x86-64-v3", "default")]]
 char* WriteReal(char* out, double value) {
   static_assert(kRealTextRoom >= 16 + kWriteSlack, "room for the longest text and the slack");
   if (std::isnan(value)) {
