@@ -21,7 +21,8 @@ inline constexpr int kQuadraturePoints = kGaussPointCount * kGaussPointCount;
 const std::array<ShapeValues, kQuadraturePoints>& QuadratureShapes();
 
 // One entry of a matrix product: the sum of a(m) * b(m) from 0 over
-// m = 0 .. kTerms - 1 in increasing order, as Multiply sums it.
+// m = 0 .. kTerms - 1 in increasing order, the order every product of the
+// element work keeps.
 template <int kTerms, typename Left, typename Right>
 [[gnu::always_inline]] inline auto ProductEntry(Left a, Right b) {
   decltype(a(0) * b(0)) sum{};

@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "dense_matrix.h"
 #include "element.h"
+#include "element_quadrature.h"
 #include "shared_chunks.h"
 
 namespace solvane {
@@ -41,8 +41,14 @@ void CornerStresses(const AnalysisData& data, const DMatrix D, int e, StressTrip
   double sigma[s];
   for (int k = 0; k < kNodesPerElement; ++k) {
     StrainDisplacement(ElementGeometry(coords, CornerShapes()[k]), B);
-    Multiply(&DB[0][0], &D[0][0], &B[0][0], s, s, n);
-    Multiply(sigma, &DB[0][0], de, s, n, 1);
+    for (int i = 0; i < s; ++i) {
+      for (int j = 0; j < n; ++j) {
+        DB[i][j] = ProductEntry<s>([&](int m) { return D[i][m]; }, [&](int m) { return B[m][j]; });
+      }
+    }
+    for (int i = 0; i < s; ++i) {
+      sigma[i] = ProductEntry<n>([&](int j) { return DB[i][j]; }, [&](int j) { return de[j]; });
+    }
     corners[k] = {sigma[0], sigma[1], sigma[2]};
   }
 }
