@@ -197,8 +197,7 @@ class NumberText {
 // Most values are rounded here directly; zeros, values near a rounding
 // boundary or far out of range and infinities go through std::to_chars, whose
 // general format is printf's "%g"; NaNs are spelled as glibc's printf spells
-// them.
-// Built also for processors with BMI2, whose shifts by a variable count
+// them. Built also for processors with BMI2, whose shifts by a variable count
 // shorten the digit handling by a third; the faster form is chosen at run time.
 [[gnu::target_clones("arch=x86-64-v3", "default")]]
 char* WriteReal(char* out, double value) {
