@@ -83,10 +83,7 @@ class BlockAssembly {
   void OfferBlock(ElementBlock& block, int first) {
     block.first = first;
     block.end = std::min(first + kBlockElements, data_.NELEM);
-    block.pieces.clear();
-    for (int begin = first; begin < block.end; begin += kPieceElements) {
-      block.pieces.push_back({begin, std::min(begin + kPieceElements, block.end)});
-    }
+    block.pieces = PiecesOf(first, block.end, kPieceElements);
     work_ = [this, &block](const IndexRange& piece) { Compute(block, piece); };
     chunks_.Offer(work_, block.pieces);
   }

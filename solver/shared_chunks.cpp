@@ -1,8 +1,15 @@
 #include "shared_chunks.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace solvane {
+
+std::vector<IndexRange> PiecesOf(int begin, int end, int size) {
+  std::vector<IndexRange> pieces;
+  for (int first = begin; first < end; first += size) pieces.push_back({first, std::min(first + size, end)});
+  return pieces;
+}
 
 SharedChunks::SharedChunks(bool withHelper) {
   if (!withHelper) return;

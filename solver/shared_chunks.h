@@ -15,6 +15,9 @@ struct IndexRange {
   int end;
 };
 
+// [begin, end) cut into pieces of `size` indices, the last one shorter.
+std::vector<IndexRange> PiecesOf(int begin, int end, int size);
+
 // Pieces of work handed out to whichever thread asks first: the helper thread
 // takes them as soon as they are offered, the calling thread once its own work
 // is done, so that neither waits for the other longer than one piece, even

@@ -1,6 +1,5 @@
 #include "stress_recovery.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <thread>
@@ -70,10 +69,7 @@ std::vector<StressTriple> AllCornerStresses(const AnalysisData& data) {
   std::vector<StressTriple> corners(static_cast<std::size_t>(data.NELEM) * kNodesPerElement);
   DMatrix D;
   ElasticityMatrix(data.E, data.Mu, D);
-  std::vector<IndexRange> pieces;
-  for (int begin = 0; begin < data.NELEM; begin += kPieceElements) {
-    pieces.push_back({begin, std::min(begin + kPieceElements, data.NELEM)});
-  }
+  const std::vector<IndexRange> pieces = PiecesOf(0, data.NELEM, kPieceElements);
   const SharedChunks::Work work = [&](const IndexRange& piece) {
     for (int e = piece.begin; e < piece.end; ++e) {
       CornerStresses(data, D, e, &corners[static_cast<std::size_t>(e) * kNodesPerElement]);
