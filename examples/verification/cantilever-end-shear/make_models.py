@@ -38,7 +38,7 @@ def end_loads(grid, column, rows):
     upwards = column > 0
     loads = []
     for j in range(rows):
-        start, end = (grid.node(column, j), grid.node(column, j + 1))
+        start, end = grid.node(column, j), grid.node(column, j + 1)
         if not upwards:
             start, end = end, start
         ends = (grid.points[start], grid.points[end])
