@@ -17,6 +17,7 @@ class MappedGrid:
     the band narrow."""
 
     def __init__(self, columns, rows, place):
+        self.columns, self.rows = columns, rows
         if rows <= columns:
             self.node = lambda i, j: i * (rows + 1) + j
             order = [(i, j) for i in range(columns + 1) for j in range(rows + 1)]
@@ -34,6 +35,22 @@ def quarter_circle(fraction):
     so that nodes on the axes get coordinates of exactly 0."""
     angle = math.pi / 2 * fraction
     return (math.cos(angle) if fraction < 1 else 0.0, math.sin(angle))
+
+
+def quarter_symmetry(grid):
+    """Constraints of a quarter model whose grid starts on the x axis (j = 0)
+    and ends on the y axis (j = rows): v = 0 on the first, u = 0 on the
+    second."""
+    return ([(grid.node(i, 0), 0, 1) for i in range(grid.columns + 1)]
+            + [(grid.node(i, grid.rows), 1, 0) for i in range(grid.columns + 1)])
+
+
+def outer_pull(grid, stress, rows):
+    """A uniform pull on the outermost column's edges between j = 0 and
+    j = rows. Walked with j, counter-clockwise, they have the body on their
+    left, where a positive normal intensity pushes: a pull is negative."""
+    i = grid.columns
+    return [(grid.node(i, j), -stress, 0, grid.node(i, j + 1), -stress, 0) for j in range(rows)]
 
 
 def straight_line_load(traction, start, end):

@@ -12,7 +12,8 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.dirname(HERE))
-from model_file import MappedGrid, quarter_circle, write_model_file  # noqa: E402
+from model_file import (MappedGrid, outer_pull, quarter_circle, quarter_symmetry,  # noqa: E402
+                        write_model_file)
 
 INNER, OUTER = (2.0, 1.0), (3.25, 2.75)
 E, MU, THICKNESS, PRESSURE = 210000.0, 0.3, 0.1, 10.0
@@ -35,15 +36,9 @@ def place(i, j, across, around):
 def write_model(across, out):
     around = 3 * across // 2
     grid = MappedGrid(across, around, lambda i, j: place(i, j, across, around))
-    # Symmetry: v = 0 on the x axis, u = 0 on the y axis.
-    constraints = ([(grid.node(i, 0), 0, 1) for i in range(across + 1)]
-                   + [(grid.node(i, around), 1, 0) for i in range(across + 1)])
-    # The outer ellipse walked counter-clockwise has the ring to its left, so
-    # a pull outwards is a negative normal intensity.
-    loads = [(grid.node(across, j), -PRESSURE, 0, grid.node(across, j + 1), -PRESSURE, 0)
-             for j in range(around)]
     path = os.path.join(out, f"{across}x{around}", "fem.txt")
-    write_model_file(path, (E, MU, THICKNESS), grid, constraints, loads)
+    write_model_file(path, (E, MU, THICKNESS), grid, quarter_symmetry(grid),
+                     outer_pull(grid, PRESSURE, around))
 
 
 if __name__ == "__main__":

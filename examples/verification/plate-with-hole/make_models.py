@@ -11,7 +11,8 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.dirname(HERE))
-from model_file import MappedGrid, quarter_circle, write_model_file  # noqa: E402
+from model_file import (MappedGrid, outer_pull, quarter_circle, quarter_symmetry,  # noqa: E402
+                        write_model_file)
 
 RADIUS, HALF_LENGTH, HALF_WIDTH = 10.0, 300.0, 100.0
 E, MU, THICKNESS, TENSION = 210000.0, 0.3, 1.0, 100.0
@@ -45,16 +46,10 @@ def place(i, j, away, around):
 def write_model(around, out):
     away = around
     grid = MappedGrid(away, around, lambda i, j: place(i, j, away, around))
-    # Symmetry: v = 0 on the x axis, u = 0 on the y axis.
-    constraints = ([(grid.node(i, 0), 0, 1) for i in range(away + 1)]
-                   + [(grid.node(i, around), 1, 0) for i in range(away + 1)])
-    # The loaded end takes the first quarter of the outer nodes. Walked
-    # upwards it has the plate to its left, so tension is a negative normal
-    # intensity.
-    loads = [(grid.node(away, j), -TENSION, 0, grid.node(away, j + 1), -TENSION, 0)
-             for j in range(around // 4)]
     path = os.path.join(out, f"{away}x{around}", "fem.txt")
-    write_model_file(path, (E, MU, THICKNESS), grid, constraints, loads)
+    # The loaded end takes the first quarter of the outer nodes.
+    write_model_file(path, (E, MU, THICKNESS), grid, quarter_symmetry(grid),
+                     outer_pull(grid, TENSION, around // 4))
 
 
 if __name__ == "__main__":
