@@ -23,18 +23,18 @@
 #include <string>
 #include <vector>
 
-#include "analysis_data.h"
-#include "assembly.h"
-#include "band_size.h"
-#include "contour_viewer_file.h"
-#include "dxf_drawings.h"
-#include "loads_and_constraints.h"
-#include "model_file_reader.h"
-#include "number_text.h"
-#include "result_tables.h"
-#include "solve_system.h"
-#include "stress_recovery.h"
-#include "tecplot_files.h"
+#include "method/analysis_data.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
+#include "output/contour_viewer_file.h"
+#include "output/dxf_drawings.h"
+#include "method/loads_and_constraints.h"
+#include "method/model_file_reader.h"
+#include "output/number_text.h"
+#include "output/result_tables.h"
+#include "method/solve_system.h"
+#include "method/stress_recovery.h"
+#include "output/tecplot_files.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 
 #include <new>
 
-#include "analysis_data.h"
-#include "assembly.h"
-#include "band_size.h"
-#include "console.h"
-#include "dxf_drawings.h"
-#include "loads_and_constraints.h"
-#include "model_file_reader.h"
-#include "solve_system.h"
-#include "write_results.h"
+#include "method/analysis_data.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
+#include "console/console.h"
+#include "output/dxf_drawings.h"
+#include "method/loads_and_constraints.h"
+#include "method/model_file_reader.h"
+#include "method/solve_system.h"
+#include "output/write_results.h"
 
 namespace solvane {
 

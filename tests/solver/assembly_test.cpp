@@ -1,4 +1,4 @@
-#include "assembly.h"
+#include "method/assembly.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string>
 
-#include "band_size.h"
-#include "element.h"
-#include "loads_and_constraints.h"
-#include "progress.h"
+#include "method/band_size.h"
+#include "method/element.h"
+#include "method/loads_and_constraints.h"
+#include "console/progress.h"
 #include "test_models.h"
 
 namespace solvane {

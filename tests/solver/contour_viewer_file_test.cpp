@@ -1,4 +1,4 @@
-#include "contour_viewer_file.h"
+#include "output/contour_viewer_file.h"
 
 #include <gtest/gtest.h>
 

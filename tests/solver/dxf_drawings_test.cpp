@@ -1,4 +1,4 @@
-#include "dxf_drawings.h"
+#include "output/dxf_drawings.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "bounding_box.h"
-#include "deformation_scale.h"
+#include "output/bounding_box.h"
+#include "output/deformation_scale.h"
 #include "output_test_models.h"
 
 namespace solvane {

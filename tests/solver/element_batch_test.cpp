@@ -3,7 +3,7 @@
 // clockwise, at the ends of the exponent range, degenerate, and next to lanes
 // that hold any of these. NaN entries only need to be NaN in both.
 
-#include "element_batch.h"
+#include "fast/element_batch.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "assembly.h"
-#include "band_size.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
 #include "test_models.h"
 
 namespace solvane {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "element.h"
+#include "method/element.h"
 #include "test_models.h"
 
 namespace solvane {

@@ -1,4 +1,4 @@
-#include "element.h"
+#include "method/element.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // order, whatever the number of blocks and whichever thread formats them,
 // and a failure while formatting must reach the caller on either thread.
 
-#include "ordered_rows.h"
+#include "fast/ordered_rows.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis_data.h"
+#include "method/analysis_data.h"
 #include "solvane_process.h"
 
 namespace solvane::testing {

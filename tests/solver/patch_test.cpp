@@ -5,11 +5,11 @@
 
 #include <vector>
 
-#include "assembly.h"
-#include "band_size.h"
-#include "loads_and_constraints.h"
-#include "solve_system.h"
-#include "stress_recovery.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
+#include "method/loads_and_constraints.h"
+#include "method/solve_system.h"
+#include "method/stress_recovery.h"
 #include "test_models.h"
 
 namespace solvane {

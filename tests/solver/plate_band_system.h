@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "analysis_data.h"
-#include "assembly.h"
-#include "band_size.h"
-#include "loads_and_constraints.h"
+#include "method/analysis_data.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
+#include "method/loads_and_constraints.h"
 #include "test_models.h"
 
 namespace solvane::testing {

@@ -2,7 +2,7 @@
 // program starts itself again as a run that writes one drawing, with a
 // directory standing in the drawing's place so that opening it fails.
 
-#include "prompt_output_retry.h"
+#include "output/prompt_output_retry.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "child_run.h"
-#include "dxf_drawings.h"
+#include "output/dxf_drawings.h"
 #include "output_test_models.h"
 
 namespace solvane {

@@ -1,7 +1,7 @@
 // Text of a buffer's size or more is written past the buffer: it must still
 // land between what was written before and after it.
 
-#include "result_file.h"
+#include "output/result_file.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "child_run.h"
-#include "result_file.h"
+#include "output/result_file.h"
 #include "solvane_process.h"
 
 namespace solvane {

@@ -1,10 +1,10 @@
-#include "result_tables.h"
+#include "output/result_tables.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "number_text.h"
+#include "output/number_text.h"
 #include "solvane_process.h"
 #include "test_models.h"
 

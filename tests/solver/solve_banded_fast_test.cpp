@@ -1,4 +1,4 @@
-#include "solve_banded_fast.h"
+#include "fast/solve_banded_fast.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "plate_band_system.h"
-#include "solve_banded.h"
+#include "method/solve_banded.h"
 
 namespace solvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "solve_banded.h"
+#include "method/solve_banded.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <limits>
 #include <vector>
 
-#include "collapsed_pivots.h"
+#include "method/collapsed_pivots.h"
 #include "plate_band_system.h"
-#include "progress.h"
-#include "solve_system.h"
+#include "console/progress.h"
+#include "method/solve_system.h"
 
 namespace solvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "number_text.h"
+#include "output/number_text.h"
 #include "solvane_process.h"
 
 namespace solvane {

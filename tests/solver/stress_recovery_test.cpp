@@ -1,4 +1,4 @@
-#include "stress_recovery.h"
+#include "method/stress_recovery.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tecplot_files.h"
+#include "output/tecplot_files.h"
 
 #include <gtest/gtest.h>
 

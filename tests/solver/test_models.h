@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "analysis_data.h"
+#include "method/analysis_data.h"
 
 namespace solvane::testing {
 
