@@ -23,8 +23,10 @@
 #include <string>
 #include <vector>
 
+#include "fast/assembly_fast.h"
+#include "fast/solve_banded_fast.h"
+#include "fast/stress_recovery_fast.h"
 #include "method/analysis_data.h"
-#include "method/assembly.h"
 #include "method/band_size.h"
 #include "output/contour_viewer_file.h"
 #include "output/dxf_drawings.h"
@@ -137,17 +139,17 @@ PhaseClock RunModel(AnalysisData& data, int cols, int rows) {
     BandFitsInMemory(data);
   });
   clock.Time("structure.dxf", [&] { WriteStructureDxf(data, "structure.dxf"); });
-  clock.Time("assembly", [&] { AssembleStiffness(data); });
+  clock.Time("assembly", [&] { AssembleStiffnessFast(data); });
   clock.Time("loads", [&] {
     ApplyLoads(data);
     ApplyConstraints(data);
   });
-  clock.Time("solve", [&] { SolveSystem(data); });
+  clock.Time("solve", [&] { SolveSystem(data, SolveBandedFast); });
   clock.Time("Node_Dis", [&] { WriteNodeDis(data, "Node_Dis.txt"); });
   clock.Time("deformation.dxf", [&] { WriteDeformationDxf(data, "deformation.dxf"); });
   clock.Time("stresses", [&] {
-    corners = AllCornerStresses(data);
-    nodal = NodalStresses(data, corners);
+    corners = AllCornerStressesFast(data);
+    nodal = AverageNodalStresses(data, corners);
   });
   clock.Time("Node_Stress", [&] { WriteNodeStress(data, nodal, "Node_Stress.txt"); });
   clock.Time("Element_Stress", [&] { WriteElementStress(data, corners, "Element_Stress.txt"); });

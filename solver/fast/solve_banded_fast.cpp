@@ -49,13 +49,13 @@ struct Panel {
 // rows of the next panel first and eliminates within it.
 class BandElimination {
  public:
-  BandElimination(double* band, double* F, int n, int b)
-      : band_(band),
+  BandElimination(Band& K, double* F)
+      : K_(K),
         F_(F),
-        n_(n),
-        b_(b),
-        chunks_(b >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
-    const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b;
+        n_(K.rows()),
+        b_(K.halfBandwidth()),
+        chunks_(b_ >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
+    const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b_;
     rowChunks_.reserve(kChunksPerPanel);
     for (Panel& panel : panels_) {
       panel.steps.reserve(kPanelPivots);
@@ -88,8 +88,8 @@ class BandElimination {
     panel.steps.clear();
     for (int j = panel.first; j < panel.end; ++j) {
       double* multiplier = panel.stepMultipliers.data() + static_cast<std::size_t>(j - first) * b_;
-      const PivotStep step = MakePivotStep(band_, n_, b_, j, multiplier);
-      ApplyPivot(band_, b_, step, j + 1, panel.end, zeroProductsVanish_ && step.finite);
+      const PivotStep step = MakePivotStep(K_, j, multiplier);
+      ApplyPivot(K_, step, j + 1, panel.end, zeroProductsVanish_ && step.finite);
       EliminateLoad(F_, step);
       PrintEliminationProgress(j, n_);
       panel.steps.push_back(step);
@@ -106,7 +106,7 @@ class BandElimination {
   void CheckRowsForNegativeZero(int rowEnd) {
     if (rowEnd <= checkedRows_) return;
     const std::size_t count = static_cast<std::size_t>(rowEnd - checkedRows_) * b_;
-    if (ContainsNegativeZero(band_ + static_cast<std::size_t>(checkedRows_) * b_, count)) {
+    if (ContainsNegativeZero(&K_.Diagonal(checkedRows_), count)) {
       zeroProductsVanish_ = false;
     }
     checkedRows_ = rowEnd;
@@ -148,15 +148,15 @@ class BandElimination {
   void UpdateRegionRows(Panel& panel, int xBegin, int xEnd) {
     if (xBegin >= xEnd) return;
     if (panel.dense) {
-      UpdateTrailingRows(BandRow(band_, b_, panel.end) + panel.end, b_ - 1, Packed(panel), xBegin, xEnd);
+      UpdateTrailingRows(&K_.Diagonal(panel.end), K_.RowStride(), Packed(panel), xBegin, xEnd);
       return;
     }
     for (const PivotStep& step : panel.steps) {
-      ApplyPivot(band_, b_, step, panel.end + xBegin, panel.end + xEnd, false);
+      ApplyPivot(K_, step, panel.end + xBegin, panel.end + xEnd, false);
     }
   }
 
-  double* band_;
+  Band& K_;
   double* F_;
   int n_;
   int b_;
@@ -171,10 +171,10 @@ class BandElimination {
 
 }  // namespace
 
-void SolveBandedFast(double* band, double* U, double* F, int n, int b) {
-  if (n <= 0) return;
-  BandElimination(band, F, n, b).Run();
-  BackSubstitute(band, U, F, n, b);
+void SolveBandedFast(Band& K, double* U, double* F) {
+  if (K.rows() <= 0) return;
+  BandElimination(K, F).Run();
+  BackSubstitute(K, U, F);
 }
 
 }  // namespace solvane

@@ -5,8 +5,10 @@
 // updates in the same order with the same roundings, so U, F and the band end
 // bit for bit as SolveBanded leaves them, and the progress text is the same.
 
+#include "method/band.h"
+
 namespace solvane {
 
-void SolveBandedFast(double* band, double* U, double* F, int n, int b);
+void SolveBandedFast(Band& K, double* U, double* F);
 
 }  // namespace solvane

@@ -198,9 +198,9 @@ template <int Rows>
 }  // namespace
 
 [[gnu::target_clones("avx2", "default")]]
-PivotStep MakePivotStep(double* band, int n, int b, int j, double* multiplier) {
-  const double* row = BandRow(band, b, j);
-  int end = std::min(j + b, n);
+PivotStep MakePivotStep(Band& K, int j, double* multiplier) {
+  const double* row = K.Row(j);
+  int end = std::min(j + K.halfBandwidth(), K.rows());
   while (end > j + 1 && row[end - 1] == 0.0) --end;
   int first = j;
   while (first < end && row[first] == 0.0) ++first;
@@ -209,12 +209,11 @@ PivotStep MakePivotStep(double* band, int n, int b, int j, double* multiplier) {
 }
 
 [[gnu::target_clones("avx2", "default")]]
-void ApplyPivot(double* band, int b, const PivotStep& step, int rowBegin, int rowEnd,
-                bool addZeroProducts) {
+void ApplyPivot(Band& K, const PivotStep& step, int rowBegin, int rowEnd, bool addZeroProducts) {
   const int last = std::min(rowEnd, step.end);
   for (int c = std::max(rowBegin, step.firstTarget); c < last; ++c) {
     if (step.row[c] == 0.0) continue;
-    double* target = BandRow(band, b, c) + c;
+    double* target = &K(c, c);
     const double* source = step.row + c;
     const double d = step.multiplier[c - step.j];
     const int count = step.end - c;
@@ -281,11 +280,13 @@ void UpdateTrailingRows(double* origin, std::ptrdiff_t stride, const PackedPanel
 }
 
 [[gnu::target_clones("avx2", "default")]]
-void BackSubstitute(double* band, double* U, const double* F, int n, int b) {
+void BackSubstitute(const Band& K, double* U, const double* F) {
+  const int n = K.rows();
+  const int b = K.halfBandwidth();
   std::vector<double> products(b);
-  U[n - 1] = F[n - 1] / BandRow(band, b, n - 1)[n - 1];
+  U[n - 1] = F[n - 1] / K.Diagonal(n - 1);
   for (int r = n - 2; r >= 0; --r) {
-    const double* row = BandRow(band, b, r);
+    const double* row = K.Row(r);
     const int count = std::min(r + b, n) - (r + 1);
     ProductsWithSolved(row + r + 1, U + r + 1, count, products.data());
     double sum = F[r];

@@ -6,13 +6,9 @@
 
 #include <cstddef>
 
-namespace solvane {
+#include "method/band.h"
 
-// Row r of the band addressed by global column: BandRow(band, b, r)[c] is the
-// entry (r, c) for c in [r, r + b).
-inline double* BandRow(double* band, int b, int r) {
-  return band + static_cast<std::ptrdiff_t>(r) * (b - 1);
-}
+namespace solvane {
 
 // One pivot row as the elimination sees it. Its targets are the rows c in
 // [firstTarget, end) whose entry row[c] is not zero (NaN counts as non-zero);
@@ -29,16 +25,16 @@ struct PivotStep {
   bool finite;
 };
 
-// The step of pivot row j, its multipliers written to `multiplier` (room for b).
-PivotStep MakePivotStep(double* band, int n, int b, int j, double* multiplier);
+// The step of pivot row j, its multipliers written to `multiplier` (room for
+// the half-bandwidth).
+PivotStep MakePivotStep(Band& K, int j, double* multiplier);
 
 // Applies one pivot to its target rows within [rowBegin, rowEnd). Exactly,
 // zero entries of the pivot row are skipped and a NaN meeting a NaN keeps the
 // operand the plain elimination keeps: the pivot-row value's in a product, the
 // product's in a sum. With `addZeroProducts` every product is added; that gives
 // the same bits when the step is finite and no entry is -0.
-void ApplyPivot(double* band, int b, const PivotStep& step, int rowBegin, int rowEnd,
-                bool addZeroProducts);
+void ApplyPivot(Band& K, const PivotStep& step, int rowBegin, int rowEnd, bool addZeroProducts);
 
 // F[c] += multiplier * F[j] for every target row c of the pivot.
 void EliminateLoad(double* F, const PivotStep& step);
@@ -72,7 +68,7 @@ void UpdateTrailingRows(double* origin, std::ptrdiff_t stride, const PackedPanel
 
 // The back substitution: U from the reduced band and load, zero entries
 // skipped, each row's sum taken in increasing column order.
-void BackSubstitute(double* band, double* U, const double* F, int n, int b);
+void BackSubstitute(const Band& K, double* U, const double* F);
 
 // True when some entry among the first `count` holds -0.
 bool ContainsNegativeZero(const double* values, std::size_t count);

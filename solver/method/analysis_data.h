@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "method/band.h"
+
 namespace solvane {
 
 struct NodeCoord {
@@ -50,6 +52,14 @@ inline constexpr int kNodesPerElement = 4;
 inline constexpr int kDofPerElement = kDofPerNode * kNodesPerElement;
 inline constexpr int kStressComponents = 3;
 
+// The directions of a node's two degrees of freedom.
+inline constexpr int kDirectionX = 0;
+inline constexpr int kDirectionY = 1;
+
+// The degree of freedom of node n in direction c: 2n + c, the same number in
+// the load vector, the displacement vector and the rows of the band.
+inline constexpr int Dof(int node, int direction) { return kDofPerNode * node + direction; }
+
 struct AnalysisData {
   double E = 0.0;
   double Mu = 0.0;
@@ -69,9 +79,7 @@ struct AnalysisData {
   std::vector<NodalForce> forces;           // NFOR entries
   std::vector<DistributedLoad> edgeLoads;   // NPRS entries
 
-  // Upper band of the symmetric global matrix: row r holds columns r to
-  // r + halfBandwidth - 1, entry (r, c) at r * halfBandwidth + (c - r).
-  std::vector<double> band;
+  Band band;                                // neq rows of halfBandwidth entries
   std::vector<double> load;                 // neq entries, DOF 2n + c
   std::vector<double> displacement;         // neq entries, DOF 2n + c
 

@@ -1,23 +1,8 @@
 #include "method/element.h"
 
-#include <array>
-
-#include "fast/element_quadrature.h"
+#include <cmath>
 
 namespace solvane {
-
-const std::array<ShapeValues, kQuadraturePoints>& QuadratureShapes() {
-  static const std::array<ShapeValues, kQuadraturePoints> shapes = [] {
-    std::array<ShapeValues, kQuadraturePoints> values;
-    for (int a = 0; a < kGaussPointCount; ++a) {
-      for (int b = 0; b < kGaussPointCount; ++b) {
-        values[a * kGaussPointCount + b] = ShapeFunctions(kGaussPoints[a], kGaussPoints[b]);
-      }
-    }
-    return values;
-  }();
-  return shapes;
-}
 
 ShapeValues ShapeFunctions(double xi, double eta) {
   ShapeValues s;
@@ -42,17 +27,37 @@ void GatherCorners(const AnalysisData& data, int e, CornerCoords corners) {
 
 PointGeometry ElementGeometry(const CornerCoords corners, const ShapeValues& shape) {
   PointGeometry g{};
-  MapPoint(corners, shape, g);
+  for (int row = 0; row < 2; ++row) {
+    for (int k = 0; k < kNodesPerElement; ++k) {
+      g.J[row][0] += shape.dN[row][k] * corners[k].x;
+      g.J[row][1] += shape.dN[row][k] * corners[k].y;
+    }
+  }
+  g.detJ = g.J[0][0] * g.J[1][1] - g.J[1][0] * g.J[0][1];
+  g.invJ[0][0] = g.J[1][1] / g.detJ;
+  g.invJ[0][1] = -g.J[0][1] / g.detJ;
+  g.invJ[1][0] = -g.J[1][0] / g.detJ;
+  g.invJ[1][1] = g.J[0][0] / g.detJ;
+  for (int row = 0; row < 2; ++row) {
+    for (int k = 0; k < kNodesPerElement; ++k) {
+      for (int m = 0; m < 2; ++m) g.dNdx[row][k] += g.invJ[row][m] * shape.dN[m][k];
+    }
+  }
   return g;
 }
 
-PointGeometry ElementGeometry(const AnalysisData& data, int e, const ShapeValues& shape) {
-  CornerCoords corners;
-  GatherCorners(data, e, corners);
-  return ElementGeometry(corners, shape);
+void StrainDisplacement(const PointGeometry& geometry, BMatrix B) {
+  for (int k = 0; k < kNodesPerElement; ++k) {
+    const double dx = geometry.dNdx[0][k];
+    const double dy = geometry.dNdx[1][k];
+    B[0][2 * k] = dx;
+    B[1][2 * k] = 0.0;
+    B[2][2 * k] = dy;
+    B[0][2 * k + 1] = 0.0;
+    B[1][2 * k + 1] = dy;
+    B[2][2 * k + 1] = dx;
+  }
 }
-
-void StrainDisplacement(const PointGeometry& geometry, BMatrix B) { FillStrainDisplacement(geometry, B); }
 
 void ElasticityMatrix(double E, double Mu, DMatrix D) {
   const DMatrix shape = {{1.0, Mu, 0.0}, {Mu, 1.0, 0.0}, {0.0, 0.0, (1.0 - Mu) / 2.0}};
@@ -62,20 +67,37 @@ void ElasticityMatrix(double E, double Mu, DMatrix D) {
   }
 }
 
-void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, StiffnessPart part,
-                      ElementMatrix ke) {
+void StressDisplacement(const DMatrix D, const BMatrix B, BMatrix DB) {
+  for (int i = 0; i < kStressComponents; ++i) {
+    for (int j = 0; j < kDofPerElement; ++j) {
+      DB[i][j] = 0.0;
+      for (int m = 0; m < kStressComponents; ++m) DB[i][j] += D[i][m] * B[m][j];
+    }
+  }
+}
+
+void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, ElementMatrix ke) {
   for (int i = 0; i < kDofPerElement; ++i) {
     for (int j = 0; j < kDofPerElement; ++j) ke[i][j] = 0.0;
   }
-  AddQuadratureStiffness<PointGeometry>(corners, D, thick, part, ke);
-}
-
-void ElementStiffness(const AnalysisData& data, int e, ElementMatrix ke) {
-  CornerCoords corners;
-  GatherCorners(data, e, corners);
-  DMatrix D;
-  ElasticityMatrix(data.E, data.Mu, D);
-  ElementStiffness(corners, D, data.Thick, StiffnessPart::kWhole, ke);
+  BMatrix B;
+  BMatrix DB;
+  for (int a = 0; a < kGaussPointCount; ++a) {
+    for (int b = 0; b < kGaussPointCount; ++b) {
+      const PointGeometry geometry = ElementGeometry(corners, ShapeFunctions(kGaussPoints[a], kGaussPoints[b]));
+      StrainDisplacement(geometry, B);
+      StressDisplacement(D, B, DB);
+      const double factor = std::fabs(geometry.detJ) * thick * kGaussWeights[a] * kGaussWeights[b];
+      // B^T D B, each entry summed from 0, then scaled and added to ke.
+      for (int i = 0; i < kDofPerElement; ++i) {
+        for (int j = 0; j < kDofPerElement; ++j) {
+          double BtDB = 0.0;
+          for (int m = 0; m < kStressComponents; ++m) BtDB += B[m][i] * DB[m][j];
+          ke[i][j] += factor * BtDB;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace solvane

@@ -35,6 +35,7 @@ struct PointGeometry {
   double dNdx[2][kNodesPerElement];  // row 0 d/dx, row 1 d/dy
 };
 
+// B, and D B: strain and stress of each element DOF, one column per DOF.
 using BMatrix = double[kStressComponents][kDofPerElement];
 using DMatrix = double[kStressComponents][kStressComponents];
 using ElementMatrix = double[kDofPerElement][kDofPerElement];
@@ -45,11 +46,10 @@ ShapeValues ShapeFunctions(double xi, double eta);
 using CornerCoords = NodeCoord[kNodesPerElement];
 void GatherCorners(const AnalysisData& data, int e, CornerCoords corners);
 
-// Jacobian, its determinant and inverse, and the Cartesian derivatives of
-// element e (or of the element with the given corners) at the point whose
-// natural derivatives are given.
+// Jacobian, its determinant and inverse, and the Cartesian derivatives of the
+// element with the given corners at the point whose natural derivatives are
+// given.
 PointGeometry ElementGeometry(const CornerCoords corners, const ShapeValues& shape);
-PointGeometry ElementGeometry(const AnalysisData& data, int e, const ShapeValues& shape);
 
 // Columns 2k and 2k+1 of B from the Cartesian derivatives of corner k.
 void StrainDisplacement(const PointGeometry& geometry, BMatrix B);
@@ -57,13 +57,12 @@ void StrainDisplacement(const PointGeometry& geometry, BMatrix B);
 // Plane-stress D = E / (1 - Mu^2) * [[1, Mu, 0], [Mu, 1, 0], [0, 0, (1 - Mu) / 2]].
 void ElasticityMatrix(double E, double Mu, DMatrix D);
 
-// ke = sum over the 6 x 6 points of B^T D B * |detJ| * Thick * wa * wb. The
-// first form takes the corners, the elasticity matrix and the thickness that
-// the second one looks up for element e, and may compute only the entries on
-// and above the diagonal, all that the assembly reads; the others are then 0.
-enum class StiffnessPart { kWhole, kUpperTriangle };
-void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, StiffnessPart part,
-                      ElementMatrix ke);
-void ElementStiffness(const AnalysisData& data, int e, ElementMatrix ke);
+// DB = D B, each entry summed from 0 over the stress components in order.
+void StressDisplacement(const DMatrix D, const BMatrix B, BMatrix DB);
+
+// ke = the sum over the 6 x 6 points of B^T D B * |detJ| * thick * wa * wb,
+// point after point, for the element with the given corners; D is the same
+// for every element and formed once by the caller.
+void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick, ElementMatrix ke);
 
 }  // namespace solvane

@@ -6,8 +6,8 @@ namespace {
 
 constexpr double kFixedDiagonal = 1e20;
 
-void FixDof(AnalysisData& data, std::size_t dof) {
-  data.band[dof * data.halfBandwidth] = kFixedDiagonal;
+void FixDof(AnalysisData& data, int dof) {
+  data.band.Diagonal(dof) = kFixedDiagonal;
   data.load[dof] = 0.0;
 }
 
@@ -31,23 +31,22 @@ void ApplyLoads(AnalysisData& data) {
   data.displacement.resize(data.neq);
   data.load.assign(data.neq, 0.0);
   for (const NodalForce& force : data.forces) {
-    data.load[2 * static_cast<std::size_t>(force.node)] += force.fx;
-    data.load[2 * static_cast<std::size_t>(force.node) + 1] += force.fy;
+    data.load[Dof(force.node, kDirectionX)] += force.fx;
+    data.load[Dof(force.node, kDirectionY)] += force.fy;
   }
   for (const DistributedLoad& edgeLoad : data.edgeLoads) {
     const EdgeForces f = EdgeLoadForces(edgeLoad);
-    data.load[2 * static_cast<std::size_t>(f.i)] += f.fxi;
-    data.load[2 * static_cast<std::size_t>(f.i) + 1] += f.fyi;
-    data.load[2 * static_cast<std::size_t>(f.j)] += f.fxj;
-    data.load[2 * static_cast<std::size_t>(f.j) + 1] += f.fyj;
+    data.load[Dof(f.i, kDirectionX)] += f.fxi;
+    data.load[Dof(f.i, kDirectionY)] += f.fyi;
+    data.load[Dof(f.j, kDirectionX)] += f.fxj;
+    data.load[Dof(f.j, kDirectionY)] += f.fyj;
   }
 }
 
 void ApplyConstraints(AnalysisData& data) {
   for (const Constraint& c : data.constraints) {
-    const std::size_t r = 2 * static_cast<std::size_t>(c.node);
-    if (c.ux == 1) FixDof(data, r);
-    if (c.uy == 1) FixDof(data, r + 1);
+    if (c.ux == 1) FixDof(data, Dof(c.node, kDirectionX));
+    if (c.uy == 1) FixDof(data, Dof(c.node, kDirectionY));
   }
 }
 

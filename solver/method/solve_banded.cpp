@@ -17,13 +17,11 @@ struct PivotRowEntry {
 
 }  // namespace
 
-void SolveBanded(double* band, double* U, double* F, int n, int b) {
+void SolveBanded(Band& K, double* U, double* F) {
+  const int n = K.rows();
+  const int b = K.halfBandwidth();
   if (n <= 0) return;
-  const std::size_t width = static_cast<std::size_t>(b);
-  auto K = [band, width](int row, int column) -> double& {
-    return band[static_cast<std::size_t>(row) * width + static_cast<std::size_t>(column - row)];
-  };
-  std::vector<PivotRowEntry> pivotRow(width);
+  std::vector<PivotRowEntry> pivotRow(b);
   for (int j = 0; j <= n - 2; ++j) {
     const int end = std::min(j + b, n);
     int count = 0;

@@ -2,28 +2,13 @@
 
 #include <charconv>
 #include <chrono>
-#include <cstdlib>
-#include <string_view>
 
 #include "method/collapsed_pivots.h"
 #include "console/console.h"
-#include "method/solve_banded.h"
-#include "fast/solve_banded_fast.h"
 
 namespace solvane {
 
 namespace {
-
-// SOLVANE_LITERAL_SOLVER=1 selects the plain elimination instead of the fast
-// path, which gives the same bits, so that the two can be checked against each
-// other on real runs. Read once.
-bool PlainEliminationSelected() {
-  static const bool selected = [] {
-    const char* value = std::getenv("SOLVANE_LITERAL_SOLVER");
-    return value != nullptr && std::string_view(value) == "1";
-  }();
-  return selected;
-}
 
 std::string FixedTwoDecimals(double value) {
   char buffer[400];
@@ -38,12 +23,11 @@ std::string SolutionTimeText(double seconds) {
   return "(Solution time:" + FixedTwoDecimals(seconds * 1000.0) + " ms)\n";
 }
 
-bool SolveSystem(AnalysisData& data) {
+bool SolveSystem(AnalysisData& data, Elimination eliminate) {
   const std::vector<double> assembledDiagonal = BandDiagonal(data);
   const auto start = std::chrono::steady_clock::now();
   ConsoleWrite("Solute the equilibrium equations...");
-  const auto solve = PlainEliminationSelected() ? SolveBanded : SolveBandedFast;
-  solve(data.band.data(), data.displacement.data(), data.load.data(), data.neq, data.halfBandwidth);
+  eliminate(data.band, data.displacement.data(), data.load.data());
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   ConsoleWrite(SolutionTimeText(elapsed.count()));
   const std::vector<int> collapsed = CollapsedPivots(assembledDiagonal, data);

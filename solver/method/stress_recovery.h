@@ -10,23 +10,18 @@ namespace solvane {
 
 // Stresses of element e at its four corners, evaluated from the element's own
 // displacement field (corner order of the connectivity).
-void ElementCornerStresses(const AnalysisData& data, int e, StressTriple corners[4]);
+void ElementCornerStresses(const AnalysisData& data, int e, StressTriple corners[kNodesPerElement]);
 
-// The corner stresses of every element, each as ElementCornerStresses gives
-// it: element e's four, in corner order, at 4e to 4e + 3. On a machine with
-// two cores the elements are shared out between two threads.
+// The corner stresses of every element, element after element: element e's
+// four, in corner order, at 4e to 4e + 3.
 std::vector<StressTriple> AllCornerStresses(const AnalysisData& data);
 
 // Plain mean of the corner stresses of all elements meeting at each node,
-// summed in element order; nodes that no element references get (0, 0, 0).
-// `nodal` has NPOIN entries; `corners` are laid out as AllCornerStresses
-// gives them, and the form without them computes them.
-void AverageNodalStresses(const AnalysisData& data, const StressTriple* corners, StressTriple* nodal);
-void AverageNodalStresses(const AnalysisData& data, StressTriple* nodal);
-
-// The same averages in a new array of NPOIN triples.
-std::vector<StressTriple> NodalStresses(const AnalysisData& data, const std::vector<StressTriple>& corners);
-std::vector<StressTriple> NodalStresses(const AnalysisData& data);
+// summed in element order, one triple per node; nodes that no element
+// references get (0, 0, 0). `corners` are laid out as AllCornerStresses gives
+// them.
+std::vector<StressTriple> AverageNodalStresses(const AnalysisData& data,
+                                               const std::vector<StressTriple>& corners);
 
 // Von Mises equivalent stress of a plane-stress state.
 double EquivalentStress(double SX, double SY, double TXY);

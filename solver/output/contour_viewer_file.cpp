@@ -5,7 +5,6 @@
 #include "console/console.h"
 #include "output/mesh_rows.h"
 #include "output/number_text.h"
-#include "fast/ordered_rows.h"
 #include "output/result_file.h"
 #include "method/stress_recovery.h"
 
@@ -27,17 +26,15 @@ bool WriteNodeStressZelContour(const AnalysisData& data, const std::vector<Stres
   if (!file.Open(fileName)) return FailAfterWait("节点应力文件(ZelPlotStressContour)输出失败!");
   file.WriteLine(CountLine("NPOIN=", data.NPOIN));
   file.WriteLine(CountLine("NELEM=", data.NELEM));
-  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
-    AppendNodeStressRow(text, data.nodes[n], nodal[n]);
-    text += '\n';
-  });
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      AppendNodeStressRow(text, data.nodes[n], nodal[n]);
+      text += '\n';
+    });
+  }
   // The viewer numbers nodes from 0, as the model file does.
   file.WriteText(ConnectivityRows(data, 0));
   return true;
-}
-
-bool WriteNodeStressZelContour(const AnalysisData& data, const char* fileName) {
-  return WriteNodeStressZelContour(data, NodalStresses(data), fileName);
 }
 
 }  // namespace solvane

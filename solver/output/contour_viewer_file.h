@@ -1,8 +1,7 @@
 #pragma once
 // The nodal-stress file read by the outside contour viewer. False when the
 // file cannot be opened (message shown, Enter awaited). `nodal` holds the
-// averaged nodal stresses of `data` (NodalStresses); the form without it
-// computes them.
+// averaged nodal stresses of `data` (AverageNodalStresses).
 
 #include <vector>
 
@@ -12,6 +11,5 @@ namespace solvane {
 
 bool WriteNodeStressZelContour(const AnalysisData& data, const std::vector<StressTriple>& nodal,
                                const char* fileName);
-bool WriteNodeStressZelContour(const AnalysisData& data, const char* fileName);
 
 }  // namespace solvane

@@ -31,8 +31,8 @@ double DeformationScale(const AnalysisData& data) {
 
 NodeCoord DisplacedNode(const AnalysisData& data, int n, double factor) {
   const NodeCoord& node = data.nodes[n];
-  return {node.x + factor * data.displacement[kDofPerNode * n],
-          node.y + factor * data.displacement[kDofPerNode * n + 1]};
+  return {node.x + factor * data.displacement[Dof(n, kDirectionX)],
+          node.y + factor * data.displacement[Dof(n, kDirectionY)]};
 }
 
 }  // namespace solvane

@@ -9,7 +9,6 @@
 #include "output/bounding_box.h"
 #include "output/deformation_scale.h"
 #include "output/number_text.h"
-#include "fast/ordered_rows.h"
 #include "output/prompt_output_retry.h"
 #include "output/result_file.h"
 
@@ -132,10 +131,12 @@ double NodeLabelHeightWithoutElements(const AnalysisData& data) {
 }
 
 void WriteNodeNumbers(ResultFile& file, const AnalysisData& data, double height) {
-  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
-    const NodeCoord& node = data.nodes[n];
-    AppendTextEntity(text, "2", {node.x + height / 5, node.y + height / 5}, height, n);
-  });
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      const NodeCoord& node = data.nodes[n];
+      AppendTextEntity(text, "2", {node.x + height / 5, node.y + height / 5}, height, n);
+    });
+  }
 }
 
 // Every node number takes the label height of the last element.
@@ -151,11 +152,13 @@ bool WriteStructureDxf(const AnalysisData& data, const char* fileName) {
   if (!OpenDrawing(file, fileName)) return false;
   WriteSectionStart(file);
   const std::vector<PointText> nodes = PointTexts(data.nodes);
-  WriteOrderedRows(file, data.NELEM, [&](std::string& text, int e) {
-    AppendElementEdges(text, data, e, nodes);
-    const Label label = ElementLabel(data, e);
-    AppendTextEntity(text, "1", label.at, label.height, e);
-  });
+  for (int e = 0; e < data.NELEM; ++e) {
+    file.WriteWith([&](std::string& text) {
+      AppendElementEdges(text, data, e, nodes);
+      const Label label = ElementLabel(data, e);
+      AppendTextEntity(text, "1", label.at, label.height, e);
+    });
+  }
   WriteNodeNumbers(file, data, NodeLabelHeight(data));
   WriteSectionEnd(file);
   return true;
@@ -169,9 +172,11 @@ bool WriteDeformationDxf(const AnalysisData& data, const char* fileName) {
   for (int n = 0; n < data.NPOIN; ++n) displaced[n] = DisplacedNode(data, n, scale);
   const std::vector<PointText> displacedText = PointTexts(displaced);
   WriteSectionStart(file);
-  WriteOrderedRows(file, data.NELEM, [&](std::string& text, int e) {
-    AppendElementEdges(text, data, e, displacedText);
-  });
+  for (int e = 0; e < data.NELEM; ++e) {
+    file.WriteWith([&](std::string& text) {
+      AppendElementEdges(text, data, e, displacedText);
+    });
+  }
   WriteSectionEnd(file);
   return true;
 }

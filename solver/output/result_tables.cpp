@@ -8,7 +8,6 @@
 
 #include "console/console.h"
 #include "output/number_text.h"
-#include "fast/ordered_rows.h"
 #include "output/result_file.h"
 #include "method/stress_recovery.h"
 
@@ -61,11 +60,12 @@ bool WriteNodeDis(const AnalysisData& data, const char* fileName) {
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait("节点位移文件输出失败!");
   file.WriteLine(HeaderLine({"Node", "dx", "dy"}));
-  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
-    AppendTableRow(text, n,
-                   {data.displacement[2 * static_cast<std::size_t>(n)],
-                    data.displacement[2 * static_cast<std::size_t>(n) + 1]});
-  });
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      AppendTableRow(text, n,
+                     {data.displacement[Dof(n, kDirectionX)], data.displacement[Dof(n, kDirectionY)]});
+    });
+  }
   return true;
 }
 
@@ -74,15 +74,13 @@ bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& 
   ResultFile file;
   if (!file.Open(fileName)) return FailAfterWait("节点应力文件输出失败!");
   file.WriteLine(HeaderLine({"Node", "SX", "SY", "TXY", "SE"}));
-  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
-    const StressTriple& s = nodal[n];
-    AppendTableRow(text, n, {s.SX, s.SY, s.TXY, EquivalentStress(s.SX, s.SY, s.TXY)});
-  });
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      const StressTriple& s = nodal[n];
+      AppendTableRow(text, n, {s.SX, s.SY, s.TXY, EquivalentStress(s.SX, s.SY, s.TXY)});
+    });
+  }
   return true;
-}
-
-bool WriteNodeStress(const AnalysisData& data, const char* fileName) {
-  return WriteNodeStress(data, NodalStresses(data), fileName);
 }
 
 bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple>& corners,
@@ -94,21 +92,19 @@ bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple
   AppendRightAligned(columnHeader, "SY", kValueWidth);
   AppendRightAligned(columnHeader, "TXY", kValueWidth);
   columnHeader += '\n';
-  WriteOrderedRows(file, data.NELEM, [&](std::string& text, int e) {
-    text += "Element ";
-    AppendInteger(text, e);
-    text += '\n';
-    text += columnHeader;
-    for (int k = 0; k < kNodesPerElement; ++k) {
-      const StressTriple& corner = corners[static_cast<std::size_t>(e) * kNodesPerElement + k];
-      AppendTableRow(text, data.NodeOfCorner(e, k), {corner.SX, corner.SY, corner.TXY});
-    }
-  });
+  for (int e = 0; e < data.NELEM; ++e) {
+    file.WriteWith([&](std::string& text) {
+      text += "Element ";
+      AppendInteger(text, e);
+      text += '\n';
+      text += columnHeader;
+      for (int k = 0; k < kNodesPerElement; ++k) {
+        const StressTriple& corner = corners[static_cast<std::size_t>(e) * kNodesPerElement + k];
+        AppendTableRow(text, data.NodeOfCorner(e, k), {corner.SX, corner.SY, corner.TXY});
+      }
+    });
+  }
   return true;
-}
-
-bool WriteElementStress(const AnalysisData& data, const char* fileName) {
-  return WriteElementStress(data, AllCornerStresses(data), fileName);
 }
 
 }  // namespace solvane

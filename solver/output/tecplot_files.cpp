@@ -8,7 +8,6 @@
 #include "output/deformation_scale.h"
 #include "output/mesh_rows.h"
 #include "output/number_text.h"
-#include "fast/ordered_rows.h"
 #include "output/result_file.h"
 #include "method/stress_recovery.h"
 
@@ -53,10 +52,12 @@ bool WriteStressZoneFile(const AnalysisData& data, const std::vector<StressTripl
   file.WriteLine("TITLE = \"Stress\"");
   file.WriteLine(variables);
   file.WriteLine(ZoneLine("P_1", data));
-  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
-    appendNodeRow(text, data.nodes[n], nodal[n]);
-    text += '\n';
-  });
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      appendNodeRow(text, data.nodes[n], nodal[n]);
+      text += '\n';
+    });
+  }
   file.WriteText(ConnectivityRows(data, kTecplotFirstNode));
   return true;
 }
@@ -71,11 +72,13 @@ void WriteFrame(ResultFile& file, const AnalysisData& data, const std::vector<do
   AppendInteger(title, frame);
   file.WriteLine(ZoneLine(title, data));
   const double factor = scale * r;
-  WriteOrderedRows(file, data.NPOIN, [&](std::string& text, int n) {
-    const NodeCoord moved = DisplacedNode(data, n, factor);
-    AppendCommaJoined(text, {moved.x, moved.y, equivalent[n] * r});
-    text += '\n';
-  });
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      const NodeCoord moved = DisplacedNode(data, n, factor);
+      AppendCommaJoined(text, {moved.x, moved.y, equivalent[n] * r});
+      text += '\n';
+    });
+  }
   file.WriteText(connectivity);
 }
 
@@ -109,18 +112,6 @@ bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data,
     WriteFrame(file, data, equivalent, connectivity, scale, frame);
   }
   return true;
-}
-
-bool WriteNodeStressTecplot(const AnalysisData& data, const char* fileName) {
-  return WriteNodeStressTecplot(data, NodalStresses(data), fileName);
-}
-
-bool WriteEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName) {
-  return WriteEquivalentNodeStressTecplot(data, NodalStresses(data), fileName);
-}
-
-bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data, const char* fileName) {
-  return WriteAnimateEquivalentNodeStressTecplot(data, NodalStresses(data), fileName);
 }
 
 }  // namespace solvane

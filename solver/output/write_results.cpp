@@ -10,15 +10,15 @@
 
 namespace solvane {
 
-bool WriteResults(const AnalysisData& data) {
+bool WriteResults(const AnalysisData& data, CornerStressRecovery recoverCornerStresses) {
   if (!WriteNodeDis(data, "Node_Dis.txt") || !WriteDeformationDxf(data, "deformation.dxf")) {
     return false;
   }
   // The corner and nodal stresses are the same for every file that shows
   // them, so they are recovered once, before the first of those files is
   // opened.
-  const std::vector<StressTriple> corners = AllCornerStresses(data);
-  const std::vector<StressTriple> nodal = NodalStresses(data, corners);
+  const std::vector<StressTriple> corners = recoverCornerStresses(data);
+  const std::vector<StressTriple> nodal = AverageNodalStresses(data, corners);
   return WriteNodeStress(data, nodal, "Node_Stress.txt") &&
          WriteElementStress(data, corners, "Element_Stress.txt") &&
          WriteNodeStressTecplot(data, nodal, "Node_Stress_Tecplot.dat") &&

@@ -13,7 +13,7 @@ namespace solvane {
 namespace {
 
 TEST(ResultFile, LargeTextStaysBetweenTheLinesAroundIt) {
-  testing::ScratchDirectory dir("result_file_large_text");
+  testing::ScratchFolder dir;
   const auto path = dir.path() / "text.txt";
   const std::string large(kResultFileBufferBytes, 'x');
   {
