@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <limits>
 #include <new>
 #include <utility>
 
@@ -12,6 +13,7 @@ namespace solvane {
 // needed. Huge pages, where the system allows them, are cleared and mapped
 // many times faster than ordinary pages; a refusal leaves the ordinary ones.
 Band::Band(int rows, int halfBandwidth) : rows_(rows), halfBandwidth_(halfBandwidth) {
+  if (size() > std::numeric_limits<std::size_t>::max() / sizeof(double)) throw std::bad_alloc();
   const std::size_t bytes = size() * sizeof(double);
   if (bytes == 0) return;
   void* storage = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

@@ -1,10 +1,25 @@
 #include "method/stress_recovery.h"
 
+#include <array>
 #include <cmath>
 
 #include "method/element.h"
 
 namespace solvane {
+
+namespace {
+
+// Shape values at the four corners, the same for every element.
+const std::array<ShapeValues, kNodesPerElement>& CornerShapes() {
+  static const std::array<ShapeValues, kNodesPerElement> shapes = [] {
+    std::array<ShapeValues, kNodesPerElement> values;
+    for (int k = 0; k < kNodesPerElement; ++k) values[k] = ShapeFunctions(kCornerXi[k], kCornerEta[k]);
+    return values;
+  }();
+  return shapes;
+}
+
+}  // namespace
 
 void ElementCornerStresses(const AnalysisData& data, int e, StressTriple corners[kNodesPerElement]) {
   double de[kDofPerElement];
@@ -18,7 +33,7 @@ void ElementCornerStresses(const AnalysisData& data, int e, StressTriple corners
   BMatrix B;
   BMatrix DB;
   for (int k = 0; k < kNodesPerElement; ++k) {
-    StrainDisplacement(ElementGeometry(coords, ShapeFunctions(kCornerXi[k], kCornerEta[k])), B);
+    StrainDisplacement(ElementGeometry(coords, CornerShapes()[k]), B);
     StressDisplacement(D, B, DB);
     double sigma[kStressComponents] = {};
     for (int i = 0; i < kStressComponents; ++i) {
