@@ -28,14 +28,14 @@
 #include "fast/stress_recovery_fast.h"
 #include "method/analysis_data.h"
 #include "method/band_size.h"
-#include "output/contour_viewer_file.h"
-#include "output/dxf_drawings.h"
 #include "method/loads_and_constraints.h"
 #include "method/model_file_reader.h"
-#include "output/number_text.h"
-#include "output/result_tables.h"
 #include "method/solve_system.h"
 #include "method/stress_recovery.h"
+#include "output/contour_viewer_file.h"
+#include "output/dxf_drawings.h"
+#include "output/number_text.h"
+#include "output/result_tables.h"
 #include "output/tecplot_files.h"
 
 namespace {

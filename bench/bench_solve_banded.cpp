@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "../tests/solver/plate_band_system.h"
-#include "method/solve_banded.h"
 #include "fast/solve_banded_fast.h"
+#include "method/solve_banded.h"
 
 extern "C" void dpbsv_(const char* uplo, const int* n, const int* kd, const int* nrhs, double* ab,
                        const int* ldab, double* b, const int* ldb, int* info, std::size_t uploLength);

@@ -13,7 +13,9 @@ constexpr int kMapPieces = 64;
 
 void MapBandShared(Band& band, SharedChunks& chunks) {
   const std::vector<IndexRange> pieces = PiecesOf(0, kMapPieces, 1);
-  const SharedChunks::Work work = [&band](const IndexRange& piece) { band.MapPiece(piece.begin, kMapPieces); };
+  const SharedChunks::Work work = [&band](const IndexRange& piece) {
+    band.MapPiece(piece.begin, kMapPieces);
+  };
   chunks.Offer(work, pieces);
   chunks.Finish();
 }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "fast/shared_chunks.h"
-#include "method/solve_banded.h"
 #include "fast/solve_banded_fast_kernels.h"
+#include "method/solve_banded.h"
 
 namespace solvane {
 

@@ -33,7 +33,8 @@ std::vector<int> CollapsedPivots(const std::vector<double>& assembledDiagonal,
 std::string CollapsedPivotWarning(const std::vector<int>& dofs) {
   std::string text = "警告: 总刚阵奇异(约束不足或结构为机构), 以下自由度的位移无效:\n";
   for (std::size_t i = 0; i < dofs.size() && i < kNamedDofs; ++i) {
-    text += "    节点" + std::to_string(dofs[i] / kDofPerNode) + (dofs[i] % kDofPerNode == kDirectionX ? " UX\n" : " UY\n");
+    const bool alongX = dofs[i] % kDofPerNode == kDirectionX;
+    text += "    节点" + std::to_string(dofs[i] / kDofPerNode) + (alongX ? " UX\n" : " UY\n");
   }
   if (dofs.size() > kNamedDofs) {
     text += "    另有" + std::to_string(dofs.size() - kNamedDofs) + "个自由度同样无效.\n";

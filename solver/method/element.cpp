@@ -84,7 +84,8 @@ void ElementStiffness(const CornerCoords corners, const DMatrix D, double thick,
   BMatrix DB;
   for (int a = 0; a < kGaussPointCount; ++a) {
     for (int b = 0; b < kGaussPointCount; ++b) {
-      const PointGeometry geometry = ElementGeometry(corners, ShapeFunctions(kGaussPoints[a], kGaussPoints[b]));
+      const ShapeValues shape = ShapeFunctions(kGaussPoints[a], kGaussPoints[b]);
+      const PointGeometry geometry = ElementGeometry(corners, shape);
       StrainDisplacement(geometry, B);
       StressDisplacement(D, B, DB);
       const double factor = std::fabs(geometry.detJ) * thick * kGaussWeights[a] * kGaussWeights[b];

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <chrono>
 
-#include "method/collapsed_pivots.h"
 #include "console/console.h"
+#include "method/collapsed_pivots.h"
 
 namespace solvane {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "console/console.h"
+#include "method/stress_recovery.h"
 #include "output/mesh_rows.h"
 #include "output/number_text.h"
 #include "output/result_file.h"
-#include "method/stress_recovery.h"
 
 namespace solvane {
 

@@ -1,7 +1,7 @@
 #include "output/mesh_rows.h"
 
-#include "output/number_text.h"
 #include "method/stress_recovery.h"
+#include "output/number_text.h"
 
 namespace solvane {
 

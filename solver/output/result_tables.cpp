@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "method/stress_recovery.h"
 #include "output/number_text.h"
 #include "output/result_file.h"
-#include "method/stress_recovery.h"
 
 namespace solvane {
 

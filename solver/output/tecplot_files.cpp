@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "console/console.h"
+#include "method/stress_recovery.h"
 #include "output/deformation_scale.h"
 #include "output/mesh_rows.h"
 #include "output/number_text.h"
 #include "output/result_file.h"
-#include "method/stress_recovery.h"
 
 namespace solvane {
 

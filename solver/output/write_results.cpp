@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "method/stress_recovery.h"
 #include "output/contour_viewer_file.h"
 #include "output/dxf_drawings.h"
 #include "output/result_tables.h"
-#include "method/stress_recovery.h"
 #include "output/tecplot_files.h"
 
 namespace solvane {

@@ -51,7 +51,9 @@ Assembled AssembleWith(void (*assemble)(AnalysisData&), AnalysisData& data) {
 long long FirstDifferentBits(const std::vector<double>& a, const std::vector<double>& b) {
   if (a.size() != b.size()) return 0;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::bit_cast<std::uint64_t>(a[i]) != std::bit_cast<std::uint64_t>(b[i])) return static_cast<long long>(i);
+    if (std::bit_cast<std::uint64_t>(a[i]) != std::bit_cast<std::uint64_t>(b[i])) {
+      return static_cast<long long>(i);
+    }
   }
   return -1;
 }

@@ -243,7 +243,8 @@ TEST(ElementStiffnessBatch, AssemblyGivesTheScalarBitsForBatchesAndACutShortBatc
       testing::ElementStiffnessOf(data, e, want);
       ElementMatrix got{};
       for (int i = 0; i < kDofPerElement; ++i) {
-        for (int j = i; j < kDofPerElement; ++j) got[i][j] = data.band(kDofPerElement * e + i, kDofPerElement * e + j);
+        const int first = kDofPerElement * e;
+        for (int j = i; j < kDofPerElement; ++j) got[i][j] = data.band(first + i, first + j);
       }
       EXPECT_EQ(FirstDifference(got, want), "") << count << " elements, element " << e;
     }

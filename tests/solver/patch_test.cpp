@@ -66,8 +66,9 @@ TEST(PatchTest, UniformTensionGivesUniformStressOnDistortedMesh) {
   }
   // u = SX / E * x and v = -Mu * SX / E * y from the held corner.
   const NodeCoord& far = data.nodes[NodeAt(kRows, kCols)];
-  EXPECT_NEAR(data.displacement[Dof(NodeAt(kRows, kCols), kDirectionX)], 100.0 / 210000.0 * far.x, 1e-12);
-  EXPECT_NEAR(data.displacement[Dof(NodeAt(kRows, kCols), kDirectionY)], -0.3 * 100.0 / 210000.0 * far.y, 1e-12);
+  const int farNode = NodeAt(kRows, kCols);
+  EXPECT_NEAR(data.displacement[Dof(farNode, kDirectionX)], 100.0 / 210000.0 * far.x, 1e-12);
+  EXPECT_NEAR(data.displacement[Dof(farNode, kDirectionY)], -0.3 * 100.0 / 210000.0 * far.y, 1e-12);
 }
 
 TEST(PatchTest, ForceOnAFixedDirectionHasNoEffect) {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "plate_band_system.h"
 #include "method/solve_banded.h"
+#include "plate_band_system.h"
 
 namespace solvane {
 namespace {

@@ -6,10 +6,10 @@
 #include <limits>
 #include <vector>
 
-#include "method/collapsed_pivots.h"
-#include "plate_band_system.h"
 #include "console/progress.h"
+#include "method/collapsed_pivots.h"
 #include "method/solve_system.h"
+#include "plate_band_system.h"
 
 namespace solvane {
 namespace {

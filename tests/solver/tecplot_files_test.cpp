@@ -73,7 +73,8 @@ TEST(TecplotFiles, CountNodesFromOneInConnectivityRows) {
   const AnalysisData data = GridModel(2, 1, 20, 10);  // element 1 has nodes 1, 2, 5, 4
   ASSERT_TRUE(WriteNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "n.dat").c_str()));
   ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "e.dat").c_str()));
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
   for (const char* name : {"n.dat", "e.dat"}) {
     const std::vector<std::string> lines = ReadLines(PathIn(dir, name));
     ASSERT_EQ(lines.size(), 3u + 6 + 2) << name;
@@ -90,7 +91,8 @@ TEST(TecplotFiles, CountNodesFromOneInConnectivityRows) {
 TEST(AnimateTecplot, HoldsThirtyOneFramesTitledFromFrame0ToFrame30) {
   ScratchFolder dir;
   const AnalysisData data = PlateWithOneMovingCorner();
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   ASSERT_EQ(lines.size(), 2u + kFrames * (1 + 6 + 2));
   EXPECT_EQ(lines[0], "TITLE = \"Stress_Animate\"");
@@ -105,7 +107,8 @@ TEST(AnimateTecplot, HoldsThirtyOneFramesTitledFromFrame0ToFrame30) {
 TEST(AnimateTecplot, MovesTheMeshAndGrowsTheStressLinearlyUpToTheDeformationDrawing) {
   ScratchFolder dir;
   const AnalysisData data = PlateWithOneMovingCorner();
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
   ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "e.dat").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   const std::vector<std::string> full = ReadLines(PathIn(dir, "e.dat"));
@@ -128,7 +131,8 @@ TEST(AnimateTecplot, MovesTheMeshAndGrowsTheStressLinearlyUpToTheDeformationDraw
 TEST(AnimateTecplot, WithoutDisplacementsEveryFrameShowsTheUndeformedMesh) {
   ScratchFolder dir;
   const AnalysisData data = GridModel(2, 1, 20, 10);
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   const std::vector<std::string> first = Frame(lines, data, 0);
   for (int f = 1; f < kFrames; ++f) {
@@ -148,7 +152,8 @@ TEST(TecplotFiles, FileThatCannotBeOpenedEndsTheRun) {
   for (Writer writer : {Writer{WriteNodeStressTecplot}, Writer{WriteEquivalentNodeStressTecplot},
                         Writer{WriteAnimateEquivalentNodeStressTecplot}}) {
     bool written = true;
-    EXPECT_EQ(ConsoleOutputWithoutInput([&] { written = writer(data, NodalStressesOf(data), blocked.c_str()); }),
+    const std::vector<StressTriple> nodal = NodalStressesOf(data);
+    EXPECT_EQ(ConsoleOutputWithoutInput([&] { written = writer(data, nodal, blocked.c_str()); }),
               "节点应力文件输出失败!\n");
     EXPECT_FALSE(written);
   }
