@@ -37,12 +37,12 @@ const std::array<ShapeValues, kQuadraturePoints>& QuadratureShapes() {
                                                      Lanes factor, Lanes ke[kDofPerElement][kDofPerElement]) {
   Lanes B[kStressComponents][kDofPerElement];
   for (int k = 0; k < kNodesPerElement; ++k) {
-    B[0][2 * k] = dNdx[0][k];
-    B[1][2 * k] = Lanes{};
-    B[2][2 * k] = dNdx[1][k];
-    B[0][2 * k + 1] = Lanes{};
-    B[1][2 * k + 1] = dNdx[1][k];
-    B[2][2 * k + 1] = dNdx[0][k];
+    B[0][Dof(k, kDirectionX)] = dNdx[0][k];
+    B[1][Dof(k, kDirectionX)] = Lanes{};
+    B[2][Dof(k, kDirectionX)] = dNdx[1][k];
+    B[0][Dof(k, kDirectionY)] = Lanes{};
+    B[1][Dof(k, kDirectionY)] = dNdx[1][k];
+    B[2][Dof(k, kDirectionY)] = dNdx[0][k];
   }
   Lanes DB[kStressComponents][kDofPerElement] = {};
   for (int i = 0; i < kStressComponents; ++i) {

@@ -50,12 +50,12 @@ void StrainDisplacement(const PointGeometry& geometry, BMatrix B) {
   for (int k = 0; k < kNodesPerElement; ++k) {
     const double dx = geometry.dNdx[0][k];
     const double dy = geometry.dNdx[1][k];
-    B[0][2 * k] = dx;
-    B[1][2 * k] = 0.0;
-    B[2][2 * k] = dy;
-    B[0][2 * k + 1] = 0.0;
-    B[1][2 * k + 1] = dy;
-    B[2][2 * k + 1] = dx;
+    B[0][Dof(k, kDirectionX)] = dx;
+    B[1][Dof(k, kDirectionX)] = 0.0;
+    B[2][Dof(k, kDirectionX)] = dy;
+    B[0][Dof(k, kDirectionY)] = 0.0;
+    B[1][Dof(k, kDirectionY)] = dy;
+    B[2][Dof(k, kDirectionY)] = dx;
   }
 }
 
