@@ -13,7 +13,7 @@
 #include "colour_map.h"
 #include "contour_mesh.h"
 #include "pixel_image.h"
-#include "view_transform.h"
+#include "plot_view.h"
 
 namespace ambrel {
 

@@ -6,7 +6,7 @@
 // their own above and below the bands.
 
 #include "band_scale.h"
-#include "canvas.h"
+#include "picture_canvas.h"
 #include "colour_map.h"
 #include "nodal_field.h"
 #include "stress_component.h"

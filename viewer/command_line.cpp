@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "number_text.h"
+#include "decimal_text.h"
 #include "program_name.h"
 
 namespace ambrel {

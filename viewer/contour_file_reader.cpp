@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "number_text.h"
+#include "decimal_text.h"
 #include "text_lines.h"
 
 namespace ambrel {

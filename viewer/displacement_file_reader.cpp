@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "number_text.h"
+#include "decimal_text.h"
 #include "text_lines.h"
 
 namespace ambrel {

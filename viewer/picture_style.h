@@ -1,7 +1,7 @@
 #pragma once
 // The colours and pens of the picture around the bands, in one place.
 
-#include "canvas.h"
+#include "picture_canvas.h"
 
 namespace ambrel {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "number_text.h"
+#include "decimal_text.h"
 #include "picture_style.h"
 
 namespace ambrel {

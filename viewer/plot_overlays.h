@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "canvas.h"
+#include "picture_canvas.h"
 #include "mesh_edges.h"
 #include "nodal_field.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "number_text.h"
+#include "decimal_text.h"
 
 namespace ambrel {
 

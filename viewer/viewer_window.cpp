@@ -8,7 +8,7 @@
 #include "deformation.h"
 #include "field_probe.h"
 #include "model_box.h"
-#include "number_text.h"
+#include "decimal_text.h"
 #include "picture_style.h"
 #include "plot_overlays.h"
 
@@ -148,6 +148,8 @@ void ViewerWindow::OnMouseMove(int x, int y) {
 }
 
 void ViewerWindow::OnButtonUp() { dragFrom_.reset(); }
+
+void ViewerWindow::OnMouseLeave() { cursor_.reset(); }
 
 void ViewerWindow::OnWheel(int x, int y, int delta) {
   view_.ZoomAt(CentreOfPixel(x, y), std::pow(kZoomPerWheelStep, delta / 120.0));

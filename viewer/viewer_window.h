@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "band_scale.h"
-#include "canvas.h"
-#include "display_options.h"
+#include "picture_canvas.h"
+#include "viewer_options.h"
 #include "mesh_edges.h"
 #include "nodal_field.h"
 #include "result_files.h"
-#include "view_transform.h"
+#include "plot_view.h"
 
 namespace ambrel {
 
@@ -50,12 +50,13 @@ class ViewerWindow {
   void OnButtonDown(int x, int y);
   void OnMouseMove(int x, int y);
   void OnButtonUp();
+  void OnMouseLeave();
   // Zooms about the cursor, one step per 120 units of the wheel.
   void OnWheel(int x, int y, int delta);
   // Frames the whole mesh, deformed and undeformed.
   void Fit();
 
-  const DisplayOptions& options() const { return options_; }
+  const ViewerOptions& options() const { return options_; }
   void SetComponent(StressComponent component);
   void SetColourMap(ColourMapKind map);
   // Settings without a LegendSettingsProblem.
@@ -76,7 +77,9 @@ class ViewerWindow {
   std::string Summary() const;
   const NodalField& field() const { return field_; }
   const BandScale& scale() const { return scale_; }
-  const ViewTransform& view() const { return view_; }
+  const PlotView& view() const { return view_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
   // The part of the picture left of the colour bar.
   PixelRect PlotArea() const;
 
@@ -92,7 +95,7 @@ class ViewerWindow {
   std::vector<PixelPoint> ToPixels(const std::vector<ModelPosition>& positions) const;
 
   std::filesystem::path folder_;
-  DisplayOptions options_;
+  ViewerOptions options_;
   std::optional<LoadedResults> results_;
   MeshEdges edges_;
   double meanEdgeLength_ = 0.0;
@@ -106,7 +109,7 @@ class ViewerWindow {
   FileStamp failedStamp_;
   int failures_ = 0;
 
-  ViewTransform view_;
+  PlotView view_;
   int width_ = 0;
   int height_ = 0;
   std::optional<PixelPoint> dragFrom_;

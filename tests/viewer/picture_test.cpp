@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "colour_bar.h"
-#include "number_text.h"
+#include "decimal_text.h"
 #include "support/scratch_folder.h"
 #include "viewer/recording_canvas.h"
 #include "viewer/result_texts.h"

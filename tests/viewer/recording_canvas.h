@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas.h"
+#include "picture_canvas.h"
 
 namespace ambrel::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "contour_mesh.h"
-#include "number_text.h"
+#include "decimal_text.h"
 
 namespace ambrel::test {
 

@@ -14,7 +14,7 @@ struct PixelPoint {
   friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
 
-class ViewTransform {
+class PlotView {
  public:
   // Centres the box in a width × height area and lets it fill 90 % of the
   // limiting side, leaving room for the labels of markers at its edges.

@@ -9,7 +9,7 @@
 
 #include "pixel_image.h"
 #include "rgb.h"
-#include "view_transform.h"
+#include "plot_view.h"
 
 namespace ambrel {
 

@@ -7,7 +7,7 @@
 
 namespace ambrel {
 
-struct DisplayOptions {
+struct ViewerOptions {
   StressComponent component = StressComponent::SE;
   ColourMapKind colourMap = ColourMapKind::BlueToRed;
   LegendSettings legend;

@@ -1,4 +1,4 @@
-#include "view_transform.h"
+#include "plot_view.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@ bool IsUsableScale(double scale) { return std::isfinite(scale) && scale > 1e-200
 
 }  // namespace
 
-void ViewTransform::Fit(const ModelBox& box, int width, int height) {
+void PlotView::Fit(const ModelBox& box, int width, int height) {
   const double sx = width / (box.xmax - box.xmin);
   const double sy = height / (box.ymax - box.ymin);
   // A box without width (or height) is framed by its other side; a single
@@ -25,12 +25,12 @@ void ViewTransform::Fit(const ModelBox& box, int width, int height) {
   originY_ = height * 0.5;
 }
 
-void ViewTransform::Pan(double dx, double dy) {
+void PlotView::Pan(double dx, double dy) {
   originX_ += dx;
   originY_ += dy;
 }
 
-void ViewTransform::ZoomAt(PixelPoint about, double factor) {
+void PlotView::ZoomAt(PixelPoint about, double factor) {
   const double zoomed = scale_ * factor;
   if (!IsUsableScale(zoomed)) return;
   const ModelPosition anchor = ToModel(about);

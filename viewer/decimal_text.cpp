@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "decimal_text.h"
 
 #include <charconv>
 #include <cmath>
