@@ -32,7 +32,8 @@ using ambrel::FormatReal;
 double MillisecondsFor(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
 }
 
 // A plate 5 wide and 1 high, bent downwards, with a stress field that has a
@@ -94,10 +95,10 @@ int main(int argc, char** argv) {
   const fs::path folder = fs::temp_directory_path() / ("bench_ambrel_" + std::to_string(getpid()));
   fs::create_directories(folder);
   WriteResults(folder, n);
-  std::printf("%d x %d elements, %d nodes, files %.1f MB, picture %dx%d\n", n, n,
-              (n + 1) * (n + 1),
+  std::printf("%d x %d elements, %d nodes, files %.1f MB, picture %dx%d\n", n, n, (n + 1) * (n + 1),
               (fs::file_size(folder / ambrel::kContourFileName) +
-               fs::file_size(folder / ambrel::kDisplacementFileName)) / 1e6,
+               fs::file_size(folder / ambrel::kDisplacementFileName)) /
+                  1e6,
               width, height);
 
   ambrel::ViewerWindow window(folder);

@@ -44,15 +44,16 @@ void FillTriangle(Vertex a, Vertex b, Vertex c, const BandColours& colours, Pixe
   if (Before(b, a)) std::swap(a, b);
   if (Before(c, b)) std::swap(b, c);
   if (Before(b, a)) std::swap(a, b);
+  // Rows whose centres lie in [a.y, c.y); in each, pixels whose centres lie
+  // in [left side, right side). The tiny triangles of a large mesh seen
+  // whole often hold no pixel centre at all.
+  const int firstRow = FirstCentreFrom(a.y, image.height);
+  const int endRow = FirstCentreFrom(c.y, image.height);
+  if (firstRow >= endRow) return;
   const double det = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
   if (det == 0.0) return;
   const double dtdx = ((b.t - a.t) * (c.y - a.y) - (c.t - a.t) * (b.y - a.y)) / det;
   const double dtdy = ((c.t - a.t) * (b.x - a.x) - (b.t - a.t) * (c.x - a.x)) / det;
-
-  // Rows whose centres lie in [a.y, c.y); in each, pixels whose centres lie
-  // in [left side, right side).
-  const int firstRow = FirstCentreFrom(a.y, image.height);
-  const int endRow = FirstCentreFrom(c.y, image.height);
   for (int row = firstRow; row < endRow; ++row) {
     const double y = row + 0.5;
     const double longSide = SideX(a, c, y);

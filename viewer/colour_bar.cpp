@@ -42,16 +42,16 @@ void DrawSwatch(Canvas& canvas, const PixelRect& rect, Rgb colour, std::string_v
 
 void DrawUniformSwatch(Canvas& canvas, int x, int y, const ColourBarContent& content) {
   const PixelRect rect{x, y, kSwatchWidth, kMaxSwatchHeight};
-  DrawSwatch(canvas, rect, BandColour(content.colourMap, 0, 1),
-             FormatReal(content.scale.Lower()));
+  DrawSwatch(canvas, rect, BandColour(content.colourMap, 0, 1), FormatReal(content.scale.Lower()));
   canvas.DrawText(x, y + rect.height + 6, "uniform field", TextWeight::Normal, kTextColour);
 }
 
 // The limit between the bands at height `lineY`, with a tick from the swatches.
 void DrawLimit(Canvas& canvas, int x, int lineY, double limit) {
   const double tickY = lineY + 0.5;
-  canvas.DrawSegments({{{x + kSwatchWidth + 0.0, tickY}, {x + kSwatchWidth + kTickLength + 0.0, tickY}}},
-                      kFramePen);
+  canvas.DrawSegments(
+      {{{x + kSwatchWidth + 0.0, tickY}, {x + kSwatchWidth + kTickLength + 0.0, tickY}}},
+      kFramePen);
   canvas.DrawText(x + kSwatchWidth + kTickLength + 4, lineY - LineHeight(canvas) / 2,
                   FormatReal(limit), TextWeight::Normal, kTextColour);
 }

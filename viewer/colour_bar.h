@@ -6,9 +6,9 @@
 // their own above and below the bands.
 
 #include "band_scale.h"
-#include "picture_canvas.h"
 #include "colour_map.h"
 #include "nodal_field.h"
+#include "picture_canvas.h"
 #include "stress_component.h"
 
 namespace ambrel {

@@ -14,7 +14,9 @@ bool ParseSize(const std::string& text, CommandLine& line) {
   if (x == std::string::npos) return false;
   const std::optional<int> width = ParseInteger(std::string_view(text).substr(0, x));
   const std::optional<int> height = ParseInteger(std::string_view(text).substr(x + 1));
-  const auto fits = [](std::optional<int> side) { return side && *side >= 1 && *side <= kMaxPictureSide; };
+  const auto fits = [](std::optional<int> side) {
+    return side && *side >= 1 && *side <= kMaxPictureSide;
+  };
   if (!fits(width) || !fits(height)) return false;
   line.width = *width;
   line.height = *height;

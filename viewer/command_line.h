@@ -15,8 +15,8 @@ inline constexpr int kDefaultPictureWidth = 1200;
 inline constexpr int kDefaultPictureHeight = 800;
 
 struct CommandLine {
-  std::string folder;                 // empty: the current directory
-  std::optional<std::string> png;     // the picture to write without a window
+  std::string folder;              // empty: the current directory
+  std::optional<std::string> png;  // the picture to write without a window
   StressComponent component = StressComponent::SE;
   int width = kDefaultPictureWidth;
   int height = kDefaultPictureHeight;

@@ -69,8 +69,8 @@ std::optional<ReadError> ReadElementRow(TextLines& lines, ContourMesh& mesh) {
                              "\" is not a node number");
     }
     if (*node < 0 || *node >= nodeCount) {
-      return lines.ErrorHere("node " + std::to_string(*node) + " is out of range (NPOIN=" +
-                             std::to_string(nodeCount) + ")");
+      return lines.ErrorHere("node " + std::to_string(*node) +
+                             " is out of range (NPOIN=" + std::to_string(nodeCount) + ")");
     }
     element[i] = *node;
   }
@@ -90,7 +90,8 @@ ReadResult<ContourMesh> ParseContourFile(std::string_view text, const std::strin
   const int nelem = std::get<int>(elementCount);
   const std::string rowsExpected = "NPOIN + NELEM = " + std::to_string(1LL * npoin + nelem);
   if (!lines.HasLines(1LL * npoin + nelem)) {
-    return lines.ErrorAtEnd("the file ends here, before the " + rowsExpected + " rows are complete");
+    return lines.ErrorAtEnd("the file ends here, before the " + rowsExpected +
+                            " rows are complete");
   }
 
   ContourMesh mesh;

@@ -34,8 +34,9 @@ ReadResult<Displacement> ReadRow(TextLines& lines, int node) {
   if (const auto* error = std::get_if<ReadError>(&line)) return *error;
   const std::string_view row = std::get<std::string_view>(line);
   const std::size_t colon = row.find(':');
-  const std::vector<std::string_view> values =
-      colon == std::string_view::npos ? std::vector<std::string_view>{} : Words(row.substr(colon + 1));
+  const std::vector<std::string_view> values = colon == std::string_view::npos
+                                                   ? std::vector<std::string_view>{}
+                                                   : Words(row.substr(colon + 1));
   if (values.size() != 2) return lines.ErrorHere("expected a row \"node: dx dy\"");
   const std::optional<int> number = ParseInteger(row.substr(0, colon));
   if (number != node) {

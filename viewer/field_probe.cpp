@@ -39,12 +39,12 @@ bool BoxHolds(const std::array<ModelPosition, 4>& corners, ModelPosition p) {
 std::optional<FieldProbe> ProbeElement(const std::array<Corner, 4>& corners, int element,
                                        ModelPosition p) {
   Corner centre;
-  centre.drawn = CentreOf(std::array{corners[0].drawn, corners[1].drawn, corners[2].drawn,
-                                     corners[3].drawn});
+  centre.drawn =
+      CentreOf(std::array{corners[0].drawn, corners[1].drawn, corners[2].drawn, corners[3].drawn});
   centre.original = CentreOf(std::array{corners[0].original, corners[1].original,
                                         corners[2].original, corners[3].original});
-  centre.value = CentreOf(std::array{corners[0].value, corners[1].value, corners[2].value,
-                                     corners[3].value});
+  centre.value =
+      CentreOf(std::array{corners[0].value, corners[1].value, corners[2].value, corners[3].value});
   for (int k = 0; k < kTrianglesPerElement; ++k) {
     const Corner& a = corners[k];
     const Corner& b = corners[(k + 1) % 4];
@@ -53,7 +53,8 @@ std::optional<FieldProbe> ProbeElement(const std::array<Corner, 4>& corners, int
     const auto mix = [&w](double va, double vb, double vc) {
       return (*w)[0] * va + (*w)[1] * vb + (*w)[2] * vc;
     };
-    return FieldProbe{element, mix(a.value, b.value, centre.value),
+    return FieldProbe{element,
+                      mix(a.value, b.value, centre.value),
                       {mix(a.original.x, b.original.x, centre.original.x),
                        mix(a.original.y, b.original.y, centre.original.y)}};
   }
@@ -72,7 +73,8 @@ std::optional<FieldProbe> ProbeField(const std::vector<ModelPosition>& drawn,
                                                     drawn[nodes[2]], drawn[nodes[3]]};
     if (!BoxHolds(drawnCorners, point)) continue;
     std::array<Corner, 4> corners;
-    for (int k = 0; k < 4; ++k) corners[k] = {drawnCorners[k], original[nodes[k]], values[nodes[k]]};
+    for (int k = 0; k < 4; ++k)
+      corners[k] = {drawnCorners[k], original[nodes[k]], values[nodes[k]]};
     if (auto probe = ProbeElement(corners, e, point)) return probe;
   }
   return std::nullopt;

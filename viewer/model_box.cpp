@@ -5,8 +5,7 @@
 namespace ambrel {
 
 ModelBox BoxOf(const std::vector<ModelPosition>& positions) {
-  ModelBox box{positions.front().x, positions.front().x, positions.front().y,
-               positions.front().y};
+  ModelBox box{positions.front().x, positions.front().x, positions.front().y, positions.front().y};
   for (const ModelPosition& p : positions) {
     box.xmin = std::min(box.xmin, p.x);
     box.xmax = std::max(box.xmax, p.x);

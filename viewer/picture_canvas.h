@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "pixel_image.h"
-#include "rgb.h"
 #include "plot_view.h"
+#include "rgb.h"
 
 namespace ambrel {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "picture_canvas.h"
 #include "mesh_edges.h"
 #include "nodal_field.h"
+#include "picture_canvas.h"
 
 namespace ambrel {
 

@@ -12,7 +12,8 @@ std::filesystem::path ResultFilePath(const std::filesystem::path& folder, const 
 
 ReadResult<LoadedResults> LoadResults(const std::filesystem::path& folder) {
   const std::string contourPath = ResultFilePath(folder, kContourFileName).string();
-  if (!std::filesystem::exists(contourPath)) return ReadError{contourPath, 0, "there is no such file"};
+  if (!std::filesystem::exists(contourPath))
+    return ReadError{contourPath, 0, "there is no such file"};
   const std::optional<std::string> contourText = ReadWholeFile(contourPath);
   if (!contourText) return ReadError{contourPath, 0, "the file cannot be read"};
   ReadResult<ContourMesh> mesh = ParseContourFile(*contourText, contourPath);

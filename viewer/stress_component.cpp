@@ -4,10 +4,14 @@ namespace ambrel {
 
 std::string_view ComponentName(StressComponent component) {
   switch (component) {
-    case StressComponent::SX: return "SX";
-    case StressComponent::SY: return "SY";
-    case StressComponent::TXY: return "TXY";
-    case StressComponent::SE: return "SE";
+    case StressComponent::SX:
+      return "SX";
+    case StressComponent::SY:
+      return "SY";
+    case StressComponent::TXY:
+      return "TXY";
+    case StressComponent::SE:
+      return "SE";
   }
   return "";
 }
@@ -25,10 +29,14 @@ std::optional<StressComponent> ComponentNamed(std::string_view name) {
 
 double ComponentOf(const NodalStress& stress, StressComponent component) {
   switch (component) {
-    case StressComponent::SX: return stress.sx;
-    case StressComponent::SY: return stress.sy;
-    case StressComponent::TXY: return stress.txy;
-    case StressComponent::SE: return stress.se;
+    case StressComponent::SX:
+      return stress.sx;
+    case StressComponent::SY:
+      return stress.sy;
+    case StressComponent::TXY:
+      return stress.txy;
+    case StressComponent::SE:
+      return stress.se;
   }
   return 0.0;
 }

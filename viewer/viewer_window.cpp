@@ -5,10 +5,10 @@
 
 #include "band_raster.h"
 #include "colour_bar.h"
+#include "decimal_text.h"
 #include "deformation.h"
 #include "field_probe.h"
 #include "model_box.h"
-#include "decimal_text.h"
 #include "picture_style.h"
 #include "plot_overlays.h"
 
@@ -111,9 +111,7 @@ void ViewerWindow::UpdateShape() {
                       : mesh.nodes;
 }
 
-bool ViewerWindow::HasDisplacements() const {
-  return results_ && !results_->displacements.empty();
-}
+bool ViewerWindow::HasDisplacements() const { return results_ && !results_->displacements.empty(); }
 
 bool ViewerWindow::Deformed() const {
   return options_.deformedShape && HasDisplacements() && deformationScale_ > 0.0;
@@ -156,6 +154,8 @@ void ViewerWindow::OnWheel(int x, int y, int delta) {
 }
 
 void ViewerWindow::SetComponent(StressComponent component) {
+  // Limits typed for one stress mean nothing for another.
+  if (component != options_.component) options_.legend.automatic = true;
   options_.component = component;
   UpdateField();
 }
@@ -184,8 +184,8 @@ void ViewerWindow::SetDeformationFactor(double factor) {
 std::string ViewerWindow::CursorText() const {
   if (!results_ || !cursor_ || cursor_->x >= PlotArea().width) return "";
   const ModelPosition at = view_.ToModel(*cursor_);
-  const std::optional<FieldProbe> probe = ProbeField(
-      drawn_, results_->mesh.nodes, results_->mesh.elements, field_.values, at);
+  const std::optional<FieldProbe> probe =
+      ProbeField(drawn_, results_->mesh.nodes, results_->mesh.elements, field_.values, at);
   if (!probe) return "x " + FormatReal(at.x) + "   y " + FormatReal(at.y);
   return "Element " + std::to_string(probe->element) + "   x " + FormatReal(probe->position.x) +
          "   y " + FormatReal(probe->position.y) + "   " +
@@ -235,8 +235,7 @@ void ViewerWindow::PaintPlot(Canvas& canvas, const PixelRect& plot) {
   canvas.DrawImage(plot.x, plot.y, raster_);
 
   if (Deformed() && options_.undeformedOutline) {
-    DrawEdges(canvas, plot, ToPixels(results_->mesh.nodes), edges_.boundary,
-              kUndeformedOutlinePen);
+    DrawEdges(canvas, plot, ToPixels(results_->mesh.nodes), edges_.boundary, kUndeformedOutlinePen);
   }
   if (options_.meshLines && meanEdgeLength_ * view_.Scale() >= kMinMeshLineSpacing) {
     DrawEdges(canvas, plot, pixels, edges_.all, kMeshPen);

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "band_scale.h"
-#include "picture_canvas.h"
-#include "viewer_options.h"
 #include "mesh_edges.h"
 #include "nodal_field.h"
-#include "result_files.h"
+#include "picture_canvas.h"
 #include "plot_view.h"
+#include "result_files.h"
+#include "viewer_options.h"
 
 namespace ambrel {
 
@@ -57,6 +57,7 @@ class ViewerWindow {
   void Fit();
 
   const ViewerOptions& options() const { return options_; }
+  // Another component brings back the automatic limits; the band count stays.
   void SetComponent(StressComponent component);
   void SetColourMap(ColourMapKind map);
   // Settings without a LegendSettingsProblem.
@@ -73,7 +74,7 @@ class ViewerWindow {
   const std::string& Message() const { return message_; }
   // The model and the field under the cursor, for the status bar.
   std::string CursorText() const;
-  // What the picture shows, for the status bar: counts and the deformation.
+  // What the picture shows, noted in its corner: counts and the deformation.
   std::string Summary() const;
   const NodalField& field() const { return field_; }
   const BandScale& scale() const { return scale_; }

@@ -44,7 +44,8 @@ PixelImage Rasterised(const test::Grid& grid, const test::StressAt& stress, int 
   for (const double v : field.values) coordinates.push_back(scale.Coordinate(v));
   PixelImage image;
   image.Reset(grid.nx * pixelsPerUnit, grid.ny * pixelsPerUnit, {255, 255, 255});
-  RasteriseBands(pixels, coordinates, elements, BandColours(scale, ColourMapKind::BlueToRed), image);
+  RasteriseBands(pixels, coordinates, elements, BandColours(scale, ColourMapKind::BlueToRed),
+                 image);
   return image;
 }
 
@@ -122,9 +123,12 @@ TEST(Raster, LinearFieldShowsItsBandsInOrderAtTheirPlaces) {
 }
 
 TEST(Raster, UniformStretchIsOneColour) {
-  const PixelImage image = Rasterised({3, 2}, [](ModelPosition) {
-    return NodalStress{100, 0, 0, 100};
-  }, 7);
+  const PixelImage image = Rasterised(
+      {3, 2},
+      [](ModelPosition) {
+        return NodalStress{100, 0, 0, 100};
+      },
+      7);
   for (int y = 0; y < image.height; ++y) {
     for (int x = 0; x < image.width; ++x) {
       ASSERT_EQ(image.At(x, y), BandColour(ColourMapKind::BlueToRed, 0, 1));

@@ -1,8 +1,8 @@
 // Ambrel's arguments: a folder, and the headless picture's options.
 
-#include <gtest/gtest.h>
-
 #include "command_line.h"
+
+#include <gtest/gtest.h>
 
 namespace ambrel {
 namespace {
@@ -23,8 +23,8 @@ TEST(CommandLine, WithoutArgumentsShowsTheCurrentDirectoryInAWindow) {
 }
 
 TEST(CommandLine, TakesAFolderAndTheHeadlessOptionsInAnyOrder) {
-  const CommandLine line = Parsed({"--size", "640x480", "results", "--png", "out.png",
-                                   "--component", "TXY"});
+  const CommandLine line =
+      Parsed({"--size", "640x480", "results", "--png", "out.png", "--component", "TXY"});
   EXPECT_EQ(line.folder, "results");
   EXPECT_EQ(line.png, "out.png");
   EXPECT_EQ(line.component, StressComponent::TXY);

@@ -47,14 +47,14 @@ TEST(ColourBar, ShowsTheNameTheRangeAndThirteenLimitsForTwelveBands) {
 TEST(ColourBar, SaysSoForAUniformField) {
   const auto texts = Drawn(Bar(100, 100));
   EXPECT_EQ(texts, (std::vector<std::string>{"SE (von Mises)", "max 100", "min 100", "100",
-                                              "uniform field"}));
+                                             "uniform field"}));
 }
 
 TEST(ColourBar, MarksValuesBeyondLimitsSetByTheUser) {
   const auto texts = Drawn(Bar(0, 20, {false, 5, 15, 2}));
-  EXPECT_EQ(texts, (std::vector<std::string>{"SE (von Mises)", "max 20", "min 0",
-                                              "limits set by user", "above", "5", "10", "15",
-                                              "below"}));
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{"SE (von Mises)", "max 20", "min 0", "limits set by user",
+                                      "above", "5", "10", "15", "below"}));
 }
 
 class PictureTest : public ::testing::Test {

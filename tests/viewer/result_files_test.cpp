@@ -2,13 +2,14 @@
 // is read exactly, in any locale; everything else is refused with the file
 // and the line named.
 
+#include "result_files.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 
 #include "contour_file_reader.h"
 #include "displacement_file_reader.h"
-#include "result_files.h"
 #include "support/scratch_folder.h"
 #include "viewer/result_texts.h"
 
@@ -59,14 +60,21 @@ TEST(ContourFile, ReadsDecimalPointsWhateverTheLocale) {
 
 TEST(ContourFile, RefusesMalformedFilesNamingTheLine) {
   const std::string file = "Node_Stress_ZelContour.txt";
-  EXPECT_EQ(ContourError("NPOIN=x\n"), (ReadError{file, 1, "expected \"NPOIN=\" and the number of nodes"}));
-  EXPECT_EQ(ContourError("NPOIN=4\nNELEM=1\n0,0,1,2,3,4\n1,0,2,3,4\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,3\n"),
-            (ReadError{file, 4, "expected a node row x,y,SX,SY,TXY,SE"}));
-  EXPECT_EQ(ContourError("NPOIN=4\nNELEM=1\n0,0,1,2,3,4\n1,0,2,abc,4,5\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,3\n"),
-            (ReadError{file, 4, "\"abc\" is not a number"}));
-  EXPECT_EQ(ContourError("NPOIN=4\nNELEM=1\n0,0,1,2,3,nan\n1,0,2,3,4,5\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,3\n"),
-            (ReadError{file, 3, "\"nan\" is not a number"}));
-  EXPECT_EQ(ContourError("NPOIN=4\nNELEM=1\n0,0,1,2,3,4\n1,0,2,3,4,5\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,4\n"),
+  EXPECT_EQ(ContourError("NPOIN=x\n"),
+            (ReadError{file, 1, "expected \"NPOIN=\" and the number of nodes"}));
+  EXPECT_EQ(
+      ContourError("NPOIN=4\nNELEM=1\n0,0,1,2,3,4\n1,0,2,3,4\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,3\n"),
+      (ReadError{file, 4, "expected a node row x,y,SX,SY,TXY,SE"}));
+  EXPECT_EQ(
+      ContourError(
+          "NPOIN=4\nNELEM=1\n0,0,1,2,3,4\n1,0,2,abc,4,5\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,3\n"),
+      (ReadError{file, 4, "\"abc\" is not a number"}));
+  EXPECT_EQ(
+      ContourError(
+          "NPOIN=4\nNELEM=1\n0,0,1,2,3,nan\n1,0,2,3,4,5\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,3\n"),
+      (ReadError{file, 3, "\"nan\" is not a number"}));
+  EXPECT_EQ(ContourError(
+                "NPOIN=4\nNELEM=1\n0,0,1,2,3,4\n1,0,2,3,4,5\n1,1,6,7,8,9\n0,1,1,1,1,1\n0,1,2,4\n"),
             (ReadError{file, 7, "node 4 is out of range (NPOIN=4)"}));
   EXPECT_EQ(ContourError(std::string(kSingleElement) + "0,1,2,3\n"),
             (ReadError{file, 8, "a row more than NPOIN + NELEM = 5 rows"}));
@@ -76,12 +84,15 @@ TEST(ContourFile, RefusesAFileStillBeingWritten) {
   const std::string file = "Node_Stress_ZelContour.txt";
   const std::string whole = kSingleElement;
   // Cut after the third node row, and inside the element row.
-  EXPECT_EQ(ContourError(whole.substr(0, whole.find("0,1,10"))),
-            (ReadError{file, 5, "the file ends here, before the NPOIN + NELEM = 5 rows are complete"}));
-  EXPECT_EQ(ContourError(whole.substr(0, whole.size() - 3)),
-            (ReadError{file, 7, "the file ends here, before the NPOIN + NELEM = 5 rows are complete"}));
-  EXPECT_EQ(ContourError(whole.substr(0, whole.size() - 1)),
-            (ReadError{file, 7, "the file ends here, before the NPOIN + NELEM = 5 rows are complete"}));
+  EXPECT_EQ(
+      ContourError(whole.substr(0, whole.find("0,1,10"))),
+      (ReadError{file, 5, "the file ends here, before the NPOIN + NELEM = 5 rows are complete"}));
+  EXPECT_EQ(
+      ContourError(whole.substr(0, whole.size() - 3)),
+      (ReadError{file, 7, "the file ends here, before the NPOIN + NELEM = 5 rows are complete"}));
+  EXPECT_EQ(
+      ContourError(whole.substr(0, whole.size() - 1)),
+      (ReadError{file, 7, "the file ends here, before the NPOIN + NELEM = 5 rows are complete"}));
   EXPECT_EQ(ContourError(""), (ReadError{file, 0, "the file is empty"}));
 }
 
@@ -102,8 +113,10 @@ TEST(DisplacementFile, ReadsTheSolversTable) {
 TEST(DisplacementFile, RefusesRowsThatAreNotTheMeshsNodes) {
   const std::string header = "           Node             dx             dy\n";
   const std::string file = "Node_Dis.txt";
-  EXPECT_EQ(DisplacementError(header + "0: 1 2\n", 2),
-            (ReadError{file, 2, "the file ends here, before the rows of the 2 nodes of the mesh are complete"}));
+  EXPECT_EQ(
+      DisplacementError(header + "0: 1 2\n", 2),
+      (ReadError{file, 2,
+                 "the file ends here, before the rows of the 2 nodes of the mesh are complete"}));
   EXPECT_EQ(DisplacementError(header + "0: 1 2\n1: 3 4\n2: 5 6\n", 2),
             (ReadError{file, 4, "a row more than the 2 nodes of the mesh"}));
   EXPECT_EQ(DisplacementError(header + "0: 1 2\n5: 3 4\n", 2),

@@ -25,8 +25,8 @@ using StressAt = std::function<NodalStress(ModelPosition)>;
 inline NodalStress Linear(ModelPosition p) { return {p.x, p.y, 0.0, p.x}; }
 
 inline std::string ContourText(const Grid& grid, const StressAt& stress) {
-  std::string text = "NPOIN=" + std::to_string(grid.NodeCount()) + "\nNELEM=" +
-                     std::to_string(grid.nx * grid.ny) + "\n";
+  std::string text = "NPOIN=" + std::to_string(grid.NodeCount()) +
+                     "\nNELEM=" + std::to_string(grid.nx * grid.ny) + "\n";
   for (int n = 0; n < grid.NodeCount(); ++n) {
     const ModelPosition p = grid.Node(n);
     const NodalStress s = stress(p);

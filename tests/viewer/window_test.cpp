@@ -116,12 +116,26 @@ TEST_F(ViewerWindowTest, StatusShowsTheElementPositionAndValueUnderTheCursor) {
   window.OnSize(600, 400);
   const PixelPoint at = window.view().ToPixel({1.5, 0.5});
   window.OnMouseMove(static_cast<int>(at.x), static_cast<int>(at.y));
-  const ModelPosition cursor = window.view().ToModel(
-      {static_cast<int>(at.x) + 0.5, static_cast<int>(at.y) + 0.5});
+  const ModelPosition cursor =
+      window.view().ToModel({static_cast<int>(at.x) + 0.5, static_cast<int>(at.y) + 0.5});
   EXPECT_EQ(window.CursorText(), "Element 1   x " + FormatReal(cursor.x) + "   y " +
                                      FormatReal(cursor.y) + "   SE " + FormatReal(cursor.x));
   window.SetComponent(StressComponent::SY);
-  EXPECT_EQ(window.CursorText().substr(window.CursorText().find("SY")), "SY " + FormatReal(cursor.y));
+  EXPECT_EQ(window.CursorText().substr(window.CursorText().find("SY")),
+            "SY " + FormatReal(cursor.y));
+}
+
+TEST_F(ViewerWindowTest, AnotherComponentBringsBackTheAutomaticLimits) {
+  WriteContour(test::ContourText(grid, test::Linear));
+  ASSERT_TRUE(window.Load());
+  window.SetLegend({false, 1, 3, 8});
+  EXPECT_EQ(window.scale().Upper(), 3);
+  window.SetComponent(StressComponent::SE);
+  EXPECT_EQ(window.scale().Upper(), 3);
+  window.SetComponent(StressComponent::SX);
+  EXPECT_TRUE(window.options().legend.automatic);
+  EXPECT_EQ(window.scale().Upper(), 4);
+  EXPECT_EQ(window.scale().Count(), 8);
 }
 
 TEST_F(ViewerWindowTest, DrawsTheDeformedShapeAsKestrixScalesIt) {

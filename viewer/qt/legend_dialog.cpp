@@ -72,7 +72,8 @@ void LegendDialog::accept() {
     const std::optional<double> lower = ParseReal(lower_->text().toStdString());
     const std::optional<double> upper = ParseReal(upper_->text().toStdString());
     if (!lower || !upper) {
-      QMessageBox::warning(this, kProgramName, "The limits must be numbers, such as 12.5 or 1e+06.");
+      QMessageBox::warning(this, kProgramName,
+                           "The limits must be numbers, such as 12.5 or 1e+06.");
       return;
     }
     chosen.lower = *lower;

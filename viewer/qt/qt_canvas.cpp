@@ -37,8 +37,8 @@ void QtCanvas::FillRect(const PixelRect& rect, Rgb colour) {
 
 void QtCanvas::DrawImage(int x, int y, const PixelImage& image) {
   // The image's words are 0xffRRGGBB, the layout of Format_RGB32: no copy.
-  const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
-                    image.height, image.width * 4, QImage::Format_RGB32);
+  const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                    image.width * 4, QImage::Format_RGB32);
   painter_.drawImage(x, y, view);
 }
 

@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include "legend_dialog.h"
 #include "decimal_text.h"
+#include "legend_dialog.h"
 #include "picture_files.h"
 #include "program_name.h"
 
@@ -32,6 +32,7 @@ QtViewerWindow::QtViewerWindow(const CommandLine& line)
   setCentralWidget(plot_);
   cursorLabel_->setObjectName("cursorStatus");
   resultLabel_->setObjectName("resultStatus");
+  resultLabel_->setStyleSheet("color: #b40000");
   statusBar()->addWidget(cursorLabel_, 1);
   statusBar()->addPermanentWidget(resultLabel_);
   plot_->SetOnChange([this] { RefreshCursor(); });
@@ -100,10 +101,10 @@ void QtViewerWindow::BuildViewMenu() {
   view->addAction("&Legend...", this, &QtViewerWindow::EditLegend);
   view->addSeparator();
   const ViewerOptions& options = logic_.options();
-  deformedAction_ = AddToggle(*view, "&Deformed shape", options.deformedShape,
-                              &ViewerWindow::SetDeformedShape);
-  factorAction_ = view->addAction("Deformation &factor...", this,
-                                  &QtViewerWindow::EditDeformationFactor);
+  deformedAction_ =
+      AddToggle(*view, "&Deformed shape", options.deformedShape, &ViewerWindow::SetDeformedShape);
+  factorAction_ =
+      view->addAction("Deformation &factor...", this, &QtViewerWindow::EditDeformationFactor);
   outlineAction_ = AddToggle(*view, "&Undeformed outline", options.undeformedOutline,
                              &ViewerWindow::SetUndeformedOutline);
   AddToggle(*view, "M&esh lines", options.meshLines, &ViewerWindow::SetMeshLines);
@@ -121,8 +122,8 @@ void QtViewerWindow::Reload() {
 
 void QtViewerWindow::Export(const QString& kind) {
   const QString suffix = kind.toLower();
-  const QString path = QFileDialog::getSaveFileName(
-      this, "Export " + kind, "contour." + suffix, kind + " files (*." + suffix + ")");
+  const QString path = QFileDialog::getSaveFileName(this, "Export " + kind, "contour." + suffix,
+                                                    kind + " files (*." + suffix + ")");
   if (path.isEmpty()) return;
   const bool written = kind == "PDF" ? SavePdf(logic_, path) : SavePng(logic_, path);
   if (!written) QMessageBox::warning(this, kProgramName, "Cannot write " + path + ".");
@@ -155,9 +156,7 @@ void QtViewerWindow::RefreshCursor() {
 }
 
 void QtViewerWindow::Refresh() {
-  const bool problem = !logic_.Message().empty();
-  resultLabel_->setText(QString::fromStdString(problem ? logic_.Message() : logic_.Summary()));
-  resultLabel_->setStyleSheet(problem ? "color: #b40000" : "");
+  resultLabel_->setText(QString::fromStdString(logic_.Message()));
   const bool displacements = logic_.HasDisplacements();
   deformedAction_->setEnabled(displacements);
   factorAction_->setEnabled(displacements);

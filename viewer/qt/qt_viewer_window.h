@@ -1,7 +1,7 @@
 #pragma once
 // Ambrel's one window: the picture, the File and View menus, and a status
-// bar with the value under the cursor and what the picture shows (or why it
-// could not be read), around the toolkit-neutral logic.
+// bar with the value under the cursor and, in red, why the results could not
+// be read, around the toolkit-neutral logic.
 
 #include <QMainWindow>
 #include <memory>
@@ -27,7 +27,7 @@ class QtViewerWindow : public QMainWindow {
 
   ViewerWindow& logic() { return logic_; }
   PlotWidget& plot() { return *plot_; }
-  // The status bar's two texts.
+  // The status bar's two texts: the cursor's, and the problem with the results.
   QString CursorStatus() const;
   QString ResultStatus() const;
 

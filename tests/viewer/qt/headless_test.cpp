@@ -38,8 +38,8 @@ TEST(Headless, WritesThePictureWithTheBandsWhereTheFieldPutsThem) {
   const test::Grid grid{12, 2};
   folder.Write("Node_Stress_ZelContour.txt", test::ContourText(grid, test::Linear));
   const std::string png = (folder / "picture.png").string();
-  const ProgramRun run = RunAmbrel(folder, "'" + folder.path().string() + "' --png '" + png +
-                                        "' --component SE --size 800x400");
+  const ProgramRun run = RunAmbrel(
+      folder, "'" + folder.path().string() + "' --png '" + png + "' --component SE --size 800x400");
   ASSERT_EQ(run.status, 0) << run.errors;
 
   const QImage image(QString::fromStdString(png));
@@ -52,8 +52,9 @@ TEST(Headless, WritesThePictureWithTheBandsWhereTheFieldPutsThem) {
     const PixelPoint at = window.view().ToPixel({band + 0.5, 1.5});
     const QColor pixel = image.pixelColor(int(at.x), int(at.y));
     const Rgb expected = BandColour(ColourMapKind::BlueToRed, band, 12);
-    EXPECT_EQ((Rgb{std::uint8_t(pixel.red()), std::uint8_t(pixel.green()), std::uint8_t(pixel.blue())}),
-              expected)
+    EXPECT_EQ(
+        (Rgb{std::uint8_t(pixel.red()), std::uint8_t(pixel.green()), std::uint8_t(pixel.blue())}),
+        expected)
         << "band " << band;
   }
   EXPECT_EQ(image.pixelColor(int(window.view().ToPixel({0.5, 1.5}).x), 20), QColor(Qt::white));
@@ -63,8 +64,8 @@ TEST(Headless, FailsNamingTheFileAndLine) {
   ScratchFolder folder;
   folder.Write("Node_Stress_ZelContour.txt",
                "NPOIN=4\nNELEM=1\n0,0,x,0,0,0\n1,0,0,0,0,0\n1,1,0,0,0,0\n0,1,0,0,0,0\n0,1,2,3\n");
-  const ProgramRun run = RunAmbrel(folder, "'" + folder.path().string() + "' --png '" +
-                                        (folder / "picture.png").string() + "'");
+  const ProgramRun run = RunAmbrel(
+      folder, "'" + folder.path().string() + "' --png '" + (folder / "picture.png").string() + "'");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.errors.find("Node_Stress_ZelContour.txt, line 3: \"x\" is not a number"),
             std::string::npos)

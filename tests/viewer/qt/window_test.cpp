@@ -27,6 +27,11 @@ class WindowTest : public QObject {
 
  private:
   std::filesystem::path Folder() const { return dir_->path().toStdString(); }
+  CommandLine Line() const {
+    CommandLine line;
+    line.folder = Folder().string();
+    return line;
+  }
   void WriteContour(const std::string& text);
 
   std::unique_ptr<QTemporaryDir> dir_;
@@ -48,10 +53,10 @@ void WindowTest::WriteContour(const std::string& text) {
 }
 
 void WindowTest::StatusBarShowsTheValueUnderTheCursor() {
-  QtViewerWindow window(CommandLine{Folder().string()});
+  QtViewerWindow window(Line());
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
-  QCOMPARE(window.ResultStatus(), QString("15 nodes, 8 elements"));
+  QCOMPARE(window.ResultStatus(), QString());
   const PixelPoint at = window.logic().view().ToPixel({2.5, 1.5});
   QTest::mouseMove(&window.plot(), QPoint(int(at.x), int(at.y)));
   QTRY_VERIFY(window.CursorStatus().startsWith("Element 6 "));
@@ -59,21 +64,22 @@ void WindowTest::StatusBarShowsTheValueUnderTheCursor() {
 }
 
 void WindowTest::ReadsTheNewResultsOnceTheSolverHasWrittenThemWhole() {
-  QtViewerWindow window(CommandLine{Folder().string()});
+  QtViewerWindow window(Line());
   window.show();
   QCOMPARE(window.logic().field().extremes.max, 4.0);
-  const std::string doubled =
-      test::ContourText(grid_, [](ModelPosition p) { return NodalStress{0, 0, 0, 2 * p.x}; });
+  const std::string doubled = test::ContourText(grid_, [](ModelPosition p) {
+    return NodalStress{0, 0, 0, 2 * p.x};
+  });
   WriteContour(doubled.substr(0, doubled.size() - 5));
   QTest::qWait(3 * kSettleMilliseconds);
   QCOMPARE(window.logic().field().extremes.max, 4.0);
-  QCOMPARE(window.ResultStatus(), QString("15 nodes, 8 elements"));
+  QCOMPARE(window.ResultStatus(), QString());
   WriteContour(doubled);
   QTRY_COMPARE(window.logic().field().extremes.max, 8.0);
 }
 
 void WindowTest::ExportsThePictureAsPngAndPdf() {
-  QtViewerWindow window(CommandLine{Folder().string()});
+  QtViewerWindow window(Line());
   window.resize(700, 450);
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
