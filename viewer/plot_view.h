@@ -22,7 +22,8 @@ class PlotView {
   // Moves the picture by a mouse movement in pixels.
   void Pan(double dx, double dy);
   // Scales the picture by `factor` about a pixel position, which keeps its
-  // model point.
+  // model point; a step beyond a million times the fitted scale, or below a
+  // thousandth of it, is not taken.
   void ZoomAt(PixelPoint about, double factor);
 
   PixelPoint ToPixel(ModelPosition p) const {
@@ -37,6 +38,7 @@ class PlotView {
 
  private:
   double scale_ = 1.0;
+  double fittedScale_ = 1.0;
   double centreX_ = 0.0;
   double centreY_ = 0.0;
   double originX_ = 0.0;

@@ -42,18 +42,12 @@ ViewerWindow::ViewerWindow(std::filesystem::path folder) : folder_(std::move(fol
 bool ViewerWindow::Load() {
   const FileStamp stamp = StampOf(ResultFilePath(folder_, kContourFileName));
   ReadResult<LoadedResults> results = LoadResults(folder_);
-  if (const auto* error = std::get_if<ReadError>(&results)) {
-    ShowReadError(*error);
-    // The user has seen why; only a change of the file is worth reading.
-    failedStamp_ = stamp;
-    failures_ = kMaxRetries;
-    return false;
-  }
-  Take(std::move(std::get<LoadedResults>(results)));
-  shownStamp_ = stamp;
-  failedStamp_ = {};
-  failures_ = 0;
-  return true;
+  if (TakeIfRead(results, stamp)) return true;
+  ShowReadError(std::get<ReadError>(results));
+  // The user has seen why; only a change of the file is worth reading.
+  failedStamp_ = stamp;
+  failures_ = kMaxRetries;
+  return false;
 }
 
 AfterChange ViewerWindow::OnFilesChanged() {
@@ -66,16 +60,20 @@ AfterChange ViewerWindow::OnFilesChanged() {
     return AfterChange::Done;
   }
   ReadResult<LoadedResults> results = LoadResults(folder_);
-  if (auto* loaded = std::get_if<LoadedResults>(&results)) {
-    Take(std::move(*loaded));
-    shownStamp_ = stamp;
-    failedStamp_ = {};
-    failures_ = 0;
-    return AfterChange::Done;
-  }
+  if (TakeIfRead(results, stamp)) return AfterChange::Done;
   if (++failures_ < kMaxRetries) return AfterChange::RetrySoon;
   ShowReadError(std::get<ReadError>(results));
   return AfterChange::Done;
+}
+
+bool ViewerWindow::TakeIfRead(ReadResult<LoadedResults>& results, const FileStamp& stamp) {
+  auto* loaded = std::get_if<LoadedResults>(&results);
+  if (loaded == nullptr) return false;
+  Take(std::move(*loaded));
+  shownStamp_ = stamp;
+  failedStamp_ = {};
+  failures_ = 0;
+  return true;
 }
 
 void ViewerWindow::ShowReadError(const ReadError& error) {

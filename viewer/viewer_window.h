@@ -87,6 +87,8 @@ class ViewerWindow {
   void Paint(Canvas& canvas);
 
  private:
+  // Shows results read whole from the contour file of that stamp; false for an error.
+  bool TakeIfRead(ReadResult<LoadedResults>& results, const FileStamp& stamp);
   void Take(LoadedResults results);
   void ShowReadError(const ReadError& error);
   void UpdateField();

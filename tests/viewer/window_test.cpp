@@ -108,6 +108,10 @@ TEST_F(ViewerWindowTest, WheelZoomsAboutTheCursorAndDraggingPans) {
 
   window.Fit();
   EXPECT_DOUBLE_EQ(window.view().Scale(), scale);
+  // Endless wheel steps stop at a million times the fitted scale.
+  for (int step = 0; step < 200; ++step) window.OnWheel(300, 200, 120);
+  EXPECT_LE(window.view().Scale(), scale * 1e6);
+  EXPECT_GT(window.view().Scale(), scale * 1e6 / 1.25);
 }
 
 TEST_F(ViewerWindowTest, StatusShowsTheElementPositionAndValueUnderTheCursor) {
