@@ -6,14 +6,14 @@
 #include <QPdfWriter>
 
 #include "program_name.h"
-#include "qt_canvas.h"
+#include "qt_picture_canvas.h"
 
 namespace ambrel {
 
 QImage RenderPicture(ViewerWindow& logic) {
   QImage image(logic.width(), logic.height(), QImage::Format_RGB32);
   QPainter painter(&image);
-  QtCanvas canvas(painter);
+  QtPictureCanvas canvas(painter);
   logic.Paint(canvas);
   return image;
 }
@@ -32,7 +32,7 @@ bool SavePdf(ViewerWindow& logic, const QString& path) {
   writer.setCreator(kProgramName);
   QPainter painter;
   if (!painter.begin(&writer)) return false;
-  QtCanvas canvas(painter);
+  QtPictureCanvas canvas(painter);
   logic.Paint(canvas);
   return painter.end();
 }

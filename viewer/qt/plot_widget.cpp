@@ -5,7 +5,7 @@
 #include <QWheelEvent>
 
 #include "colour_bar.h"
-#include "qt_canvas.h"
+#include "qt_picture_canvas.h"
 
 namespace ambrel {
 
@@ -24,7 +24,7 @@ void PlotWidget::Changed() {
 
 void PlotWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QtCanvas canvas(painter);
+  QtPictureCanvas canvas(painter);
   logic_.Paint(canvas);
 }
 

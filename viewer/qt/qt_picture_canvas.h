@@ -8,9 +8,9 @@
 
 namespace ambrel {
 
-class QtCanvas : public Canvas {
+class QtPictureCanvas : public Canvas {
  public:
-  explicit QtCanvas(QPainter& painter);
+  explicit QtPictureCanvas(QPainter& painter);
 
   void FillRect(const PixelRect& rect, Rgb colour) override;
   void DrawImage(int x, int y, const PixelImage& image) override;
