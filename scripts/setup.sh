@@ -8,6 +8,7 @@ packages=(
   python3 python3-ezdxf python3-vtk9
   libopenblas-dev liblapack-dev
   xvfb xauth
+  dpkg-dev file desktop-file-utils
   locales-all
 )
 missing=()
