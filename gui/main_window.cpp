@@ -6,6 +6,7 @@
 #include "modal_dialogs.h"
 #include "model_file_commands.h"
 #include "modeless_dialogs.h"
+#include "rubber_band.h"
 #include "structure_rendering.h"
 
 namespace kestrix {
@@ -152,16 +153,14 @@ void MainWindow::OnWheel(int x, int y, int delta) {
 // The zoom rectangle lies under the model, the selection rectangle over it.
 void MainWindow::Paint(Canvas& canvas) {
   canvas.FillBackground(display_.Background());
-  view_->SetDrawingCanvas(&canvas);
   const ScreenPoint start = interaction_.rubberBandStart();
   const ScreenPoint end = interaction_.rubberBandEnd();
-  if (interaction_.ShowsZoomRect()) view_->DrawZoomRect(start.x, start.y, end.x, end.y);
+  if (interaction_.ShowsZoomRect()) DrawZoomRect(canvas, start.x, start.y, end.x, end.y);
   if (display_.showStructure) {
-    DrawStructure(*model_, *view_, display_.nodeNumbers, display_.elementNumbers);
+    DrawStructure(*model_, *view_, canvas, display_.nodeNumbers, display_.elementNumbers);
   }
-  if (model_->solved() && display_.showDeformed) DrawDeformedShape(*model_, *view_);
-  if (interaction_.ShowsPickRect()) view_->DrawPickRect(start.x, start.y, end.x, end.y);
-  view_->SetDrawingCanvas(nullptr);
+  if (model_->solved() && display_.showDeformed) DrawDeformedShape(*model_, *view_, canvas);
+  if (interaction_.ShowsPickRect()) DrawPickRect(canvas, start.x, start.y, end.x, end.y);
 }
 
 void MainWindow::ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view) {

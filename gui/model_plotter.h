@@ -1,9 +1,10 @@
 #pragma once
 // Drawing in model coordinates: every point is mapped through the view and
-// drawn on the view's canvas of the current paint.
+// drawn on the canvas of the current paint.
 
-#include <vector>
+#include <span>
 
+#include "canvas.h"
 #include "model_point.h"
 #include "view_transform.h"
 
@@ -23,8 +24,7 @@ int TruncatedPixels(double measure);
 
 class ModelPlotter {
  public:
-  // The view must have a drawing canvas.
-  explicit ModelPlotter(const ViewTransform& view);
+  ModelPlotter(const ViewTransform& view, Canvas& canvas) : view_(view), canvas_(canvas) {}
 
   Canvas& canvas() const { return canvas_; }
   const ViewTransform& view() const { return view_; }
@@ -35,7 +35,7 @@ class ModelPlotter {
   // A full circle outline of `radius` pixels around the pixel of `centre`.
   void Circle(ModelPosition centre, int radius) const;
   // A segment from each vertex to the next and from the last back to the first.
-  void ClosedOutline(const std::vector<ModelPoint>& vertices) const;
+  void ClosedOutline(std::span<const ModelPoint> vertices) const;
 
  private:
   const ViewTransform& view_;

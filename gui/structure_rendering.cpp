@@ -62,15 +62,19 @@ void DrawEdges(const ModelPlotter& plotter, const Model& model) {
 
 void DrawLoads(const ModelPlotter& plotter, const Model& model) {
   for (const Constraint& constraint : model.constraints()) DrawConstraint(plotter, constraint);
-  for (const NodalForce& force : model.forces()) DrawNodalForce(plotter, force);
-  for (const DistributedLoad& load : model.distributed_loads()) DrawDistributedLoad(plotter, load);
+  for (const NodalForce& force : model.forces()) {
+    DrawNodalForce(plotter, force, model.VisualScaleofForce());
+  }
+  for (const DistributedLoad& load : model.distributed_loads()) {
+    DrawDistributedLoad(plotter, load, model.VisualScaleofDisLoad());
+  }
 }
 
 }  // namespace
 
-void DrawStructure(const Model& model, const ViewTransform& view, bool nodeNumbers,
-                   bool elementNumbers) {
-  const ModelPlotter plotter(view);
+void DrawStructure(const Model& model, const ViewTransform& view, Canvas& canvas,
+                   bool nodeNumbers, bool elementNumbers) {
+  const ModelPlotter plotter(view, canvas);
   DrawNodes(plotter, model);
   if (nodeNumbers) DrawNodeNumbers(plotter, model);
   if (elementNumbers) DrawElementNumbers(plotter, model);
@@ -81,11 +85,11 @@ void DrawStructure(const Model& model, const ViewTransform& view, bool nodeNumbe
   DrawLoads(plotter, model);
 }
 
-void DrawDeformedShape(const Model& model, const ViewTransform& view) {
+void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas) {
   if (model.NELEM() == 0) return;
   const double scale = DeformationScale(model);
   if (scale == 0.0) return;
-  const ModelPlotter plotter(view);
+  const ModelPlotter plotter(view, canvas);
   plotter.UsePen(kDeformedColour, 1);
   for (const Element& element : model.connectivity()) {
     for (int j = 0; j < model.nodes_per_element(); ++j) {

@@ -99,28 +99,4 @@ ModelPosition ViewTransform::ModelFromScreen(int px, int py) const {
   return {du / scale_ + centreX_, dv / scale_ + centreY_};
 }
 
-void ViewTransform::DrawPickRect(int x1, int y1, int x2, int y2) const {
-  const PenStyle style = x2 < x1 ? PenStyle::Dashed : PenStyle::Solid;
-  DrawRubberBand(Pen{Rgb{255, 0, 255}, 1, style}, x1, y1, x2, y2);
-}
-
-void ViewTransform::DrawZoomRect(int x1, int y1, int x2, int y2) const {
-  DrawRubberBand(Pen{Rgb{255, 255, 255}, 1, PenStyle::Solid}, x1, y1, x2, y2);
-}
-
-// Rubber bands invert the pixels under them, so drawing the same rectangle
-// twice restores the picture whatever the colours beneath.
-void ViewTransform::DrawRubberBand(const Pen& pen, int x1, int y1, int x2, int y2) const {
-  if (drawingCanvas_ == nullptr) return;
-  Canvas& canvas = *drawingCanvas_;
-  canvas.SetPen(pen);
-  const RasterMode previous = canvas.GetRasterMode();
-  canvas.SetRasterMode(RasterMode::Invert);
-  canvas.DrawLine(x1, y1, x2, y1);
-  canvas.DrawLine(x2, y1, x2, y2);
-  canvas.DrawLine(x2, y2, x1, y2);
-  canvas.DrawLine(x1, y2, x1, y1);
-  canvas.SetRasterMode(previous);
-}
-
 }  // namespace kestrix

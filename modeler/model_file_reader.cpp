@@ -182,7 +182,7 @@ std::optional<std::string> ReadModelText(std::string_view text, Model& model) {
   return ModelFileParser(text, model).Parse();
 }
 
-std::unique_ptr<Model> OpenModelFile(const std::string& path, ViewTransform* view,
+std::unique_ptr<Model> OpenModelFile(const std::string& path, const ScreenMapping* view,
                                      Notifier& notifier) {
   const std::optional<std::string> text = ReadTextFile(path);
   if (!text) {

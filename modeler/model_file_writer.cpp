@@ -1,7 +1,7 @@
 #include "model_file_writer.h"
 
 #include <fstream>
-#include <vector>
+#include <span>
 
 #include "real_text.h"
 
@@ -16,7 +16,7 @@ void AppendCount(std::string& text, const char* key, int count) {
 }
 
 // The numbers of `points` with `separator` between them.
-void AppendNumbers(std::string& text, const std::vector<ModelPoint>& points, char separator) {
+void AppendNumbers(std::string& text, std::span<const ModelPoint> points, char separator) {
   for (std::size_t k = 0; k < points.size(); ++k) {
     if (k > 0) text += separator;
     text += std::to_string(points[k].number);

@@ -3,7 +3,6 @@
 
 #include "load_arrow_scale.h"
 #include "model.h"
-#include "view_transform.h"
 
 namespace kestrix {
 
@@ -55,7 +54,6 @@ void Model::ComputeForceScale() {
     m_VisualScaleofForce = ScaleForLargestLoad(largest, "集中力太小|Fmax|<1e-10!",
                                                "临时给m_VisualScaleofForce赋值为1");
   }
-  if (m_view != nullptr) m_view->SetForceScale(m_VisualScaleofForce);
 }
 
 void Model::ComputeDistributedLoadScale() {
@@ -66,7 +64,6 @@ void Model::ComputeDistributedLoadScale() {
     m_VisualScaleofDisLoad = ScaleForLargestLoad(largest, "分布力强度太小|Fmax|<1e-10!",
                                                  "临时给m_VisualScaleofDisLoad赋值为1");
   }
-  if (m_view != nullptr) m_view->SetLoadScale(m_VisualScaleofDisLoad);
 }
 
 // The arrow scale for the largest load component, from the stored bounding

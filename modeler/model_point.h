@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view_transform.h"  // ModelPosition
+#include "positions.h"
 
 namespace kestrix {
 

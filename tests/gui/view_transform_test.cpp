@@ -7,7 +7,6 @@
 #include <limits>
 #include <vector>
 
-#include "support/recording_canvas.h"
 
 namespace kestrix {
 namespace {
@@ -172,73 +171,6 @@ TEST(ViewZooming, WindowZoomAlongOneRowUsesTheOtherDirection) {
   ViewTransform view = SquareClientAtScale(10.0);
   view.ZoomToWindow(50, 80, 150, 80);
   EXPECT_DOUBLE_EQ(view.Scale(), 20.0);
-}
-
-TEST(LoadArrowScales, StartAtOneAndTakeTheModelsValues) {
-  ViewTransform view;
-  EXPECT_EQ(view.ForceScale(), 1.0);
-  EXPECT_EQ(view.LoadScale(), 1.0);
-  view.SetForceScale(0.01);
-  view.SetLoadScale(0.004);
-  EXPECT_EQ(view.ForceScale(), 0.01);
-  EXPECT_EQ(view.LoadScale(), 0.004);
-}
-
-// The four sides from (x1, y1) round to (x1, y2) and back, each drawn with
-// `pen` by inverting the pixels.
-void ExpectInvertedOutline(const RecordingCanvas& canvas, const Pen& pen, int x1, int y1, int x2,
-                           int y2) {
-  const std::vector<CanvasCall> lines = canvas.Lines();
-  ASSERT_EQ(lines.size(), 4u);
-  const int expected[4][4] = {{x1, y1, x2, y1}, {x2, y1, x2, y2}, {x2, y2, x1, y2}, {x1, y2, x1, y1}};
-  for (int side = 0; side < 4; ++side) {
-    const CanvasCall& line = lines[side];
-    EXPECT_EQ((std::array{line.x1, line.y1, line.x2, line.y2}),
-              (std::array{expected[side][0], expected[side][1], expected[side][2],
-                          expected[side][3]}));
-    EXPECT_EQ(line.pen, pen);
-    EXPECT_EQ(line.rasterMode, RasterMode::Invert);
-  }
-}
-
-class RubberBands : public ::testing::Test {
- protected:
-  void SetUp() override { view.SetDrawingCanvas(&canvas); }
-
-  RecordingCanvas canvas;
-  ViewTransform view;
-};
-
-TEST_F(RubberBands, PickRectangleSpannedLeftwardsIsDashed) {
-  view.DrawPickRect(50, 10, 20, 40);
-  ExpectInvertedOutline(canvas, Pen{Rgb{255, 0, 255}, 1, PenStyle::Dashed}, 50, 10, 20, 40);
-}
-
-TEST_F(RubberBands, PickRectangleSpannedRightwardsIsSolid) {
-  view.DrawPickRect(20, 40, 50, 10);
-  ExpectInvertedOutline(canvas, Pen{Rgb{255, 0, 255}, 1, PenStyle::Solid}, 20, 40, 50, 10);
-}
-
-TEST_F(RubberBands, ZoomRectangleIsAlwaysSolidWhite) {
-  view.DrawZoomRect(50, 40, 20, 10);
-  ExpectInvertedOutline(canvas, Pen{Rgb{255, 255, 255}, 1, PenStyle::Solid}, 50, 40, 20, 10);
-}
-
-TEST_F(RubberBands, PreviousRasterModeIsRestored) {
-  view.DrawPickRect(1, 2, 3, 4);
-  EXPECT_EQ(canvas.GetRasterMode(), RasterMode::Copy);
-
-  canvas.SetRasterMode(RasterMode::Invert);
-  canvas.ClearCalls();
-  view.DrawZoomRect(1, 2, 3, 4);
-  EXPECT_EQ(canvas.GetRasterMode(), RasterMode::Invert);
-  EXPECT_EQ(canvas.Calls().back().op, CanvasOp::SetRasterMode);
-}
-
-TEST_F(RubberBands, NothingIsDrawnOutsideAPaint) {
-  view.SetDrawingCanvas(nullptr);
-  view.DrawPickRect(1, 2, 3, 4);
-  EXPECT_TRUE(canvas.Calls().empty());
 }
 
 }  // namespace

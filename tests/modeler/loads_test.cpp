@@ -50,37 +50,38 @@ TEST_F(Loads, ConstraintPerSelectedNodeInNewestFirstOrder) {
   EXPECT_EQ(h.model.nodes().CountSelected(), 0);
 }
 
+TEST(LoadArrowScales, StartAtOne) {
+  const Model model;
+  EXPECT_EQ(model.VisualScaleofForce(), 1.0);
+  EXPECT_EQ(model.VisualScaleofDisLoad(), 1.0);
+}
+
 TEST_F(Loads, ForceScaleDrawsTheLargestComponentATenthOfTheLargerExtent) {
   SelectNode(2);
   h.model.ApplyForce(100, 0);
   EXPECT_DOUBLE_EQ(h.model.VisualScaleofForce(), 0.01);
-  EXPECT_EQ(h.view.ForceScale(), h.model.VisualScaleofForce());
 
   SelectNode(5);
   h.model.ApplyForce(0, -250);
   EXPECT_DOUBLE_EQ(h.model.VisualScaleofForce(), 0.004);
-  EXPECT_EQ(h.view.ForceScale(), h.model.VisualScaleofForce());
   EXPECT_EQ(h.model.forces().Count(), 2);
   EXPECT_EQ(h.model.nodes().CountSelected(), 0);
   EXPECT_TRUE(h.notifier.messages.empty());
 }
 
 TEST_F(Loads, VanishingForceIsRecordedWithTwoWarningsAndScaleOne) {
-  h.view.SetForceScale(0.5);
   SelectNode(0);
   h.model.ApplyForce(0, 0);
   EXPECT_EQ(h.model.forces().Count(), 1);
   EXPECT_EQ(h.model.VisualScaleofForce(), 1.0);
-  EXPECT_EQ(h.view.ForceScale(), 1.0);
   EXPECT_EQ(h.notifier.messages,
             Warnings("集中力太小|Fmax|<1e-10!", "临时给m_VisualScaleofForce赋值为1"));
 }
 
 TEST_F(Loads, ForceWithoutSelectionOnNoForcesGivesScaleOneSilently) {
-  h.view.SetForceScale(0.5);
   h.model.ApplyForce(100, 100);
   EXPECT_TRUE(h.model.forces().IsEmpty());
-  EXPECT_EQ(h.view.ForceScale(), 1.0);
+  EXPECT_EQ(h.model.VisualScaleofForce(), 1.0);
   EXPECT_TRUE(h.notifier.messages.empty());
 }
 
@@ -106,7 +107,6 @@ TEST_F(Loads, DistributedLoadRunsFromTheEdgesFirstEndAndConsumesTheSelection) {
   EXPECT_EQ(load.qi, 10.0);
   EXPECT_EQ(load.qj, 0.0);
   EXPECT_DOUBLE_EQ(h.model.VisualScaleofDisLoad(), 0.1);
-  EXPECT_EQ(h.view.LoadScale(), h.model.VisualScaleofDisLoad());
   EXPECT_EQ(h.model.edges().CountSelected(), 0);
 }
 

@@ -37,7 +37,7 @@ TEST_F(Meshing, UnitSquareStripGivesNodesElementsAndEdgesInOrder) {
   h.MeshPolygonAround(0.5, 0.5, 2, 1);
   EXPECT_EQ(NodePositions(h.model),
             (std::vector<ModelPosition>{{0, 0}, {0.5, 0}, {1, 0}, {0, 1}, {0.5, 1}, {1, 1}}));
-  EXPECT_EQ(h.model.connectivity(), (std::vector<Element>{{0, 1, 4, 3}, {1, 2, 5, 4}}));
+  EXPECT_EQ(ConnectivityRows(h.model), (std::vector<Element>{{0, 1, 4, 3}, {1, 2, 5, 4}}));
   EXPECT_EQ(h.model.edges().Count(), 7);
   EXPECT_EQ(h.model.displacements().size(), 12u);
   EXPECT_DOUBLE_EQ(h.model.average_element_edge_length(), 0.75);
@@ -103,7 +103,7 @@ TEST_F(Meshing, NewerSelectedPolygonIsMeshedFirst) {
   h.MeshPolygonAround(3.5, 0.5, 1, 1);
   EXPECT_EQ(h.model.node_array()[0].position(), (ModelPosition{3, 0}));
   EXPECT_EQ(h.model.node_array()[4].position(), (ModelPosition{0, 0}));
-  EXPECT_EQ(h.model.connectivity(), (std::vector<Element>{{0, 1, 3, 2}, {4, 5, 7, 6}}));
+  EXPECT_EQ(ConnectivityRows(h.model), (std::vector<Element>{{0, 1, 3, 2}, {4, 5, 7, 6}}));
 }
 
 TEST_F(Meshing, SamePolygonTwiceAddsElementsButNoNodesOrEdges) {

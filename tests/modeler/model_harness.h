@@ -82,6 +82,12 @@ inline std::vector<int> VertexNumbers(const Polygon& polygon) {
   return numbers;
 }
 
+// The connectivity table, row r being element r.
+inline std::vector<Element> ConnectivityRows(const Model& model) {
+  const auto rows = model.connectivity();
+  return {rows.begin(), rows.end()};
+}
+
 // The numbers of the points of a list in insertion order.
 inline std::vector<int> NumbersInInsertionOrder(const EntityList<ModelPoint>& points) {
   std::vector<int> numbers;
