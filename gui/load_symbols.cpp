@@ -12,7 +12,7 @@ constexpr double kConstraintSymbolLength = 15.0;
 constexpr double kArrowheadHalfAngle = 11.0;
 
 // Arrowheads are 3 % of the client height long on screen, whatever the zoom.
-double ArrowheadLength(const ViewTransform& view) { return 0.03 * view.Height() / view.Scale(); }
+double ArrowheadLength(const ViewTransform& view) { return 0.03 * view.height() / view.scale(); }
 
 ModelPosition Offset(ModelPosition p, double length, double dx, double dy) {
   return {p.x + length * dx, p.y + length * dy};
@@ -80,8 +80,8 @@ void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force, double
 
 void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load, double scale) {
   plotter.UsePen(kDistributedLoadColour, 1);
-  const ModelPosition i = load.end_i.position();
-  const ModelPosition j = load.end_j.position();
+  const ModelPosition i = load.endI.position();
+  const ModelPosition j = load.endJ.position();
   const double theta = DirectionAngle(j.x - i.x, j.y - i.y);
   const double nx = std::sin(theta);
   const double ny = -std::cos(theta);

@@ -22,18 +22,18 @@ int TruncatedPixels(double measure) {
 }
 
 void ModelPlotter::UsePen(Rgb colour, int width) const {
-  canvas_.SetPen(Pen{colour, width, PenStyle::Solid});
+  m_canvas.SetPen(Pen{colour, width, PenStyle::Solid});
 }
 
 void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
   const ScreenPoint from = Pixel(a);
   const ScreenPoint to = Pixel(b);
-  canvas_.DrawLine(from.x, from.y, to.x, to.y);
+  m_canvas.DrawLine(from.x, from.y, to.x, to.y);
 }
 
 void ModelPlotter::Circle(ModelPosition centre, int radius) const {
   const ScreenPoint p = Pixel(centre);
-  canvas_.DrawEllipse(p.x - radius, p.y - radius, p.x + radius, p.y + radius);
+  m_canvas.DrawEllipse(p.x - radius, p.y - radius, p.x + radius, p.y + radius);
 }
 
 void ModelPlotter::ClosedOutline(std::span<const ModelPoint> vertices) const {

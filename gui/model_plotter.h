@@ -24,11 +24,11 @@ int TruncatedPixels(double measure);
 
 class ModelPlotter {
  public:
-  ModelPlotter(const ViewTransform& view, Canvas& canvas) : view_(view), canvas_(canvas) {}
+  ModelPlotter(const ViewTransform& view, Canvas& canvas) : m_view(view), m_canvas(canvas) {}
 
-  Canvas& canvas() const { return canvas_; }
-  const ViewTransform& view() const { return view_; }
-  ScreenPoint Pixel(ModelPosition p) const { return view_.ModelToScreen(p.x, p.y); }
+  Canvas& canvas() const { return m_canvas; }
+  const ViewTransform& view() const { return m_view; }
+  ScreenPoint Pixel(ModelPosition p) const { return m_view.ModelToScreen(p.x, p.y); }
 
   void UsePen(Rgb colour, int width) const;
   void Line(ModelPosition a, ModelPosition b) const;
@@ -38,8 +38,8 @@ class ModelPlotter {
   void ClosedOutline(std::span<const ModelPoint> vertices) const;
 
  private:
-  const ViewTransform& view_;
-  Canvas& canvas_;
+  const ViewTransform& m_view;
+  Canvas& m_canvas;
 };
 
 }  // namespace kestrix

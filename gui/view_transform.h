@@ -24,26 +24,26 @@ class ViewTransform final : public ScreenMapping {
   ScreenPoint ModelToScreen(double x, double y) const override;
   ModelPosition ModelFromScreen(int px, int py) const override;
 
-  double Scale() const { return scale_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  int OriginX() const { return originX_; }
-  int OriginY() const { return originY_; }
-  double CentreX() const { return centreX_; }
-  double CentreY() const { return centreY_; }
+  double scale() const { return m_scale; }
+  int width() const { return m_width; }
+  int height() const { return m_height; }
+  int originX() const { return m_originX; }
+  int originY() const { return m_originY; }
+  double centreX() const { return m_centreX; }
+  double centreY() const { return m_centreY; }
 
  private:
-  double xmin_ = 0.0;
-  double xmax_ = 0.0;
-  double ymin_ = 0.0;
-  double ymax_ = 0.0;
-  int width_ = 0;
-  int height_ = 0;
-  int originX_ = 0;
-  int originY_ = 0;
-  double centreX_ = 0.0;
-  double centreY_ = 0.0;
-  double scale_ = 1.0;
+  double m_xmin = 0.0;
+  double m_xmax = 0.0;
+  double m_ymin = 0.0;
+  double m_ymax = 0.0;
+  int m_width = 0;
+  int m_height = 0;
+  int m_originX = 0;
+  int m_originY = 0;
+  double m_centreX = 0.0;
+  double m_centreY = 0.0;
+  double m_scale = 1.0;
 };
 
 }  // namespace kestrix

@@ -14,7 +14,7 @@ struct ElementOutline {
   std::array<ModelPoint, kNodesPerElement> vertices;
   bool selected = false;
 
-  static constexpr int vertex_count() { return kNodesPerElement; }
+  static constexpr int vertexCount() { return kNodesPerElement; }
 
   // The element's row of the connectivity table: its corners' node numbers.
   Element NodeNumbers() const {

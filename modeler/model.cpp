@@ -31,8 +31,8 @@ void Model::SetMaterial(double E, double Mu, double Thick) {
 
 BoundingBox Model::ComputeBoundingBox() {
   if (!m_nodes.IsEmpty()) {
-    m_boundingBox = BoundingBox::At(node_array().front().position());
-    for (const ModelPoint& node : node_array()) m_boundingBox.Include(node.position());
+    m_boundingBox = BoundingBox::At(nodeArray().front().position());
+    for (const ModelPoint& node : nodeArray()) m_boundingBox.Include(node.position());
     for (const ModelPoint& point : m_geoPoints) m_boundingBox.Include(point.position());
   } else if (!m_geoPoints.IsEmpty()) {
     m_boundingBox = BoundingBox::At(m_geoPoints.Front().position());
@@ -49,7 +49,7 @@ void Model::UpdateAverageElementEdgeLength() {
     m_averageElementEdgeLength = 0.0;
     return;
   }
-  const std::span<const ModelPoint> nodes = node_array();
+  const std::span<const ModelPoint> nodes = nodeArray();
   double sum = 0.0;
   for (const Element& element : connectivity()) {
     for (int s = 0; s < kNodesPerElement; ++s) {
@@ -61,7 +61,7 @@ void Model::UpdateAverageElementEdgeLength() {
 }
 
 void Model::InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index) {
-  const int count = outline.vertex_count();
+  const int count = outline.vertexCount();
   for (int k = 0; k < count; ++k) {
     const ElemEdge edge{.a = outline.vertices[k], .b = outline.vertices[(k + 1) % count]};
     if (index.ContainsSameEdgeAs(edge)) continue;
@@ -88,7 +88,7 @@ bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes,
   m_elementOutlines.Clear();
   for (const Element& element : elements) {
     ElementOutline outline;
-    for (int k = 0; k < kNodesPerElement; ++k) outline.vertices[k] = node_array()[element[k]];
+    for (int k = 0; k < kNodesPerElement; ++k) outline.vertices[k] = nodeArray()[element[k]];
     m_elementOutlines.Insert(outline);
   }
   m_edges.Clear();
@@ -103,20 +103,20 @@ bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes,
 
 bool Model::AddConstraint(int node, int UX, int UY) {
   if (!IsNode(node)) return false;
-  m_constraints.Insert({.UX = UX, .UY = UY, .point = node_array()[node]});
+  m_constraints.Insert({.UX = UX, .UY = UY, .point = nodeArray()[node]});
   return true;
 }
 
 bool Model::AddForce(int node, double Fx, double Fy) {
   if (!IsNode(node)) return false;
-  m_forces.Insert({.point = node_array()[node], .Fx = Fx, .Fy = Fy});
+  m_forces.Insert({.point = nodeArray()[node], .Fx = Fx, .Fy = Fy});
   return true;
 }
 
 bool Model::AddDistributedLoad(int node_i, double qi, int node_j, double qj) {
   if (!IsNode(node_i) || !IsNode(node_j)) return false;
   m_distributedLoads.Insert(
-      {.end_i = node_array()[node_i], .end_j = node_array()[node_j], .qi = qi, .qj = qj});
+      {.endI = nodeArray()[node_i], .endJ = nodeArray()[node_j], .qi = qi, .qj = qj});
   return true;
 }
 

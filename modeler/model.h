@@ -67,23 +67,23 @@ class Model {
   // one unit of force, and one unit of edge-load intensity.
   void ComputeForceScale();
   void ComputeDistributedLoadScale();
-  double VisualScaleofForce() const { return m_VisualScaleofForce; }
-  double VisualScaleofDisLoad() const { return m_VisualScaleofDisLoad; }
+  double forceScale() const { return m_VisualScaleofForce; }
+  double loadScale() const { return m_VisualScaleofDisLoad; }
 
   // Recomputes, stores and returns the extent of nodes and geometric points.
   BoundingBox ComputeBoundingBox();
-  const BoundingBox& bounding_box() const { return m_boundingBox; }
+  const BoundingBox& boundingBox() const { return m_boundingBox; }
   // Mean length of all element sides, 0 without elements.
-  double average_element_edge_length() const { return m_averageElementEdgeLength; }
+  double averageElementEdgeLength() const { return m_averageElementEdgeLength; }
 
   // The node list and the element outline list are the one store of the
   // mesh: node k is the k-th node made and element r the r-th outline made.
   int NPOIN() const { return m_nodes.Count(); }
   int NELEM() const { return m_elementOutlines.Count(); }
-  int nodes_per_element() const { return kNodesPerElement; }
-  int dofs_per_node() const { return kDofsPerNode; }
+  int nodesPerElement() const { return kNodesPerElement; }
+  int dofsPerNode() const { return kDofsPerNode; }
   // Node k at index k.
-  std::span<const ModelPoint> node_array() const { return m_nodes.InsertionOrder(); }
+  std::span<const ModelPoint> nodeArray() const { return m_nodes.InsertionOrder(); }
   // Row r is element r.
   auto connectivity() const {
     return m_elementOutlines.InsertionOrder() | std::views::transform(&ElementOutline::NodeNumbers);
@@ -93,14 +93,14 @@ class Model {
   bool solved() const { return m_solved; }
 
   const EntityList<ModelPoint>& nodes() const { return m_nodes; }
-  const EntityList<ElementOutline>& element_outlines() const { return m_elementOutlines; }
+  const EntityList<ElementOutline>& elementOutlines() const { return m_elementOutlines; }
   const EntityList<ElemEdge>& edges() const { return m_edges; }
   const EntityList<Constraint>& constraints() const { return m_constraints; }
   const EntityList<NodalForce>& forces() const { return m_forces; }
-  const EntityList<DistributedLoad>& distributed_loads() const { return m_distributedLoads; }
-  const EntityList<ModelPoint>& geo_points() const { return m_geoPoints; }
+  const EntityList<DistributedLoad>& distributedLoads() const { return m_distributedLoads; }
+  const EntityList<ModelPoint>& geoPoints() const { return m_geoPoints; }
   const EntityList<Polygon>& polygons() const { return m_polygons; }
-  const EntityList<ModelPoint>& picked_points() const { return m_pickedPoints; }
+  const EntityList<ModelPoint>& pickedPoints() const { return m_pickedPoints; }
 
   // Rebuilding a model read from a file. ReplaceMesh numbers node k after its
   // index, makes one outline per element and the unique edges between them;

@@ -40,7 +40,7 @@ void Model::ApplyForce(double Fx, double Fy) {
 void Model::ApplyDistributedLoad(double qi, double qj) {
   for (const ElemEdge& edge : m_edges) {
     if (edge.selected)
-      m_distributedLoads.Insert({.end_i = edge.a, .end_j = edge.b, .qi = qi, .qj = qj});
+      m_distributedLoads.Insert({.endI = edge.a, .endJ = edge.b, .qi = qi, .qj = qj});
   }
   ComputeDistributedLoadScale();
   m_edges.ClearSelected();

@@ -27,7 +27,7 @@ void Model::MeshSelectedPolygons(int LN, int WN) {
   bool meshed = false;
   for (Polygon& polygon : m_polygons) {
     if (!polygon.selected) continue;
-    if (polygon.vertex_count() == 4) {
+    if (polygon.vertexCount() == 4) {
       MeshPolygon(polygon, LN, WN, node_index, edge_index);
       meshed = true;
     }

@@ -10,12 +10,12 @@ namespace {
 
 // The model rectangle under two client pixels given in any order.
 struct PickRectangle {
-  ModelPosition upper_left;
-  ModelPosition lower_right;
+  ModelPosition upperLeft;
+  ModelPosition lowerRight;
 
   // Strictly inside; a point on the border is outside.
   bool Contains(ModelPosition p) const {
-    return upper_left.x < p.x && p.x < lower_right.x && lower_right.y < p.y && p.y < upper_left.y;
+    return upperLeft.x < p.x && p.x < lowerRight.x && lowerRight.y < p.y && p.y < upperLeft.y;
   }
 };
 

@@ -11,28 +11,28 @@ namespace kestrix {
 
 class ScratchFolder {
  public:
-  ScratchFolder() : previous_(std::filesystem::current_path()) {
+  ScratchFolder() : m_previous(std::filesystem::current_path()) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("kestrix_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-    std::filesystem::current_path(path_);
+    m_path = std::filesystem::temp_directory_path() /
+            (std::string("m_kestrix") + info->test_suite_name() + "_" + info->name());
+    std::filesystem::remove_all(m_path);
+    std::filesystem::create_directories(m_path);
+    std::filesystem::current_path(m_path);
   }
   ~ScratchFolder() {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(path_);
+    std::filesystem::current_path(m_previous);
+    std::filesystem::remove_all(m_path);
   }
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& path() const { return m_path; }
 
   static void Write(const std::filesystem::path& file, const std::string& text) {
     std::ofstream(file) << text;
   }
 
  private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
+  std::filesystem::path m_previous;
+  std::filesystem::path m_path;
 };
 
 }  // namespace kestrix

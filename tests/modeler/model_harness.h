@@ -69,7 +69,7 @@ class ModelHarness {
 
  private:
   bool HasGeoPtAt(ModelPosition p) const {
-    for (const ModelPoint& point : model.geo_points()) {
+    for (const ModelPoint& point : model.geoPoints()) {
       if (point.x == p.x && point.y == p.y) return true;
     }
     return false;

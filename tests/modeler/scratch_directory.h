@@ -15,20 +15,20 @@ class ScratchDirectory {
  public:
   ScratchDirectory() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("kestrix_") + test->test_suite_name() + "_" + test->name() +
+    std::string name = std::string("m_kestrix") + test->test_suite_name() + "_" + test->name() +
                        "_" + std::to_string(::getpid());
     for (char& c : name) {
       if (c == '/') c = '_';
     }
-    path_ = std::filesystem::temp_directory_path() / name;
-    std::filesystem::create_directories(path_);
+    m_path = std::filesystem::temp_directory_path() / name;
+    std::filesystem::create_directories(m_path);
   }
-  ~ScratchDirectory() { std::filesystem::remove_all(path_); }
+  ~ScratchDirectory() { std::filesystem::remove_all(m_path); }
   ScratchDirectory(const ScratchDirectory&) = delete;
   ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
-  std::string Path() const { return path_.string(); }
-  std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
+  std::string Path() const { return m_path.string(); }
+  std::string PathOf(const std::string& name) const { return (m_path / name).string(); }
 
   std::string Write(const std::string& name, const std::string& text) const {
     std::ofstream(PathOf(name), std::ios::binary) << text;
@@ -41,7 +41,7 @@ class ScratchDirectory {
   }
 
  private:
-  std::filesystem::path path_;
+  std::filesystem::path m_path;
 };
 
 }  // namespace kestrix

@@ -78,12 +78,12 @@ TEST(SolveRoundTrip, UniformStretchComesBackAsExactStrain) {
   ModelSession session;
   BuildStretchedPlate(session);
   ASSERT_EQ(session.model.NPOIN(), 15);
-  ASSERT_EQ(session.model.distributed_loads().Count(), 2);
+  ASSERT_EQ(session.model.distributedLoads().Count(), 2);
   Solve(session, scratch);
 
   // Constant stress is reproduced exactly: u = σ/E · x and v = −ν σ/E · y.
   const std::vector<double>& u = session.model.displacements();
-  for (const ModelPoint& node : session.model.node_array()) {
+  for (const ModelPoint& node : session.model.nodeArray()) {
     const double ux = kStress / kE * node.x;
     const double uy = -kMu * kStress / kE * node.y;
     EXPECT_NEAR(u[2 * node.number], ux, 1e-5 * std::abs(ux) + 1e-12) << "node " << node.number;
