@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "gui/scratch_folder.h"
 #include "gui/window_fixture.h"
 #include "model_file_writer.h"
+#include "support/scratch_folder.h"
 
 namespace kestrix {
 namespace {
@@ -20,7 +20,8 @@ class ModelFileCommandsTest : public WindowTest {
     window.model().CreateGeoPt(10, 10);
   }
 
-  ScratchFolder folder;
+  test_support::ScratchFolder folder;
+  test_support::CurrentDirectory inFolder{folder.path()};
   std::string savedFile;
 };
 
@@ -61,7 +62,7 @@ TEST_F(ModelFileCommandsTest, OpenInAnUnwritableFolderWarnsAndKeepsTheModel) {
 }
 
 TEST_F(ModelFileCommandsTest, ProbeLeavesAFileOfTheUsersNamedLikeItAlone) {
-  ScratchFolder::Write(folder.path() / "models" / "temp.tmp", "notes");
+  test_support::WriteFile(folder.path() / "models" / "temp.tmp", "notes");
   platform.fileDialogs.answer = savedFile;
   window.OnCommand(menu_id::kOpen);
   EXPECT_EQ(window.model().NPOIN(), 6);
@@ -73,7 +74,7 @@ TEST_F(ModelFileCommandsTest, ProbeLeavesAFileOfTheUsersNamedLikeItAlone) {
 }
 
 TEST_F(ModelFileCommandsTest, UnreadableFileKeepsTheModel) {
-  ScratchFolder::Write(folder.path() / "broken.txt", "E=abc\n");
+  test_support::WriteFile(folder.path() / "broken.txt", "E=abc\n");
   platform.fileDialogs.answer = (folder.path() / "broken.txt").string();
   window.OnCommand(menu_id::kOpen);
   EXPECT_EQ(platform.notifier.messages.size(), 1u);

@@ -9,14 +9,14 @@
 #include "model_file_writer.h"
 #include "model_session.h"
 #include "real_text.h"
-#include "scratch_directory.h"
+#include "support/scratch_folder.h"
 
 namespace kestrix {
 namespace {
 
 class ModelFileTest : public ::testing::Test {
  protected:
-  std::string PathOf(const std::string& name) const { return m_scratch.PathOf(name); }
+  std::string PathOf(const std::string& name) const { return (m_scratch / name).string(); }
 
   // Opens `text` as a model file; the model is empty when it was refused.
   std::unique_ptr<Model> Open(const std::string& text) {
@@ -31,7 +31,7 @@ class ModelFileTest : public ::testing::Test {
     return reopened ? FormatModelFile(*reopened) : std::string();
   }
 
-  ScratchDirectory m_scratch;
+  test_support::ScratchFolder m_scratch;
   RecordingNotifier m_notifier;
   ViewTransform m_view;
 };
@@ -233,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModelFileTest, UnreadableFileIsReportedAndNothingIsOpened) {
   EXPECT_EQ(OpenModelFile(PathOf("missing.txt"), &m_view, m_notifier), nullptr);
-  EXPECT_EQ(OpenModelFile(m_scratch.Path(), &m_view, m_notifier), nullptr);
+  EXPECT_EQ(OpenModelFile(m_scratch.path().string(), &m_view, m_notifier), nullptr);
   const ShownMessage unreadable{"前处理文本文件读取错误!", "Warning!"};
   EXPECT_EQ(m_notifier.messages, (std::vector{unreadable, unreadable}));
 }
