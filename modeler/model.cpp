@@ -1,14 +1,23 @@
 #include "model.h"
 
 #include <algorithm>
+#include <iostream>
 #include <utility>
 
 #include "edge_index.h"
-#include "standard_error_notifier.h"
 
 namespace kestrix {
 
 namespace {
+
+// The notifier a model uses until the GUI attaches its own: messages go to
+// standard error rather than being lost.
+class StandardErrorNotifier : public Notifier {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    std::cerr << caption << ' ' << text << '\n';
+  }
+};
 
 Notifier& DefaultNotifier() {
   static StandardErrorNotifier notifier;

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
-#include "load_arrow_scale.h"
 #include "model.h"
 
 namespace kestrix {
@@ -18,6 +18,15 @@ double LargestComponent(const EntityList<Load>& loads, Components components) {
     largest = std::max({largest, std::fabs(first), std::fabs(second)});
   }
   return largest;
+}
+
+// Model length per unit of load that draws the largest load component one
+// tenth of the box's larger extent long; none when that component is below
+// 1e-10 and would blow the arrows up.
+std::optional<double> LoadArrowScale(double largest_component, const BoundingBox& box) {
+  if (largest_component < 1e-10) return std::nullopt;
+  return 0.1 * std::max((box.xmax - box.xmin) / largest_component,
+                        (box.ymax - box.ymin) / largest_component);
 }
 
 }  // namespace

@@ -31,6 +31,12 @@ void WidenToShowText(QLabel& label) {
   label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
 }
 
+// Push buttons, check boxes and edit fields take the focus with Tab; static
+// texts and radio buttons do not.
+bool IsTabStop(ControlKind kind) {
+  return kind != ControlKind::Static && kind != ControlKind::RadioButton;
+}
+
 }  // namespace
 
 QtDialog::QtDialog(const DialogTemplate& dialog, DialogBehaviour& behaviour, QWidget* owner)
