@@ -92,5 +92,45 @@ TEST(RebuildingFromFile, LoadsCopyTheirNodesAndRefuseMissingOnes) {
   EXPECT_EQ(model.averageElementEdgeLength(), 0.0);
 }
 
+// The node list is the node array and the outlines give the connectivity:
+// both views follow every change of the one store.
+TEST(MeshStore, NodeArrayAndConnectivityFollowTheLists) {
+  Model model;
+  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {{0, 1, 2, 3}}));
+  model.AddGeoPt(0, 1, 0);
+  model.AddGeoPt(1, 2, 0);
+  model.AddGeoPt(2, 2, 1);
+  model.AddGeoPt(3, 1, 1);
+  std::vector<ModelPoint> corners(model.geoPoints().InsertionOrder().begin(),
+                                  model.geoPoints().InsertionOrder().end());
+  Polygon square(0, std::move(corners));
+  square.selected = true;
+  model.AddPolygon(std::move(square));
+  model.MeshSelectedPolygons(1, 1);
+
+  ASSERT_EQ(model.NPOIN(), 6);
+  for (int k = 0; k < model.NPOIN(); ++k) EXPECT_EQ(model.nodeArray()[k].number, k);
+  EXPECT_EQ(model.nodes().Front().number, 5);
+  ASSERT_EQ(model.NELEM(), 2);
+  EXPECT_EQ(model.connectivity()[0], (Element{0, 1, 2, 3}));
+  EXPECT_EQ(model.connectivity()[1], (Element{1, 4, 5, 2}));
+  EXPECT_EQ(model.displacements().size(), 12u);
+}
+
+// A copy is a snapshot: changing it leaves the original as it was.
+TEST(MeshStore, CopiedModelIsIndependentOfTheOriginal) {
+  Model original;
+  ASSERT_TRUE(original.ReplaceMesh({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {{0, 1, 2, 3}}));
+  Model copy = original;
+  ASSERT_TRUE(copy.ReplaceMesh({{0, 0}, {2, 0}, {2, 2}}, {}));
+  copy.CreateGeoPt(5, 5);
+  EXPECT_EQ(original.NPOIN(), 4);
+  EXPECT_EQ(original.NELEM(), 1);
+  EXPECT_EQ(original.nodeArray()[1].x, 1.0);
+  EXPECT_TRUE(original.geoPoints().IsEmpty());
+  EXPECT_EQ(copy.NPOIN(), 3);
+  EXPECT_EQ(copy.NELEM(), 0);
+}
+
 }  // namespace
 }  // namespace kestrix
