@@ -23,18 +23,20 @@
 #include <string>
 #include <vector>
 
-#include "analysis_data.h"
-#include "assembly.h"
-#include "band_size.h"
-#include "contour_viewer_file.h"
-#include "dxf_drawings.h"
-#include "loads_and_constraints.h"
-#include "model_file_reader.h"
-#include "number_text.h"
-#include "result_tables.h"
-#include "solve_system.h"
-#include "stress_recovery.h"
-#include "tecplot_files.h"
+#include "fast/assembly_fast.h"
+#include "fast/solve_banded_fast.h"
+#include "fast/stress_recovery_fast.h"
+#include "method/analysis_data.h"
+#include "method/band_size.h"
+#include "method/loads_and_constraints.h"
+#include "method/model_file_reader.h"
+#include "method/solve_system.h"
+#include "method/stress_recovery.h"
+#include "output/contour_viewer_file.h"
+#include "output/dxf_drawings.h"
+#include "output/number_text.h"
+#include "output/result_tables.h"
+#include "output/tecplot_files.h"
 
 namespace {
 
@@ -137,17 +139,17 @@ PhaseClock RunModel(AnalysisData& data, int cols, int rows) {
     BandFitsInMemory(data);
   });
   clock.Time("structure.dxf", [&] { WriteStructureDxf(data, "structure.dxf"); });
-  clock.Time("assembly", [&] { AssembleStiffness(data); });
+  clock.Time("assembly", [&] { AssembleStiffnessFast(data); });
   clock.Time("loads", [&] {
     ApplyLoads(data);
     ApplyConstraints(data);
   });
-  clock.Time("solve", [&] { SolveSystem(data); });
+  clock.Time("solve", [&] { SolveSystem(data, SolveBandedFast); });
   clock.Time("Node_Dis", [&] { WriteNodeDis(data, "Node_Dis.txt"); });
   clock.Time("deformation.dxf", [&] { WriteDeformationDxf(data, "deformation.dxf"); });
   clock.Time("stresses", [&] {
-    corners = AllCornerStresses(data);
-    nodal = NodalStresses(data, corners);
+    corners = AllCornerStressesFast(data);
+    nodal = AverageNodalStresses(data, corners);
   });
   clock.Time("Node_Stress", [&] { WriteNodeStress(data, nodal, "Node_Stress.txt"); });
   clock.Time("Element_Stress", [&] { WriteElementStress(data, corners, "Element_Stress.txt"); });

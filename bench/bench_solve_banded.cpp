@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "../tests/solver/plate_band_system.h"
-#include "solve_banded.h"
-#include "solve_banded_fast.h"
+#include "fast/solve_banded_fast.h"
+#include "method/solve_banded.h"
 
 extern "C" void dpbsv_(const char* uplo, const int* n, const int* kd, const int* nrhs, double* ab,
                        const int* ldab, double* b, const int* ldb, int* info, std::size_t uploLength);
@@ -135,22 +135,23 @@ struct Timing {
   std::vector<double> U;
 };
 
-Timing Run(void (*solve)(double*, double*, double*, int, int), const BandSystem& s) {
-  std::vector<double> band = s.band;
-  std::vector<double> F = s.F;
-  std::vector<double> U(s.n);
-  const Seconds seconds = SecondsOf([&] { solve(band.data(), U.data(), F.data(), s.n, s.b); });
+Timing Run(void (*solve)(solvane::Band&, double*, double*), const BandSystem& s) {
+  BandSystem system = solvane::testing::CopyOf(s);
+  std::vector<double> U(s.n());
+  const Seconds seconds = SecondsOf([&] { solve(system.K, U.data(), system.F.data()); });
   return {seconds, std::move(U)};
 }
 
 Timing RunLapack(const BandSystem& s) {
-  std::vector<double> band = s.band;
+  BandSystem system = solvane::testing::CopyOf(s);
   std::vector<double> U = s.F;
-  const int kd = s.b - 1;
+  const int n = s.n();
+  const int b = s.b();
+  const int kd = b - 1;
   const int one = 1;
   int info = 0;
   const Seconds seconds = SecondsOf([&] {
-    dpbsv_("L", &s.n, &kd, &one, band.data(), &s.b, U.data(), &s.n, &info, 1);
+    dpbsv_("L", &n, &kd, &one, system.K.entries(), &b, U.data(), &n, &info, 1);
   });
   if (info != 0) std::printf("dpbsv failed: info %d\n", info);
   return {seconds, std::move(U)};
@@ -225,9 +226,9 @@ int main(int argc, char** argv) {
     const int cols = side - 1;
     BandSystem s;
     Silently([&] { s = solvane::testing::PlateBandSystem(cols, cols); });
-    const double megabytes = s.n * (s.b / 131072.0);
+    const double megabytes = s.n() * (s.b() / 131072.0);
     if (megabytes > largestMegabytes) break;
-    const double gigaflops = EliminationFlops(s.n, s.b) * 1e-9;
+    const double gigaflops = EliminationFlops(s.n(), s.b()) * 1e-9;
     const Timing fast = Fastest([&] { return Run(solvane::SolveBandedFast, s); });
     const Timing lapack = Fastest([&] { return RunLapack(s); });
     const bool plainRuns = plainRate == 0.0 || gigaflops / plainRate < kPlainTimeLimitSeconds;
@@ -244,7 +245,7 @@ int main(int argc, char** argv) {
       sameBits = SameBits(plain.U, fast.U) ? "yes" : "NO";
     }
     std::printf("| %d x %d | %d | %d | %.1f | %.1f | %s | %s | %s | %s | %s | %s | %.1f | %.2f | %s | %.1e |\n",
-                side, side, s.n, s.b, megabytes, gigaflops, plainCell.c_str(), TimeCell(fast.seconds).c_str(),
+                side, side, s.n(), s.b(), megabytes, gigaflops, plainCell.c_str(), TimeCell(fast.seconds).c_str(),
                 TimeCell(lapack.seconds).c_str(), RateCell(gigaflops, plainSeconds, peak).c_str(),
                 RateCell(gigaflops, fast.seconds.wall, peak).c_str(),
                 RateCell(gigaflops, lapack.seconds.wall, peak).c_str(), plainSeconds / fast.seconds.wall,

@@ -1,16 +1,23 @@
 #include "run_solver.h"
 
+#include <cstdlib>
 #include <new>
+#include <string_view>
 
-#include "analysis_data.h"
-#include "assembly.h"
-#include "band_size.h"
-#include "console.h"
-#include "dxf_drawings.h"
-#include "loads_and_constraints.h"
-#include "model_file_reader.h"
-#include "solve_system.h"
-#include "write_results.h"
+#include "console/console.h"
+#include "fast/assembly_fast.h"
+#include "fast/solve_banded_fast.h"
+#include "fast/stress_recovery_fast.h"
+#include "method/analysis_data.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
+#include "method/loads_and_constraints.h"
+#include "method/model_file_reader.h"
+#include "method/solve_banded.h"
+#include "method/solve_system.h"
+#include "method/stress_recovery.h"
+#include "output/dxf_drawings.h"
+#include "output/write_results.h"
 
 namespace solvane {
 
@@ -19,15 +26,34 @@ namespace {
 constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 
+// The steps of the method that have a faster form beside the plain one; both
+// forms give the very same bits and console text.
+struct StepForms {
+  void (*assemble)(AnalysisData& data);
+  Elimination eliminate;
+  CornerStressRecovery recoverCornerStresses;
+};
+
+// The one switch between the two forms: SOLVANE_LITERAL_SOLVER=1 selects the
+// plain form of every step, so that the two can be checked against each other
+// on real runs; otherwise the fast forms run.
+StepForms ChosenStepForms() {
+  const char* value = std::getenv("SOLVANE_LITERAL_SOLVER");
+  if (value != nullptr && std::string_view(value) == "1") {
+    return {AssembleStiffness, SolveBanded, AllCornerStresses};
+  }
+  return {AssembleStiffnessFast, SolveBandedFast, AllCornerStressesFast};
+}
+
 // Reads the model, sizes and guards the band, draws the undeformed mesh and
 // builds K U = F with loads and constraints. False when the run must end.
-bool BuildSystem(AnalysisData& data) {
+bool BuildSystem(AnalysisData& data, const StepForms& forms) {
   if (!ReadModelFile("fem.txt", data)) return false;
   data.halfBandwidth = ComputeHalfBandwidth(data);
   data.neq = kDofPerNode * data.NPOIN;
   if (!BandFitsInMemory(data)) return false;
   if (!WriteStructureDxf(data, "structure.dxf")) return false;
-  AssembleStiffness(data);
+  forms.assemble(data);
   ApplyLoads(data);
   ApplyConstraints(data);
   return true;
@@ -37,9 +63,10 @@ void ReleaseAnalysisData(AnalysisData& data) { data = AnalysisData{}; }
 
 // The whole run; a singular system is still written out but ends with status 1.
 int Run(AnalysisData& data) {
-  if (!BuildSystem(data)) return kFailure;
-  const bool solvable = SolveSystem(data);
-  if (!WriteResults(data)) return kFailure;
+  const StepForms forms = ChosenStepForms();
+  if (!BuildSystem(data, forms)) return kFailure;
+  const bool solvable = SolveSystem(data, forms.eliminate);
+  if (!WriteResults(data, forms.recoverCornerStresses)) return kFailure;
   ReleaseAnalysisData(data);
   PauseForAnyKey();
   return solvable ? kSuccess : kFailure;

@@ -1,22 +1,18 @@
-#include "assembly.h"
+#include "method/assembly.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <string>
 
-#include "band_size.h"
-#include "element.h"
-#include "loads_and_constraints.h"
-#include "progress.h"
+#include "method/band_size.h"
+#include "method/loads_and_constraints.h"
 #include "test_models.h"
 
 namespace solvane {
 namespace {
 
+using testing::BandEntries;
+using testing::ElementStiffnessOf;
 using testing::MeshModel;
 using testing::UnitSquare;
 
@@ -27,10 +23,6 @@ void Assemble(AnalysisData& data) {
   ::testing::internal::CaptureStdout();
   AssembleStiffness(data);
   ::testing::internal::GetCapturedStdout();
-}
-
-double BandEntry(const AnalysisData& data, int r, int c) {
-  return data.band[static_cast<std::size_t>(r) * data.halfBandwidth + (c - r)];
 }
 
 AnalysisData TwoElements() {
@@ -61,21 +53,22 @@ TEST(MemoryGuard, AllowsExactlyOneGigabyteAndRefusesMore) {
 TEST(Assembly, BandHoldsTheUpperTriangleOfTheGlobalMatrix) {
   AnalysisData data = TwoElements();
   Assemble(data);
-  ASSERT_EQ(data.band.size(), 12u * 10u);
+  ASSERT_EQ(data.band.rows(), 12);
+  ASSERT_EQ(data.band.halfBandwidth(), 10);
   ElementMatrix left;
   ElementMatrix right;
-  ElementStiffness(data, 0, left);
-  ElementStiffness(data, 1, right);
+  ElementStiffnessOf(data, 0, left);
+  ElementStiffnessOf(data, 1, right);
   // Node 1 is corner 1 of the left element and corner 0 of the right one.
-  EXPECT_EQ(BandEntry(data, 2, 2), left[2][2] + right[0][0]);
-  EXPECT_EQ(BandEntry(data, 2, 3), left[2][3] + right[0][1]);
+  EXPECT_EQ(data.band(2, 2), left[2][2] + right[0][0]);
+  EXPECT_EQ(data.band(2, 3), left[2][3] + right[0][1]);
   // Entry (node 0 x, node 4 y) lies 9 columns right of the diagonal: left corners 0 and 2.
-  EXPECT_EQ(BandEntry(data, 0, 9), left[0][5]);
+  EXPECT_EQ(data.band(0, 9), left[0][5]);
   // Upper-triangle entry [5][6] of the left element (node 4 y against node 3 x)
   // has the larger global row and lands on its mirror.
-  EXPECT_EQ(BandEntry(data, 6, 9), left[5][6]);
+  EXPECT_EQ(data.band(6, 9), left[5][6]);
   // Positions beyond the last equation stay zero.
-  EXPECT_EQ(BandEntry(data, 11, 11 + 9), 0.0);
+  EXPECT_EQ(data.band(11, 11 + 9), 0.0);
 }
 
 TEST(Assembly, ProgressIsShownPerElement) {
@@ -91,71 +84,6 @@ TEST(Assembly, ProgressIsShownPerElement) {
   ::testing::internal::CaptureStdout();
   AssembleStiffness(empty);
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Assembling the global stiffness matrix...");
-}
-
-// A distorted cols x rows grid whose nodes are all moved again by different
-// small amounts, so that no two elements have the same matrix.
-AnalysisData IrregularGrid(int cols, int rows) {
-  AnalysisData data = testing::DistortedGrid(cols, rows, 0.1 * cols, 0.1 * rows);
-  data.Thick = 0.7;
-  for (int n = 0; n < data.NPOIN; ++n) {
-    data.nodes[n].x += 0.0003 * ((n * 7919) % 13 - 6);
-    data.nodes[n].y += 0.0002 * ((n * 104729) % 11 - 5);
-  }
-  return data;
-}
-
-// The band summed the plain way: one element after the other, each entry of
-// its upper triangle added to the band entry of the smaller and larger DOF.
-std::vector<double> ElementByElementBand(const AnalysisData& data) {
-  std::vector<double> band(static_cast<std::size_t>(data.neq) * data.halfBandwidth, 0.0);
-  for (int e = 0; e < data.NELEM; ++e) {
-    ElementMatrix ke;
-    ElementStiffness(data, e, ke);
-    for (int i = 0; i < kDofPerElement; ++i) {
-      for (int j = i; j < kDofPerElement; ++j) {
-        const int di = 2 * data.NodeOfCorner(e, i / 2) + i % 2;
-        const int dj = 2 * data.NodeOfCorner(e, j / 2) + j % 2;
-        const std::size_t row = std::min(di, dj);
-        band[row * data.halfBandwidth + (std::max(di, dj) - row)] += ke[i][j];
-      }
-    }
-  }
-  return band;
-}
-
-// The index of the first entry whose bits differ, or -1.
-long long FirstDifferentBits(const std::vector<double>& a, const std::vector<double>& b) {
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::bit_cast<std::uint64_t>(a[i]) != std::bit_cast<std::uint64_t>(b[i])) return static_cast<long long>(i);
-  }
-  return -1;
-}
-
-// 97 x 53 = 5141 elements: enough for both threads, several blocks and a last
-// block cut short at a count that no block or piece size divides.
-TEST(Assembly, ManyElementsGiveTheBitsOfTheElementByElementSum) {
-  AnalysisData data = IrregularGrid(97, 53);
-  data.halfBandwidth = ComputeHalfBandwidth(data);
-  ::testing::internal::CaptureStdout();
-  AssembleStiffness(data);
-  const std::string console = ::testing::internal::GetCapturedStdout();
-  const std::vector<double> reference = ElementByElementBand(data);
-  ASSERT_EQ(data.band.size(), reference.size());
-  EXPECT_EQ(FirstDifferentBits(data.band, reference), -1);
-  std::string progress = "Assembling the global stiffness matrix...";
-  for (int e = 0; e < data.NELEM; ++e) progress += ProgressText(e, data.NELEM, "\n");
-  EXPECT_EQ(console, progress);
-}
-
-TEST(Assembly, ReassemblyStartsFromZeros) {
-  AnalysisData data = IrregularGrid(60, 70);
-  data.halfBandwidth = ComputeHalfBandwidth(data);
-  ::testing::internal::CaptureStdout();
-  AssembleStiffness(data);
-  AssembleStiffness(data);
-  ::testing::internal::GetCapturedStdout();
-  EXPECT_EQ(FirstDifferentBits(data.band, ElementByElementBand(data)), -1);
 }
 
 TEST(EdgeLoad, UniformPressurePutsHalfTheResultantOnEachEndAlongTheLeftNormal) {
@@ -193,13 +121,13 @@ TEST(LoadsAndConstraints, ConstraintsReplaceDiagonalAndDiscardLoads) {
   data.forces = {{2, 5.0, -1.0}, {2, 1.0, 0.0}, {3, 7.0, 8.0}};
   data.constraints = {{1, 0, 3}, {1, 0, 3}, {0, 0, 2}, {2, 1, 0}};
   ApplyLoads(data);
-  const std::vector<double> assembled = data.band;
+  const std::vector<double> assembled = BandEntries(data.band);
   ApplyConstraints(data);
   EXPECT_EQ(data.load, (std::vector<double>{0, 0, 0, 0, 6, -1, 0, 8}));
-  EXPECT_EQ(BandEntry(data, 6, 6), 1e20);
-  EXPECT_EQ(BandEntry(data, 1, 1), 1e20);
-  EXPECT_EQ(BandEntry(data, 0, 0), assembled[0]);  // flag 2 leaves ux free
-  EXPECT_EQ(BandEntry(data, 6, 7), assembled[6 * 8 + 1]);
+  EXPECT_EQ(data.band(6, 6), 1e20);
+  EXPECT_EQ(data.band(1, 1), 1e20);
+  EXPECT_EQ(data.band(0, 0), assembled[0]);  // flag 2 leaves ux free
+  EXPECT_EQ(data.band(6, 7), assembled[6 * 8 + 1]);
   EXPECT_EQ(data.displacement.size(), 8u);
 }
 

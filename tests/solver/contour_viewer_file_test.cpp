@@ -1,4 +1,4 @@
-#include "contour_viewer_file.h"
+#include "output/contour_viewer_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,17 +14,18 @@ namespace {
 using namespace testing;  // the output test models and scratch files
 
 TEST(ContourViewerFile, OneElementMatchesTheReferenceFile) {
-  ScratchDirectory dir("contour_viewer_file");
+  ScratchFolder dir;
   AnalysisData data = OneElementModel(0.5, 2, 1, 1);
   StretchUniformly(data, 0.1, 0);  // SX = 100 everywhere with E = 1000, Mu = 0
-  ASSERT_TRUE(WriteNodeStressZelContour(data, PathIn(dir, "c.txt").c_str()));
+  ASSERT_TRUE(WriteNodeStressZelContour(data, NodalStressesOf(data), PathIn(dir, "c.txt").c_str()));
   EXPECT_EQ(ReadFile(PathIn(dir, "c.txt")),
-            ReadFile(PLATEFEM_TEST_DATA_DIR "/one_element_node_stress_zelcontour.txt"));
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/stretched_element/Node_Stress_ZelContour.txt"));
 }
 
 TEST(ContourViewerFile, CountsNodesFromZeroAsTheModelFileDoes) {
-  ScratchDirectory dir("contour_viewer_file");
-  ASSERT_TRUE(WriteNodeStressZelContour(GridModel(2, 1, 20, 10), PathIn(dir, "c.txt").c_str()));
+  ScratchFolder dir;
+  const AnalysisData data = GridModel(2, 1, 20, 10);
+  ASSERT_TRUE(WriteNodeStressZelContour(data, NodalStressesOf(data), PathIn(dir, "c.txt").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "c.txt"));
   ASSERT_EQ(lines.size(), 2u + 6 + 2);
   EXPECT_EQ(lines[0], "NPOIN=6");
@@ -35,12 +36,13 @@ TEST(ContourViewerFile, CountsNodesFromZeroAsTheModelFileDoes) {
 }
 
 TEST(ContourViewerFile, FileThatCannotBeOpenedEndsTheRun) {
-  ScratchDirectory dir("contour_viewer_file");
+  ScratchFolder dir;
   const std::string blocked = PathIn(dir, "Node_Stress_ZelContour.txt");
   std::filesystem::create_directory(blocked);
   bool written = true;
   EXPECT_EQ(ConsoleOutputWithoutInput([&] {
-              written = WriteNodeStressZelContour(GridModel(1, 1, 1, 1), blocked.c_str());
+              const AnalysisData data = GridModel(1, 1, 1, 1);
+              written = WriteNodeStressZelContour(data, NodalStressesOf(data), blocked.c_str());
             }),
             "节点应力文件(ZelPlotStressContour)输出失败!\n");
   EXPECT_FALSE(written);

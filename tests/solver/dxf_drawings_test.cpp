@@ -1,4 +1,4 @@
-#include "dxf_drawings.h"
+#include "output/dxf_drawings.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "bounding_box.h"
-#include "deformation_scale.h"
+#include "output/bounding_box.h"
+#include "output/deformation_scale.h"
 #include "output_test_models.h"
 
 namespace solvane {
@@ -77,14 +77,14 @@ TEST(DeformationScale, IsZeroWhenNothingMovesOrThereAreNoNodes) {
 }
 
 TEST(StructureDxf, SquareElementMatchesTheReferenceDrawing) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   ASSERT_TRUE(WriteStructureDxf(OneElementModel(0, 0, 10, 10), PathIn(dir, "structure.dxf").c_str()));
   EXPECT_EQ(ReadFile(PathIn(dir, "structure.dxf")),
-            ReadFile(PLATEFEM_TEST_DATA_DIR "/square_structure.dxf"));
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/square_element/structure.dxf"));
 }
 
 TEST(StructureDxf, LabelHeightFollowsTheSmallerSideOfTheElement) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   ASSERT_TRUE(WriteStructureDxf(OneElementModel(0, 0, 10, 4), PathIn(dir, "structure.dxf").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "structure.dxf"));
   const std::vector<std::string> element = TextEntity(lines, "1", "0");
@@ -100,7 +100,7 @@ TEST(StructureDxf, LabelHeightFollowsTheSmallerSideOfTheElement) {
 }
 
 TEST(StructureDxf, DrawsFourEdgesPerElementAndNumbersEveryElementAndNode) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   const AnalysisData data = GridModel(3, 2, 30, 20);
   ASSERT_TRUE(WriteStructureDxf(data, PathIn(dir, "structure.dxf").c_str()));
   const std::vector<std::string> types = EntityTypes(ReadLines(PathIn(dir, "structure.dxf")));
@@ -111,7 +111,7 @@ TEST(StructureDxf, DrawsFourEdgesPerElementAndNumbersEveryElementAndNode) {
 }
 
 TEST(StructureDxf, NodesWithoutElementsGetAHeightFromTheModelExtent) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   AnalysisData data = GridModel(1, 1, 100, 40);
   data.NELEM = 0;
   data.connectivity.clear();
@@ -123,24 +123,24 @@ TEST(StructureDxf, NodesWithoutElementsGetAHeightFromTheModelExtent) {
 }
 
 TEST(StructureDxf, EmptyModelGivesAnEmptySection) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   ASSERT_TRUE(WriteStructureDxf(AnalysisData{}, PathIn(dir, "structure.dxf").c_str()));
   EXPECT_EQ(ReadFile(PathIn(dir, "structure.dxf")),
             "  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nEOF\n");
 }
 
 TEST(DeformationDxf, SquareElementMatchesTheReferenceDrawing) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   AnalysisData data = OneElementModel(0, 0, 10, 10);
   data.displacement[4] = 0.5;  // node 2: drawn with scale 1, as the largest component is 1
   data.displacement[5] = -1;
   ASSERT_TRUE(WriteDeformationDxf(data, PathIn(dir, "deformation.dxf").c_str()));
   EXPECT_EQ(ReadFile(PathIn(dir, "deformation.dxf")),
-            ReadFile(PLATEFEM_TEST_DATA_DIR "/square_deformation.dxf"));
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/square_element/deformation.dxf"));
 }
 
 TEST(DeformationDxf, MagnifiesTheLargestComponentToATenthOfTheModel) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   AnalysisData data = OneElementModel(0, 0, 100, 40);
   data.displacement[5] = -0.5;  // node 2 at (100, 40) moves down by 0.5, drawn as 10
   ASSERT_TRUE(WriteDeformationDxf(data, PathIn(dir, "deformation.dxf").c_str()));
@@ -156,7 +156,7 @@ TEST(DeformationDxf, MagnifiesTheLargestComponentToATenthOfTheModel) {
 }
 
 TEST(DeformationDxf, WithoutDisplacementsDrawsTheUndeformedMesh) {
-  ScratchDirectory dir("dxf_drawings");
+  ScratchFolder dir;
   const AnalysisData data = GridModel(2, 1, 20, 10);
   ASSERT_TRUE(WriteDeformationDxf(data, PathIn(dir, "deformation.dxf").c_str()));
   ASSERT_TRUE(WriteStructureDxf(data, PathIn(dir, "structure.dxf").c_str()));

@@ -1,9 +1,10 @@
-// Element matrices computed side by side in vector lanes must carry the very
-// bits of the one-element ElementStiffness, whatever the element: distorted,
-// clockwise, at the ends of the exponent range, degenerate, and next to lanes
-// that hold any of these. NaN entries only need to be NaN in both.
+// Element matrices computed side by side in vector lanes must carry, on and
+// above the diagonal, the very bits of the plain ElementStiffness, whatever
+// the element: distorted, clockwise, at the ends of the exponent range,
+// degenerate, and next to lanes that hold any of these. NaN entries only need
+// to be NaN in both.
 
-#include "element_batch.h"
+#include "fast/element_batch.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "assembly.h"
-#include "band_size.h"
+#include "fast/assembly_fast.h"
+#include "method/band_size.h"
 #include "test_models.h"
 
 namespace solvane {
@@ -44,10 +45,11 @@ bool SameBits(double a, double b) {
   return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
-// "" when every entry of ke has the bits of want, else the first that does not.
+// "" when every entry on and above the diagonal of ke has the bits of want,
+// else the first that does not.
 std::string FirstDifference(const ElementMatrix ke, const ElementMatrix want) {
   for (int i = 0; i < kDofPerElement; ++i) {
-    for (int j = 0; j < kDofPerElement; ++j) {
+    for (int j = i; j < kDofPerElement; ++j) {
       if (!SameBits(ke[i][j], want[i][j])) {
         return "entry [" + std::to_string(i) + "][" + std::to_string(j) + "]: " + std::to_string(ke[i][j]) +
                " instead of " + std::to_string(want[i][j]);
@@ -60,7 +62,7 @@ std::string FirstDifference(const ElementMatrix ke, const ElementMatrix want) {
 // Runs the elements through the batch in every rotation, so that each element
 // sits in every lane beside different neighbours, and compares each lane with
 // the element's own scalar matrix.
-void ExpectBatchGivesScalarBits(const std::vector<Quad>& quads, const Material& m, StiffnessPart part) {
+void ExpectBatchGivesScalarBits(const std::vector<Quad>& quads, const Material& m) {
   const int count = static_cast<int>(quads.size());
   ASSERT_GE(count, kElementBatchLanes);
   for (int first = 0; first < count; ++first) {
@@ -75,10 +77,10 @@ void ExpectBatchGivesScalarBits(const std::vector<Quad>& quads, const Material& 
         for (double& v : row) v = 7.0;
       }
     }
-    ElementStiffnessBatch(corners, m.D, m.thick, part, ke);
+    UpperStiffnessBatch(corners, m.D, m.thick, ke);
     for (int l = 0; l < kElementBatchLanes; ++l) {
       ElementMatrix want;
-      ElementStiffness(corners[l], m.D, m.thick, part, want);
+      ElementStiffness(corners[l], m.D, m.thick, want);
       EXPECT_EQ(FirstDifference(matrices[l], want), "")
           << "element " << (first + l) % count << " in lane " << l;
     }
@@ -115,7 +117,7 @@ std::vector<Quad> DistortedQuads(int count, double scale, unsigned seed) {
 // Whether any entry of the scalar matrix passes `test`.
 bool AnyEntry(const Quad& q, const Material& m, bool (*test)(double)) {
   ElementMatrix ke;
-  ElementStiffness(q.corners, m.D, m.thick, StiffnessPart::kWhole, ke);
+  ElementStiffness(q.corners, m.D, m.thick, ke);
   for (const auto& row : ke) {
     for (double v : row) {
       if (test(v)) return true;
@@ -155,16 +157,15 @@ std::vector<Quad> ExtremeQuads() {
 TEST(ElementStiffnessBatch, RandomDistortedElementsGiveTheScalarBits) {
   const Material m = Steel();
   const std::vector<Quad> quads = DistortedQuads(203, 1.0, 1);
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kUpperTriangle);
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kWhole);
+  ExpectBatchGivesScalarBits(quads, m);
 }
 
 TEST(ElementStiffnessBatch, OtherMaterialsAndScalesGiveTheScalarBits) {
   Material m;
   ElasticityMatrix(3.7e4, 0.4999, m.D);
   m.thick = 0.013;
-  ExpectBatchGivesScalarBits(DistortedQuads(41, 1234.5, 2), m, StiffnessPart::kUpperTriangle);
-  ExpectBatchGivesScalarBits(DistortedQuads(41, 3e-4, 3), m, StiffnessPart::kWhole);
+  ExpectBatchGivesScalarBits(DistortedQuads(41, 1234.5, 2), m);
+  ExpectBatchGivesScalarBits(DistortedQuads(41, 3e-4, 3), m);
 }
 
 TEST(ElementStiffnessBatch, ClockwiseElementsGiveTheScalarBits) {
@@ -173,8 +174,7 @@ TEST(ElementStiffnessBatch, ClockwiseElementsGiveTheScalarBits) {
   for (const Quad& q : DistortedQuads(37, 2.0, 4)) quads.push_back(Clockwise(q));
   // The determinant must be negative for the magnitude to matter.
   ASSERT_LT(ElementGeometry(quads[0].corners, ShapeFunctions(0.0, 0.0)).detJ, 0.0);
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kUpperTriangle);
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kWhole);
+  ExpectBatchGivesScalarBits(quads, m);
 }
 
 TEST(ElementStiffnessBatch, HugeAndTinyCoordinatesGiveTheScalarBits) {
@@ -184,8 +184,7 @@ TEST(ElementStiffnessBatch, HugeAndTinyCoordinatesGiveTheScalarBits) {
   for (const Quad& q : quads) nonFinite += AnyEntry(q, m, IsNotFinite);
   ASSERT_GT(nonFinite, 0);
   ASSERT_LT(nonFinite, static_cast<int>(quads.size()));
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kUpperTriangle);
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kWhole);
+  ExpectBatchGivesScalarBits(quads, m);
 }
 
 TEST(ElementStiffnessBatch, DegenerateElementsGiveTheScalarBits) {
@@ -193,8 +192,7 @@ TEST(ElementStiffnessBatch, DegenerateElementsGiveTheScalarBits) {
   const std::vector<Quad> quads = DegenerateQuads();
   ASSERT_EQ(ElementGeometry(quads[3].corners, ShapeFunctions(0.1, -0.2)).detJ, 0.0);
   ASSERT_TRUE(AnyEntry(quads[3], m, IsNan));
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kUpperTriangle);
-  ExpectBatchGivesScalarBits(quads, m, StiffnessPart::kWhole);
+  ExpectBatchGivesScalarBits(quads, m);
 }
 
 // Each lane keeps its own numbers: a NaN or an infinity in one lane leaves its
@@ -212,13 +210,12 @@ TEST(ElementStiffnessBatch, LanesMixingAllKindsOfElementsStayApart) {
     mixed.push_back(extreme[(5 * i) % extreme.size()]);
     mixed.push_back(extreme[(5 * i + 2) % extreme.size()]);
   }
-  ExpectBatchGivesScalarBits(mixed, m, StiffnessPart::kUpperTriangle);
-  ExpectBatchGivesScalarBits(mixed, m, StiffnessPart::kWhole);
+  ExpectBatchGivesScalarBits(mixed, m);
 }
 
 // Elements sharing no node: each element's upper triangle lands alone in its
-// own diagonal block of the band, so the band shows every matrix the assembly
-// computed, the batched ones and the remainder after the last whole batch.
+// own diagonal block of the band, so the band shows every matrix the fast
+// assembly computed, in whole batches and in a last batch cut short.
 AnalysisData SeparateElements(int count) {
   std::mt19937_64 random(6);
   std::vector<NodeCoord> nodes;
@@ -233,23 +230,21 @@ AnalysisData SeparateElements(int count) {
   return MeshModel(std::move(nodes), std::move(connectivity), 70000.0, 0.33, 2.5);
 }
 
-TEST(ElementStiffnessBatch, AssemblyGivesTheScalarBitsForBatchesAndTheRemainder) {
-  for (int count : {1, kElementBatchLanes - 1, 3 * kElementBatchLanes + 3, 64 + kElementBatchLanes + 2}) {
+TEST(ElementStiffnessBatch, AssemblyGivesTheScalarBitsForBatchesAndACutShortBatch) {
+  for (int count : {1, kElementBatchLanes - 1, 3 * kElementBatchLanes + 3, 64 + kElementBatchLanes + 2, 4099}) {
     AnalysisData data = SeparateElements(count);
     data.halfBandwidth = ComputeHalfBandwidth(data);
     ASSERT_EQ(data.halfBandwidth, kDofPerElement);
     ::testing::internal::CaptureStdout();
-    AssembleStiffness(data);
+    AssembleStiffnessFast(data);
     ::testing::internal::GetCapturedStdout();
     for (int e = 0; e < count; ++e) {
       ElementMatrix want;
-      ElementStiffness(data, e, want);
+      testing::ElementStiffnessOf(data, e, want);
       ElementMatrix got{};
       for (int i = 0; i < kDofPerElement; ++i) {
-        for (int j = i; j < kDofPerElement; ++j) {
-          got[i][j] = data.band[static_cast<std::size_t>(kDofPerElement * e + i) * data.halfBandwidth + (j - i)];
-          got[j][i] = want[j][i];
-        }
+        const int first = kDofPerElement * e;
+        for (int j = i; j < kDofPerElement; ++j) got[i][j] = data.band(first + i, first + j);
       }
       EXPECT_EQ(FirstDifference(got, want), "") << count << " elements, element " << e;
     }

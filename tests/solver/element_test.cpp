@@ -1,4 +1,4 @@
-#include "element.h"
+#include "method/element.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 namespace solvane {
 namespace {
 
+using testing::ElementStiffnessOf;
 using testing::MeshModel;
 using testing::UnitSquare;
 
@@ -18,7 +19,7 @@ struct Stiffness {
 
 Stiffness StiffnessOf(const AnalysisData& data, int e = 0) {
   Stiffness s;
-  ElementStiffness(data, e, s.k);
+  ElementStiffnessOf(data, e, s.k);
   return s;
 }
 
@@ -88,10 +89,11 @@ TEST(ElementStiffness, ScalesWithThicknessNotWithSize) {
 }
 
 TEST(ElementGeometry, ClockwiseElementHasNegativeDeterminant) {
-  const std::vector<NodeCoord> nodes = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
+  const CornerCoords counterClockwise = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
+  const CornerCoords clockwise = {{0, 0}, {0, 1}, {2, 1}, {2, 0}};
   const ShapeValues centre = ShapeFunctions(0.0, 0.0);
-  EXPECT_DOUBLE_EQ(ElementGeometry(MeshModel(nodes, {0, 1, 2, 3}), 0, centre).detJ, 0.5);
-  EXPECT_DOUBLE_EQ(ElementGeometry(MeshModel(nodes, {0, 3, 2, 1}), 0, centre).detJ, -0.5);
+  EXPECT_DOUBLE_EQ(ElementGeometry(counterClockwise, centre).detJ, 0.5);
+  EXPECT_DOUBLE_EQ(ElementGeometry(clockwise, centre).detJ, -0.5);
 }
 
 TEST(ShapeFunctions, AreOneAtTheirOwnCornerAndSumToOne) {

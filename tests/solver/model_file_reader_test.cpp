@@ -1,4 +1,4 @@
-#include "model_file_reader.h"
+#include "method/model_file_reader.h"
 
 #include <gtest/gtest.h>
 

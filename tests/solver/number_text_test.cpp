@@ -3,7 +3,7 @@
 // above all next to the boundaries where the sixth digit rounds one way or
 // the other.
 
-#include "number_text.h"
+#include "output/number_text.h"
 
 #include <gtest/gtest.h>
 

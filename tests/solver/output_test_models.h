@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis_data.h"
+#include "method/analysis_data.h"
 #include "solvane_process.h"
+#include "test_models.h"
 
 namespace solvane::testing {
 
@@ -53,13 +54,13 @@ inline AnalysisData OneElementModel(double x0, double y0, double width, double h
 // Sets the displacement of every node to u = a * x, v = b * y.
 inline void StretchUniformly(AnalysisData& data, double a, double b) {
   for (int n = 0; n < data.NPOIN; ++n) {
-    data.displacement[2 * n] = a * data.nodes[n].x;
-    data.displacement[2 * n + 1] = b * data.nodes[n].y;
+    data.displacement[Dof(n, kDirectionX)] = a * data.nodes[n].x;
+    data.displacement[Dof(n, kDirectionY)] = b * data.nodes[n].y;
   }
 }
 
-// The path of `name` inside the scratch directory.
-inline std::string PathIn(const ScratchDirectory& dir, const std::string& name) {
+// The path of `name` inside the scratch folder.
+inline std::string PathIn(const ScratchFolder& dir, const std::string& name) {
   return (dir.path() / name).string();
 }
 

@@ -5,11 +5,12 @@
 
 #include <vector>
 
-#include "assembly.h"
-#include "band_size.h"
-#include "loads_and_constraints.h"
-#include "solve_system.h"
-#include "stress_recovery.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
+#include "method/loads_and_constraints.h"
+#include "method/solve_banded.h"
+#include "method/solve_system.h"
+#include "method/stress_recovery.h"
 #include "test_models.h"
 
 namespace solvane {
@@ -44,12 +45,12 @@ AnalysisData PlateUnderTension(double q) {
 
 bool Solve(AnalysisData& data) {
   data.halfBandwidth = ComputeHalfBandwidth(data);
-  data.neq = 2 * data.NPOIN;
+  data.neq = kDofPerNode * data.NPOIN;
   ::testing::internal::CaptureStdout();
   AssembleStiffness(data);
   ApplyLoads(data);
   ApplyConstraints(data);
-  const bool solvable = SolveSystem(data);
+  const bool solvable = SolveSystem(data, SolveBanded);
   ::testing::internal::GetCapturedStdout();
   return solvable;
 }
@@ -57,8 +58,7 @@ bool Solve(AnalysisData& data) {
 TEST(PatchTest, UniformTensionGivesUniformStressOnDistortedMesh) {
   AnalysisData data = PlateUnderTension(-100.0);
   ASSERT_TRUE(Solve(data));
-  std::vector<StressTriple> nodal(data.NPOIN);
-  AverageNodalStresses(data, nodal.data());
+  const std::vector<StressTriple> nodal = testing::NodalStressesOf(data);
   for (const StressTriple& s : nodal) {
     EXPECT_NEAR(s.SX, 100.0, 1e-8);
     EXPECT_NEAR(s.SY, 0.0, 1e-8);
@@ -66,8 +66,9 @@ TEST(PatchTest, UniformTensionGivesUniformStressOnDistortedMesh) {
   }
   // u = SX / E * x and v = -Mu * SX / E * y from the held corner.
   const NodeCoord& far = data.nodes[NodeAt(kRows, kCols)];
-  EXPECT_NEAR(data.displacement[2 * NodeAt(kRows, kCols)], 100.0 / 210000.0 * far.x, 1e-12);
-  EXPECT_NEAR(data.displacement[2 * NodeAt(kRows, kCols) + 1], -0.3 * 100.0 / 210000.0 * far.y, 1e-12);
+  const int farNode = NodeAt(kRows, kCols);
+  EXPECT_NEAR(data.displacement[Dof(farNode, kDirectionX)], 100.0 / 210000.0 * far.x, 1e-12);
+  EXPECT_NEAR(data.displacement[Dof(farNode, kDirectionY)], -0.3 * 100.0 / 210000.0 * far.y, 1e-12);
 }
 
 TEST(PatchTest, ForceOnAFixedDirectionHasNoEffect) {

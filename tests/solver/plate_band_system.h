@@ -2,27 +2,33 @@
 // Band systems K U = F in the solver's upper band storage, taken from assembled
 // plate models, for comparing band solvers with each other.
 
-#include <cstddef>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "analysis_data.h"
-#include "assembly.h"
-#include "band_size.h"
-#include "loads_and_constraints.h"
+#include "method/analysis_data.h"
+#include "method/assembly.h"
+#include "method/band_size.h"
+#include "method/loads_and_constraints.h"
 #include "test_models.h"
 
 namespace solvane::testing {
 
-// An n x n symmetric system in upper band storage of width b.
+// A symmetric system of n() equations in upper band storage of width b().
 struct BandSystem {
-  int n;
-  int b;
-  std::vector<double> band;
+  Band K;
   std::vector<double> F;
 
-  double& K(int r, int c) { return band[static_cast<std::size_t>(r) * b + (c - r)]; }
+  int n() const { return K.rows(); }
+  int b() const { return K.halfBandwidth(); }
 };
+
+// A copy of band and load, for a solver to consume.
+inline BandSystem CopyOf(const BandSystem& s) {
+  BandSystem copy{Band(s.n(), s.b()), s.F};
+  std::copy(s.K.entries(), s.K.entries() + s.K.size(), copy.K.entries());
+  return copy;
+}
 
 // A distorted plate grid of cols x rows elements numbered row by row (half-
 // bandwidth 2 * (cols + 2)), its left edge held, a force at the far corner and
@@ -44,7 +50,7 @@ inline BandSystem PlateBandSystem(int cols, int rows) {
   AssembleStiffness(data);
   ApplyLoads(data);
   ApplyConstraints(data);
-  return {data.neq, data.halfBandwidth, std::move(data.band), std::move(data.load)};
+  return {std::move(data.band), std::move(data.load)};
 }
 
 }  // namespace solvane::testing

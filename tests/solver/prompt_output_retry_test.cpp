@@ -2,7 +2,7 @@
 // program starts itself again as a run that writes one drawing, with a
 // directory standing in the drawing's place so that opening it fails.
 
-#include "prompt_output_retry.h"
+#include "output/prompt_output_retry.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "child_run.h"
-#include "dxf_drawings.h"
+#include "output/dxf_drawings.h"
 #include "output_test_models.h"
 
 namespace solvane {
@@ -45,21 +45,21 @@ const std::string kPrompt =
 const std::string kPromptEnd = "退出，请按’Esc退出’键";
 const std::string kOtherKey = "您按了其他键,请重新选择";
 
-void BlockWithDirectory(const ScratchDirectory& dir, const char* drawing) {
+void BlockWithDirectory(const ScratchFolder& dir, const char* drawing) {
   std::filesystem::create_directory(PathIn(dir, drawing));
 }
 
-void Unblock(const ScratchDirectory& dir, const char* drawing) {
+void Unblock(const ScratchFolder& dir, const char* drawing) {
   std::filesystem::remove(PathIn(dir, drawing));
 }
 
 // This test program started again as a run that writes `drawing`.
-ChildRun DrawingRun(const ScratchDirectory& dir, const char* drawing, ChildRun::Console console) {
+ChildRun DrawingRun(const ScratchFolder& dir, const char* drawing, ChildRun::Console console) {
   return ChildRun("/proc/self/exe", dir.path(), console, kChildVariable, drawing);
 }
 
 TEST(PromptOutputRetry, OtherKeysAskAgainAndEscapeEndsTheRunWithStatusOne) {
-  ScratchDirectory dir("prompt_output_retry");
+  ScratchFolder dir;
   BlockWithDirectory(dir, "structure.dxf");
   ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kPipes);
   run.Send("x7\x1b");
@@ -69,7 +69,7 @@ TEST(PromptOutputRetry, OtherKeysAskAgainAndEscapeEndsTheRunWithStatusOne) {
 }
 
 TEST(PromptOutputRetry, EnterReopensUntilTheDrawingCanBeWritten) {
-  ScratchDirectory dir("prompt_output_retry");
+  ScratchFolder dir;
   BlockWithDirectory(dir, "deformation.dxf");
   ChildRun run = DrawingRun(dir, "deformation.dxf", ChildRun::Console::kPipes);
   ASSERT_TRUE(run.WaitForOutput(kPromptEnd));
@@ -84,7 +84,7 @@ TEST(PromptOutputRetry, EnterReopensUntilTheDrawingCanBeWritten) {
 }
 
 TEST(PromptOutputRetry, ClosedInputCountsAsExit) {
-  ScratchDirectory dir("prompt_output_retry");
+  ScratchFolder dir;
   BlockWithDirectory(dir, "structure.dxf");
   ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kPipes);
   run.CloseInput();
@@ -93,7 +93,7 @@ TEST(PromptOutputRetry, ClosedInputCountsAsExit) {
 }
 
 TEST(PromptOutputRetry, OnATerminalKeysAnswerAtOnceWithoutEcho) {
-  ScratchDirectory dir("prompt_output_retry");
+  ScratchFolder dir;
   BlockWithDirectory(dir, "structure.dxf");
   ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kTerminal);
   ASSERT_TRUE(run.WaitForOutput(kPromptEnd));
@@ -111,7 +111,7 @@ TEST(PromptOutputRetry, OnATerminalKeysAnswerAtOnceWithoutEcho) {
 }
 
 TEST(PromptOutputRetry, OnATerminalAnArrowKeyIsAnOtherKeyNotEscape) {
-  ScratchDirectory dir("prompt_output_retry");
+  ScratchFolder dir;
   BlockWithDirectory(dir, "structure.dxf");
   ChildRun run = DrawingRun(dir, "structure.dxf", ChildRun::Console::kTerminal);
   ASSERT_TRUE(run.WaitForOutput(kPromptEnd));
@@ -124,7 +124,7 @@ TEST(PromptOutputRetry, OnATerminalAnArrowKeyIsAnOtherKeyNotEscape) {
 }
 
 TEST(PromptOutputRetry, SolvaneGoesOnWithTheNextResultOnceTheDrawingIsWritten) {
-  ScratchDirectory dir("prompt_output_retry");
+  ScratchFolder dir;
   std::filesystem::copy_file(PLATEFEM_SOURCE_DIR "/examples/single-element/fem.txt",
                              PathIn(dir, "fem.txt"));
   BlockWithDirectory(dir, "deformation.dxf");

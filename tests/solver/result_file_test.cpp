@@ -1,7 +1,7 @@
 // Text of a buffer's size or more is written past the buffer: it must still
 // land between what was written before and after it.
 
-#include "result_file.h"
+#include "output/result_file.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace solvane {
 namespace {
 
 TEST(ResultFile, LargeTextStaysBetweenTheLinesAroundIt) {
-  testing::ScratchDirectory dir("result_file_large_text");
+  testing::ScratchFolder dir;
   const auto path = dir.path() / "text.txt";
   const std::string large(kResultFileBufferBytes, 'x');
   {

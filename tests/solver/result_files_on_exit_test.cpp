@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "child_run.h"
-#include "result_file.h"
+#include "output/result_file.h"
 #include "solvane_process.h"
 
 namespace solvane {
@@ -23,7 +23,7 @@ namespace {
 using testing::FilesIn;
 using testing::ReadFile;
 using testing::RunSolvane;
-using testing::ScratchDirectory;
+using testing::ScratchFolder;
 using testing::WriteFile;
 
 namespace fs = std::filesystem;
@@ -94,7 +94,7 @@ std::string PlateModel() {
 class ResultFilesOnExit : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ScratchDirectory dir("result_files_complete_run");
+    ScratchFolder dir;
     WriteFile(dir.path() / "fem.txt", PlateModel());
     const testing::ProcessResult run = RunSolvane(dir.path());
     ASSERT_EQ(run.status, 0) << run.console;
@@ -107,13 +107,13 @@ class ResultFilesOnExit : public ::testing::Test {
 
   // A scratch directory holding the plate, with a directory standing in the
   // place of `blocked` so that the run cannot open that file.
-  static void PrepareBlockedRun(const ScratchDirectory& dir, const std::string& blocked) {
+  static void PrepareBlockedRun(const ScratchFolder& dir, const std::string& blocked) {
     WriteFile(dir.path() / "fem.txt", PlateModel());
     fs::create_directory(dir.path() / blocked);
   }
 
   // Every file before `blocked` is there and complete, none after it.
-  static void ExpectCompleteUpTo(const ScratchDirectory& dir, const std::string& blocked) {
+  static void ExpectCompleteUpTo(const ScratchFolder& dir, const std::string& blocked) {
     std::set<std::string> expected = {"fem.txt", blocked};
     for (const ResultFileShape& file : kResultFilesInOrder) {
       if (file.name == blocked) break;
@@ -141,7 +141,7 @@ TEST_F(ResultFilesOnExit, EarlierFilesAreCompleteWhenALaterFileCannotBeOpened) {
   // With no input the table writers' wait for Enter and the drawings' retry
   // prompt both end at once, the prompt as if Esc were pressed.
   for (const ResultFileShape& blocked : kResultFilesInOrder) {
-    ScratchDirectory dir("result_files_blocked");
+    ScratchFolder dir;
     PrepareBlockedRun(dir, blocked.name);
     const testing::ProcessResult run = RunSolvane(dir.path());
     EXPECT_EQ(run.status, 1) << blocked.name;
@@ -150,7 +150,7 @@ TEST_F(ResultFilesOnExit, EarlierFilesAreCompleteWhenALaterFileCannotBeOpened) {
 }
 
 TEST_F(ResultFilesOnExit, EarlierFilesAreCompleteWhileTheDrawingPromptWaitsAndAfterEscape) {
-  ScratchDirectory dir("result_files_prompt");
+  ScratchFolder dir;
   PrepareBlockedRun(dir, "deformation.dxf");
   testing::ChildRun run(SOLVANE_PATH, dir.path(), testing::ChildRun::Console::kPipes);
   ASSERT_TRUE(run.WaitForOutput(kPromptEnd));

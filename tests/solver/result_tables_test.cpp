@@ -1,10 +1,10 @@
-#include "result_tables.h"
+#include "output/result_tables.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "number_text.h"
+#include "output/number_text.h"
 #include "solvane_process.h"
 #include "test_models.h"
 
@@ -12,8 +12,9 @@ namespace solvane {
 namespace {
 
 using testing::MeshModel;
+using testing::NodalStressesOf;
 using testing::ReadFile;
-using testing::ScratchDirectory;
+using testing::ScratchFolder;
 
 TEST(NumberText, RealsHaveSixSignificantDigitsInTheShorterForm) {
   EXPECT_EQ(FormatReal(1234.5678), "1234.57");
@@ -32,7 +33,7 @@ TEST(NumberText, RealsHaveSixSignificantDigitsInTheShorterForm) {
 
 TEST(ResultTables, NodeDisHasHeaderAndOneAlignedRowPerNode) {
   // The widest texts a real can have still leave every field aligned.
-  ScratchDirectory dir("tables_dis");
+  ScratchFolder dir;
   AnalysisData data = MeshModel({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {2, 0}, {2, 1}}, {0, 1, 2, 3});
   data.displacement = {0.0,  -0.00123457, 1234.5678,        1e-20,
                        -3.4e-05, 1234567.0, -0.0,            0.1234567,
@@ -57,8 +58,9 @@ AnalysisData StretchedSquare() {
 }
 
 TEST(ResultTables, NodeStressListsAveragedStressesWithEquivalentStress) {
-  ScratchDirectory dir("tables_node_stress");
-  ASSERT_TRUE(WriteNodeStress(StretchedSquare(), (dir.path() / "Node_Stress.txt").c_str()));
+  ScratchFolder dir;
+  const AnalysisData data = StretchedSquare();
+  ASSERT_TRUE(WriteNodeStress(data, NodalStressesOf(data), (dir / "Node_Stress.txt").c_str()));
   // SE = sqrt(1 - 0.3 + 0.09) = 0.888819...; node 4 belongs to no element.
   EXPECT_EQ(ReadFile(dir.path() / "Node_Stress.txt"),
             "           Node             SX             SY            TXY             SE\n"
@@ -70,10 +72,10 @@ TEST(ResultTables, NodeStressListsAveragedStressesWithEquivalentStress) {
 }
 
 TEST(ResultTables, ElementStressHasOneBlockPerElementWithGlobalNodeNumbers) {
-  ScratchDirectory dir("tables_element_stress");
+  ScratchFolder dir;
   AnalysisData data = StretchedSquare();
   data.connectivity = {3, 0, 1, 2};  // same square, corners starting at node 3
-  ASSERT_TRUE(WriteElementStress(data, (dir.path() / "Element_Stress.txt").c_str()));
+  ASSERT_TRUE(WriteElementStress(data, AllCornerStresses(data), (dir / "Element_Stress.txt").c_str()));
   const std::string header = "                            SX             SY            TXY\n";
   EXPECT_EQ(ReadFile(dir.path() / "Element_Stress.txt"),
             "Element 0\n" + header +
@@ -82,7 +84,7 @@ TEST(ResultTables, ElementStressHasOneBlockPerElementWithGlobalNodeNumbers) {
                 "             1:              1            0.3              0\n"
                 "             2:              1            0.3              0\n");
   const AnalysisData empty = MeshModel({{0, 0}}, {});
-  ASSERT_TRUE(WriteElementStress(empty, (dir.path() / "Element_Stress.txt").c_str()));
+  ASSERT_TRUE(WriteElementStress(empty, AllCornerStresses(empty), (dir / "Element_Stress.txt").c_str()));
   EXPECT_EQ(ReadFile(dir.path() / "Element_Stress.txt"), "");
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Runs the built Solvane as a real process in a scratch directory, the way a
+// Runs the built Solvane as a real process in a scratch folder, the way a
 // user or the front end starts it, and collects what it leaves behind.
 
 #include <fcntl.h>
@@ -8,29 +8,18 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
+
+#include "support/scratch_folder.h"
 
 namespace solvane::testing {
 
 namespace fs = std::filesystem;
 
-// A fresh directory that is removed with everything in it.
-class ScratchDirectory {
- public:
-  explicit ScratchDirectory(const std::string& name) {
-    path_ = fs::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~ScratchDirectory() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+using test_support::ReadFile;
+using test_support::ScratchFolder;
+using test_support::WriteFile;
 
 struct ProcessResult {
   int status = -1;  // exit status, or -1 when the process did not exit normally
@@ -73,15 +62,6 @@ inline ProcessResult RunSolvane(const fs::path& directory, const std::string& in
   waitpid(child, &status, 0);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
-}
-
-inline std::string ReadFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-inline void WriteFile(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
 }
 
 // Names of the entries of `directory`.

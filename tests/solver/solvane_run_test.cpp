@@ -12,7 +12,7 @@ namespace {
 using testing::FilesIn;
 using testing::ReadFile;
 using testing::RunSolvane;
-using testing::ScratchDirectory;
+using testing::ScratchFolder;
 using testing::WithoutTime;
 using testing::WriteFile;
 
@@ -21,12 +21,12 @@ const testing::fs::path kGolden = testing::fs::path(PLATEFEM_TEST_DATA_DIR);
 
 const std::string kBackspaces(13, '\b');
 
-void CopyExample(const std::string& example, const ScratchDirectory& dir) {
+void CopyExample(const std::string& example, const ScratchFolder& dir) {
   testing::fs::copy_file(kExamples / example / "fem.txt", dir.path() / "fem.txt");
 }
 
 // The single-element example with one piece of its text replaced.
-void WriteAlteredExample(const ScratchDirectory& dir, const std::string& from, const std::string& to) {
+void WriteAlteredExample(const ScratchFolder& dir, const std::string& from, const std::string& to) {
   std::string text = ReadFile(kExamples / "single-element" / "fem.txt");
   text.replace(text.find(from), from.size(), to);
   WriteFile(dir.path() / "fem.txt", text);
@@ -41,19 +41,16 @@ std::string WideBandModel(int nodeCount, int farNode) {
   return text;
 }
 
-// Runs `modelFile` to completion and expects `console` (time masked) and
-// every file of the golden directory (fem.txt aside) byte for byte, and no
+// Runs the fem.txt of the golden folder to completion and expects `console`
+// (time masked) and every other file of the folder byte for byte, and no
 // other file.
-void ExpectGoldenRun(const testing::fs::path& modelFile, const std::string& golden,
-                     const std::string& console) {
-  ScratchDirectory dir("solvane_" + golden);
-  testing::fs::copy_file(modelFile, dir.path() / "fem.txt");
+void ExpectGoldenRun(const std::string& golden, const std::string& console) {
+  ScratchFolder dir;
+  testing::fs::copy_file(kGolden / golden / "fem.txt", dir.path() / "fem.txt");
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(WithoutTime(run.console), console);
-  std::set<std::string> expected = FilesIn(kGolden / golden);
-  expected.insert("fem.txt");
-  EXPECT_EQ(FilesIn(dir.path()), expected);
+  EXPECT_EQ(FilesIn(dir.path()), FilesIn(kGolden / golden));
   for (const std::string& name : FilesIn(kGolden / golden)) {
     if (name == "fem.txt") continue;
     EXPECT_EQ(ReadFile(dir.path() / name), ReadFile(kGolden / golden / name)) << name;
@@ -61,7 +58,7 @@ void ExpectGoldenRun(const testing::fs::path& modelFile, const std::string& gold
 }
 
 TEST(SolvaneRun, SingleElementExampleMatchesStatedResults) {
-  ExpectGoldenRun(kExamples / "single-element" / "fem.txt", "single_element",
+  ExpectGoldenRun("single_element",
                   "Assembling the global stiffness matrix...100%Completed." + kBackspaces +
                       "Solute the equilibrium equations...14%Completed." + kBackspaces +
                       "28\b\b42\b\b57\b\b71\b\b85\b\b100%Completed.(Solution time:T)\n"
@@ -71,7 +68,7 @@ TEST(SolvaneRun, SingleElementExampleMatchesStatedResults) {
 // Two elements with a linearly varying edge load, a nodal force, a constraint
 // line of free flags and nodes numbered across the short side.
 TEST(SolvaneRun, TwoElementModelMatchesGoldenFiles) {
-  ExpectGoldenRun(kGolden / "two_elements" / "fem.txt", "two_elements",
+  ExpectGoldenRun("two_elements",
                   "Assembling the global stiffness matrix...50%Completed." + kBackspaces +
                       "100%Completed.\nSolute the equilibrium equations... 9%Completed." + kBackspaces +
                       "18\b\b27\b\b36\b\b45\b\b54\b\b63\b\b72\b\b81\b\b90\b\b100%Completed."
@@ -80,7 +77,7 @@ TEST(SolvaneRun, TwoElementModelMatchesGoldenFiles) {
 
 // The figures that the cantilever example documents.
 TEST(SolvaneRun, CantileverExampleGivesItsDocumentedResults) {
-  ScratchDirectory dir("solvane_cantilever");
+  ScratchFolder dir;
   CopyExample("cantilever", dir);
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 0);
@@ -95,7 +92,7 @@ TEST(SolvaneRun, CantileverExampleGivesItsDocumentedResults) {
 }
 
 TEST(SolvaneRun, MissingModelFileEndsAtOnceWithoutPause) {
-  ScratchDirectory dir("solvane_missing");
+  ScratchFolder dir;
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.console, "前处理文本文件读取错误!\n");
@@ -103,7 +100,7 @@ TEST(SolvaneRun, MissingModelFileEndsAtOnceWithoutPause) {
 }
 
 TEST(SolvaneRun, MalformedModelFileIsReportedWithoutResults) {
-  ScratchDirectory dir("solvane_malformed");
+  ScratchFolder dir;
   WriteAlteredExample(dir, "3:1 0", "4:1 0");
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 1);
@@ -113,7 +110,7 @@ TEST(SolvaneRun, MalformedModelFileIsReportedWithoutResults) {
 
 TEST(SolvaneRun, BandAboveOneGigabyteIsRefusedBeforeAnyDrawing) {
   // Half-bandwidth 8194 times 16384 equations is just above 2^27 entries.
-  ScratchDirectory dir("solvane_guard");
+  ScratchFolder dir;
   WriteFile(dir.path() / "fem.txt", WideBandModel(8192, 4096));
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 1);
@@ -128,7 +125,7 @@ TEST(SolvaneRun, BandOfExactlyOneGigabyteProceeds) {
   // Exactly 2^27 entries pass the guard; the run goes on to the drawing, which
   // is blocked here by a directory of its name, and Esc ends it before the
   // band is allocated.
-  ScratchDirectory dir("solvane_guard_exact");
+  ScratchFolder dir;
   WriteFile(dir.path() / "fem.txt", WideBandModel(8192, 4095));
   testing::fs::create_directory(dir.path() / "structure.dxf");
   const testing::ProcessResult run = RunSolvane(dir.path(), "\x1b");
@@ -143,7 +140,7 @@ TEST(SolvaneRun, FailedAllocationBelowTheGuardEndsWithAMessage) {
   GTEST_SKIP() << "the address sanitizer needs more address space than the limit allows";
 #endif
   // A band of 512 MB passes the guard but not a 256 MB address space.
-  ScratchDirectory dir("solvane_no_memory");
+  ScratchFolder dir;
   WriteFile(dir.path() / "fem.txt", WideBandModel(8192, 2047));
   const testing::ProcessResult run = RunSolvane(dir.path(), "", rlim_t{256} << 20);
   EXPECT_EQ(run.status, 1);
@@ -173,7 +170,7 @@ TEST(SolvaneRun, UnopenableTableStopsTheRunAfterItsMessage) {
         "Animate_Equivalent_Node_Stress_Tecplot.dat"}},
   };
   for (const Case& c : cases) {
-    ScratchDirectory dir("solvane_blocked");
+    ScratchFolder dir;
     CopyExample("single-element", dir);
     testing::fs::create_directory(dir.path() / c.blocked);
     const testing::ProcessResult run = RunSolvane(dir.path());
@@ -187,7 +184,7 @@ TEST(SolvaneRun, UnopenableTableStopsTheRunAfterItsMessage) {
 }
 
 TEST(SolvaneRun, UnconstrainedModelIsWrittenButReportedAsSingular) {
-  ScratchDirectory dir("solvane_singular");
+  ScratchFolder dir;
   WriteAlteredExample(dir, "NRN=2\n0:1 1\n3:1 0\n", "NRN=1\n0:1 1\n");
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 1);
@@ -200,7 +197,7 @@ TEST(SolvaneRun, UnconstrainedModelIsWrittenButReportedAsSingular) {
 }
 
 TEST(SolvaneRun, ModelWithoutElementsRunsToTheEnd) {
-  ScratchDirectory dir("solvane_no_elements");
+  ScratchFolder dir;
   WriteFile(dir.path() / "fem.txt",
             "E=1\nMu=0.3\nThick=1\nNPOIN=1\n0,0\nNELEM=0\nNRN=1\n0:1 1\nNFOR=0\nNPRS=0\n");
   const testing::ProcessResult run = RunSolvane(dir.path());
@@ -212,7 +209,7 @@ TEST(SolvaneRun, ModelWithoutElementsRunsToTheEnd) {
 }
 
 TEST(SolvaneRun, ModelWithoutNodesRunsToTheEnd) {
-  ScratchDirectory dir("solvane_no_nodes");
+  ScratchFolder dir;
   WriteFile(dir.path() / "fem.txt", "E=1\nMu=0.3\nThick=1\nNPOIN=0\nNELEM=0\nNRN=0\nNFOR=0\nNPRS=0\n");
   const testing::ProcessResult run = RunSolvane(dir.path());
   EXPECT_EQ(run.status, 0) << run.console;

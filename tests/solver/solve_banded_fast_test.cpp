@@ -1,4 +1,4 @@
-#include "solve_banded_fast.h"
+#include "fast/solve_banded_fast.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "method/solve_banded.h"
 #include "plate_band_system.h"
-#include "solve_banded.h"
 
 namespace solvane {
 namespace {
@@ -30,14 +30,15 @@ struct SolveOutcome {
   std::string console;
 };
 
-using BandSolver = void (*)(double*, double*, double*, int, int);
+using BandSolver = void (*)(Band&, double*, double*);
 
-SolveOutcome SolveWith(BandSolver solve, BandSystem s) {
-  std::vector<double> U(s.n, kNaN);
+SolveOutcome SolveWith(BandSolver solve, const BandSystem& system) {
+  BandSystem s = testing::CopyOf(system);
+  std::vector<double> U(s.n(), kNaN);
   ::testing::internal::CaptureStdout();
-  solve(s.band.data(), U.data(), s.F.data(), s.n, s.b);
+  solve(s.K, U.data(), s.F.data());
   std::string console = ::testing::internal::GetCapturedStdout();
-  return {std::move(s.band), std::move(s.F), std::move(U), std::move(console)};
+  return {testing::BandEntries(s.K), std::move(s.F), std::move(U), std::move(console)};
 }
 
 // Whether two entries hold the same bits. Two NaNs count as the same: which
@@ -60,9 +61,9 @@ long FirstDifferentBits(const std::vector<double>& a, const std::vector<double>&
 void ExpectSameBitsAsPlainElimination(const BandSystem& s) {
   const SolveOutcome plain = SolveWith(SolveBanded, s);
   const SolveOutcome fast = SolveWith(SolveBandedFast, s);
-  EXPECT_EQ(FirstDifferentBits(plain.U, fast.U), -1) << "U, n " << s.n << ", b " << s.b;
-  EXPECT_EQ(FirstDifferentBits(plain.F, fast.F), -1) << "F, n " << s.n << ", b " << s.b;
-  EXPECT_EQ(FirstDifferentBits(plain.band, fast.band), -1) << "band, n " << s.n << ", b " << s.b;
+  EXPECT_EQ(FirstDifferentBits(plain.U, fast.U), -1) << "U, n " << s.n() << ", b " << s.b();
+  EXPECT_EQ(FirstDifferentBits(plain.F, fast.F), -1) << "F, n " << s.n() << ", b " << s.b();
+  EXPECT_EQ(FirstDifferentBits(plain.band, fast.band), -1) << "band, n " << s.n() << ", b " << s.b();
   EXPECT_EQ(plain.console, fast.console);
 }
 
@@ -72,7 +73,7 @@ BandSystem RandomBand(int n, int b, double zeroShare, unsigned seed, bool domina
   std::mt19937_64 random(seed);
   std::uniform_real_distribution<double> value(-1.0, 1.0);
   std::bernoulli_distribution zero(zeroShare);
-  BandSystem s{n, b, std::vector<double>(static_cast<std::size_t>(n) * b, 0.0), std::vector<double>(n)};
+  BandSystem s{Band(n, b), std::vector<double>(n)};
   std::vector<double> offDiagonalSum(n, 0.0);
   for (int r = 0; r < n; ++r) {
     for (int c = r + 1; c < std::min(r + b, n); ++c) {
@@ -200,8 +201,8 @@ TEST(SolveBandedFast, DividesByZeroForAnEmptyRowAsThePlainEliminationDoes) {
 
 TEST(SolveBandedFast, KeepsNegativeZerosThatThePlainEliminationKeeps) {
   BandSystem s = RandomBand(600, 140, 0.5, 22);
-  for (int r = 301; r < s.n; r += 3) {
-    for (int c = r + 1; c < std::min(r + s.b, s.n); ++c) {
+  for (int r = 301; r < s.n(); r += 3) {
+    for (int c = r + 1; c < std::min(r + s.b(), s.n()); ++c) {
       if (s.K(r, c) == 0.0) s.K(r, c) = -0.0;
     }
   }

@@ -1,4 +1,4 @@
-#include "solve_banded.h"
+#include "method/solve_banded.h"
 
 #include <gtest/gtest.h>
 
@@ -6,18 +6,19 @@
 #include <limits>
 #include <vector>
 
-#include "collapsed_pivots.h"
+#include "console/progress.h"
+#include "method/collapsed_pivots.h"
+#include "method/solve_system.h"
 #include "plate_band_system.h"
-#include "progress.h"
-#include "solve_system.h"
 
 namespace solvane {
 namespace {
 
 using testing::BandSystem;
+using testing::CopyOf;
 
 BandSystem Tridiagonal(int n) {
-  BandSystem s{n, 2, std::vector<double>(2 * n, 0.0), std::vector<double>(n)};
+  BandSystem s{Band(n, 2), std::vector<double>(n)};
   for (int r = 0; r < n; ++r) {
     s.K(r, r) = 4.0;
     if (r + 1 < n) s.K(r, r + 1) = -1.0;
@@ -27,27 +28,27 @@ BandSystem Tridiagonal(int n) {
 }
 
 std::vector<double> Solve(BandSystem& s) {
-  std::vector<double> U(s.n, std::numeric_limits<double>::quiet_NaN());
+  std::vector<double> U(s.n(), std::numeric_limits<double>::quiet_NaN());
   ::testing::internal::CaptureStdout();
-  SolveBanded(s.band.data(), U.data(), s.F.data(), s.n, s.b);
+  SolveBanded(s.K, U.data(), s.F.data());
   ::testing::internal::GetCapturedStdout();
   return U;
 }
 
 TEST(SolveBanded, SolvesATridiagonalSystem) {
   BandSystem s = Tridiagonal(6);
-  const BandSystem original = s;
+  const BandSystem original = CopyOf(s);
   const std::vector<double> U = Solve(s);
-  for (int r = 0; r < s.n; ++r) {
+  for (int r = 0; r < s.n(); ++r) {
     double residual = original.F[r] - 4.0 * U[r];
     if (r > 0) residual += U[r - 1];
-    if (r + 1 < s.n) residual += U[r + 1];
+    if (r + 1 < s.n()) residual += U[r + 1];
     EXPECT_NEAR(residual, 0.0, 1e-14) << r;
   }
 }
 
 TEST(SolveBanded, DiagonalSystemDividesLoadByDiagonal) {
-  BandSystem s{4, 3, std::vector<double>(12, 0.0), {1.0, -2.0, 3.0, 0.0}};
+  BandSystem s{Band(4, 3), {1.0, -2.0, 3.0, 0.0}};
   const double diagonal[] = {2.0, 8.0, 1e20, 0.5};
   for (int r = 0; r < 4; ++r) s.K(r, r) = diagonal[r];
   const std::vector<double> U = Solve(s);
@@ -56,7 +57,7 @@ TEST(SolveBanded, DiagonalSystemDividesLoadByDiagonal) {
 
 TEST(SolveBanded, SkipsZeroEntriesWithoutChangingTheAnswer) {
   // Band of width 4 with a zero gap in the first row: (0,1) = 0, (0,2) = 1.
-  BandSystem s{3, 4, std::vector<double>(12, 0.0), {1.0, 2.0, 3.0}};
+  BandSystem s{Band(3, 4), {1.0, 2.0, 3.0}};
   s.K(0, 0) = 4.0, s.K(0, 2) = 1.0, s.K(1, 1) = 5.0, s.K(1, 2) = 2.0, s.K(2, 2) = 6.0;
   const std::vector<double> U = Solve(s);
   EXPECT_NEAR(4 * U[0] + U[2], 1.0, 1e-15);
@@ -65,9 +66,10 @@ TEST(SolveBanded, SkipsZeroEntriesWithoutChangingTheAnswer) {
 }
 
 TEST(SolveBanded, TinySystemsNeedNoElimination) {
-  BandSystem one{1, 2, {4.0, 0.0}, {2.0}};
+  BandSystem one{Band(1, 2), {2.0}};
+  one.K(0, 0) = 4.0;
   EXPECT_EQ(Solve(one), (std::vector<double>{0.5}));
-  BandSystem none{0, 2, {}, {}};
+  BandSystem none{Band(0, 2), {}};
   EXPECT_TRUE(Solve(none).empty());
 }
 
@@ -75,12 +77,12 @@ TEST(SolveBanded, PrintsProgressPerPivotRow) {
   BandSystem two = Tridiagonal(2);
   std::vector<double> U(2);
   ::testing::internal::CaptureStdout();
-  SolveBanded(two.band.data(), U.data(), two.F.data(), 2, 2);
+  SolveBanded(two.K, U.data(), two.F.data());
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "100%Completed.\b\b\b\b\b\b\b\b\b\b\b\b\b");
   BandSystem four = Tridiagonal(4);
   U.resize(4);
   ::testing::internal::CaptureStdout();
-  SolveBanded(four.band.data(), U.data(), four.F.data(), 4, 2);
+  SolveBanded(four.K, U.data(), four.F.data());
   EXPECT_EQ(::testing::internal::GetCapturedStdout(),
             "33%Completed.\b\b\b\b\b\b\b\b\b\b\b\b\b66\b\b100%Completed.");
 }
@@ -111,16 +113,20 @@ TEST(CollapsedPivots, FindsTheDirectionsAMechanismLeavesFree) {
   AnalysisData data;
   data.neq = 3;
   data.halfBandwidth = 2;
-  data.band = {1.0, -1.0, 2.0, -1.0, 1.0, 0.0};
+  data.band = Band(3, 2);
+  data.band(0, 0) = 1.0, data.band(0, 1) = -1.0, data.band(1, 1) = 2.0, data.band(1, 2) = -1.0;
+  data.band(2, 2) = 1.0;
   data.load = {0.0, 0.0, 0.0};
   data.displacement.resize(3);
   const std::vector<double> assembled = BandDiagonal(data);
   ::testing::internal::CaptureStdout();
-  SolveBanded(data.band.data(), data.displacement.data(), data.load.data(), 3, 2);
+  SolveBanded(data.band, data.displacement.data(), data.load.data());
   ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(CollapsedPivots(assembled, data), (std::vector<int>{2}));
 
-  data.band = {1.0, 0.0, std::nan(""), 0.0, 0.0, 0.0};  // NaN pivot and an empty row
+  data.band = Band(3, 2);  // an empty row after a NaN pivot
+  data.band(0, 0) = 1.0;
+  data.band(1, 1) = std::nan("");
   EXPECT_EQ(CollapsedPivots({1.0, 1.0, 0.0}, data), (std::vector<int>{1, 2}));
 }
 

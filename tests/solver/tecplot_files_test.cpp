@@ -1,4 +1,4 @@
-#include "tecplot_files.h"
+#include "output/tecplot_files.h"
 
 #include <gtest/gtest.h>
 
@@ -53,25 +53,28 @@ std::vector<std::string> Frame(const std::vector<std::string>& lines, const Anal
 }
 
 TEST(NodeStressTecplot, OneElementMatchesTheReferenceFile) {
-  ScratchDirectory dir("tecplot_files");
-  ASSERT_TRUE(WriteNodeStressTecplot(StretchedElement(), PathIn(dir, "n.dat").c_str()));
+  ScratchFolder dir;
+  const AnalysisData data = StretchedElement();
+  ASSERT_TRUE(WriteNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "n.dat").c_str()));
   EXPECT_EQ(ReadFile(PathIn(dir, "n.dat")),
-            ReadFile(PLATEFEM_TEST_DATA_DIR "/one_element_node_stress_tecplot.dat"));
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/stretched_element/Node_Stress_Tecplot.dat"));
 }
 
 TEST(EquivalentNodeStressTecplot, OneElementMatchesTheReferenceFile) {
-  ScratchDirectory dir("tecplot_files");
-  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(StretchedElement(), PathIn(dir, "e.dat").c_str()));
+  ScratchFolder dir;
+  const AnalysisData data = StretchedElement();
+  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "e.dat").c_str()));
   EXPECT_EQ(ReadFile(PathIn(dir, "e.dat")),
-            ReadFile(PLATEFEM_TEST_DATA_DIR "/one_element_equivalent_node_stress_tecplot.dat"));
+            ReadFile(PLATEFEM_TEST_DATA_DIR "/stretched_element/Equivalent_Node_Stress_Tecplot.dat"));
 }
 
 TEST(TecplotFiles, CountNodesFromOneInConnectivityRows) {
-  ScratchDirectory dir("tecplot_files");
+  ScratchFolder dir;
   const AnalysisData data = GridModel(2, 1, 20, 10);  // element 1 has nodes 1, 2, 5, 4
-  ASSERT_TRUE(WriteNodeStressTecplot(data, PathIn(dir, "n.dat").c_str()));
-  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, PathIn(dir, "e.dat").c_str()));
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "n.dat").c_str()));
+  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "e.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
   for (const char* name : {"n.dat", "e.dat"}) {
     const std::vector<std::string> lines = ReadLines(PathIn(dir, name));
     ASSERT_EQ(lines.size(), 3u + 6 + 2) << name;
@@ -86,9 +89,10 @@ TEST(TecplotFiles, CountNodesFromOneInConnectivityRows) {
 }
 
 TEST(AnimateTecplot, HoldsThirtyOneFramesTitledFromFrame0ToFrame30) {
-  ScratchDirectory dir("tecplot_files");
+  ScratchFolder dir;
   const AnalysisData data = PlateWithOneMovingCorner();
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   ASSERT_EQ(lines.size(), 2u + kFrames * (1 + 6 + 2));
   EXPECT_EQ(lines[0], "TITLE = \"Stress_Animate\"");
@@ -101,10 +105,11 @@ TEST(AnimateTecplot, HoldsThirtyOneFramesTitledFromFrame0ToFrame30) {
 }
 
 TEST(AnimateTecplot, MovesTheMeshAndGrowsTheStressLinearlyUpToTheDeformationDrawing) {
-  ScratchDirectory dir("tecplot_files");
+  ScratchFolder dir;
   const AnalysisData data = PlateWithOneMovingCorner();
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
-  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, PathIn(dir, "e.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteEquivalentNodeStressTecplot(data, NodalStressesOf(data), PathIn(dir, "e.dat").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   const std::vector<std::string> full = ReadLines(PathIn(dir, "e.dat"));
   const std::vector<std::string> start = Frame(lines, data, 0);
@@ -124,9 +129,10 @@ TEST(AnimateTecplot, MovesTheMeshAndGrowsTheStressLinearlyUpToTheDeformationDraw
 }
 
 TEST(AnimateTecplot, WithoutDisplacementsEveryFrameShowsTheUndeformedMesh) {
-  ScratchDirectory dir("tecplot_files");
+  ScratchFolder dir;
   const AnalysisData data = GridModel(2, 1, 20, 10);
-  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, PathIn(dir, "a.dat").c_str()));
+  ASSERT_TRUE(WriteAnimateEquivalentNodeStressTecplot(data, NodalStressesOf(data),
+                                                      PathIn(dir, "a.dat").c_str()));
   const std::vector<std::string> lines = ReadLines(PathIn(dir, "a.dat"));
   const std::vector<std::string> first = Frame(lines, data, 0);
   for (int f = 1; f < kFrames; ++f) {
@@ -138,15 +144,16 @@ TEST(AnimateTecplot, WithoutDisplacementsEveryFrameShowsTheUndeformedMesh) {
 }
 
 TEST(TecplotFiles, FileThatCannotBeOpenedEndsTheRun) {
-  ScratchDirectory dir("tecplot_files");
+  ScratchFolder dir;
   const std::string blocked = PathIn(dir, "blocked.dat");
   std::filesystem::create_directory(blocked);
   const AnalysisData data = StretchedElement();
-  using Writer = bool (*)(const AnalysisData&, const char*);
+  using Writer = bool (*)(const AnalysisData&, const std::vector<StressTriple>&, const char*);
   for (Writer writer : {Writer{WriteNodeStressTecplot}, Writer{WriteEquivalentNodeStressTecplot},
                         Writer{WriteAnimateEquivalentNodeStressTecplot}}) {
     bool written = true;
-    EXPECT_EQ(ConsoleOutputWithoutInput([&] { written = writer(data, blocked.c_str()); }),
+    const std::vector<StressTriple> nodal = NodalStressesOf(data);
+    EXPECT_EQ(ConsoleOutputWithoutInput([&] { written = writer(data, nodal, blocked.c_str()); }),
               "节点应力文件输出失败!\n");
     EXPECT_FALSE(written);
   }

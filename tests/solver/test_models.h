@@ -3,7 +3,9 @@
 
 #include <vector>
 
-#include "analysis_data.h"
+#include "method/analysis_data.h"
+#include "method/element.h"
+#include "method/stress_recovery.h"
 
 namespace solvane::testing {
 
@@ -16,7 +18,7 @@ inline AnalysisData MeshModel(std::vector<NodeCoord> nodes, std::vector<int> con
   data.Thick = Thick;
   data.NPOIN = static_cast<int>(nodes.size());
   data.NELEM = static_cast<int>(connectivity.size()) / kNodesPerElement;
-  data.neq = 2 * data.NPOIN;
+  data.neq = kDofPerNode * data.NPOIN;
   data.nodes = std::move(nodes);
   data.connectivity = std::move(connectivity);
   return data;
@@ -50,6 +52,25 @@ inline AnalysisData DistortedGrid(int cols, int rows, double width, double heigh
     }
   }
   return MeshModel(std::move(nodes), std::move(connectivity), 210000.0, 0.3, 1.0);
+}
+
+// The stiffness matrix of element e of `data`, as the assembly forms it.
+inline void ElementStiffnessOf(const AnalysisData& data, int e, ElementMatrix ke) {
+  CornerCoords corners;
+  GatherCorners(data, e, corners);
+  DMatrix D;
+  ElasticityMatrix(data.E, data.Mu, D);
+  ElementStiffness(corners, D, data.Thick, ke);
+}
+
+// The averaged nodal stresses of `data`, recovered element after element.
+inline std::vector<StressTriple> NodalStressesOf(const AnalysisData& data) {
+  return AverageNodalStresses(data, AllCornerStresses(data));
+}
+
+// A copy of every entry of the band, row after row.
+inline std::vector<double> BandEntries(const Band& band) {
+  return std::vector<double>(band.entries(), band.entries() + band.size());
 }
 
 }  // namespace solvane::testing

@@ -1,0 +1,180 @@
+#include "fast/solve_banded_fast.h"
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "fast/shared_chunks.h"
+#include "fast/solve_banded_fast_kernels.h"
+#include "method/solve_banded.h"
+
+namespace solvane {
+
+namespace {
+
+// Pivots eliminated together: each entry below them is loaded once per panel.
+constexpr int kPanelPivots = 32;
+// The rows below a panel are handed out in this many pieces of about equal
+// work, each a multiple of kChunkRows rows (whole register tiles).
+constexpr int kChunksPerPanel = 12;
+constexpr int kChunkRows = 3;
+// Narrower bands leave too little work per panel to share between threads.
+constexpr int kSharedBandwidth = 96;
+
+bool AllFinite(const std::vector<PivotStep>& steps) {
+  return std::all_of(steps.begin(), steps.end(), [](const PivotStep& step) { return step.finite; });
+}
+
+// A block of pivots [first, end): their steps and, when the rows below them
+// may be updated densely, their packed form.
+struct Panel {
+  int first = 0;
+  int end = 0;
+  // Rows and columns [end, end + width) are those the pivot rows reach below
+  // the panel with their last non-zero entries.
+  int width = 0;
+  bool dense = false;
+  std::vector<PivotStep> steps;
+  std::vector<double> stepMultipliers;
+  std::vector<double> values;
+  std::vector<double> packedMultipliers;
+};
+
+// The elimination a panel of pivots at a time. Within a panel each pivot is
+// applied to the panel's later rows and to F, in order; then all its pivots
+// are applied to the rows below, entry by entry in pivot order. While the
+// helper updates the far rows below one panel, the calling thread updates the
+// rows of the next panel first and eliminates within it.
+class BandElimination {
+ public:
+  BandElimination(Band& K, double* F)
+      : K_(K),
+        F_(F),
+        n_(K.rows()),
+        b_(K.halfBandwidth()),
+        chunks_(b_ >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
+    const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b_;
+    rowChunks_.reserve(kChunksPerPanel);
+    for (Panel& panel : panels_) {
+      panel.steps.reserve(kPanelPivots);
+      panel.stepMultipliers.resize(entries);
+      panel.values.resize(entries + 4 * kPanelPivots);
+      panel.packedMultipliers.resize(entries);
+    }
+  }
+
+  void Run() {
+    if (n_ < 2) return;
+    Panel* panel = &panels_[0];
+    Panel* next = &panels_[1];
+    EliminateWithinPanel(*panel, 0);
+    for (;;) {
+      const bool last = panel->end == n_ - 1;
+      UpdateBelowPanel(*panel, last ? nullptr : next);
+      if (last) return;
+      std::swap(panel, next);
+    }
+  }
+
+ private:
+  // Pivots [first, first + kPanelPivots) applied within the panel, to F and
+  // with their progress, then packed for the rows below if they may go densely.
+  void EliminateWithinPanel(Panel& panel, int first) {
+    panel.first = first;
+    panel.end = std::min(first + kPanelPivots, n_ - 1);
+    CheckRowsForNegativeZero(std::min(panel.end - 1 + b_, n_));
+    panel.steps.clear();
+    for (int j = panel.first; j < panel.end; ++j) {
+      double* multiplier = panel.stepMultipliers.data() + static_cast<std::size_t>(j - first) * b_;
+      const PivotStep step = MakePivotStep(K_, j, multiplier);
+      ApplyPivot(K_, step, j + 1, panel.end, zeroProductsVanish_ && step.finite);
+      EliminateLoad(F_, step);
+      PrintEliminationProgress(j, n_);
+      panel.steps.push_back(step);
+    }
+    panel.width = 0;
+    for (const PivotStep& step : panel.steps) panel.width = std::max(panel.width, step.end - panel.end);
+    panel.dense = zeroProductsVanish_ && AllFinite(panel.steps);
+    if (!panel.dense) return;
+    PackPanel(panel.steps.data(), panel.end, Packed(panel));
+  }
+
+  // Rows the elimination has not reached yet still hold their assembled
+  // values; a -0 among them rules out adding zero products from then on.
+  void CheckRowsForNegativeZero(int rowEnd) {
+    if (rowEnd <= checkedRows_) return;
+    const std::size_t count = static_cast<std::size_t>(rowEnd - checkedRows_) * b_;
+    if (ContainsNegativeZero(&K_.Diagonal(checkedRows_), count)) {
+      zeroProductsVanish_ = false;
+    }
+    checkedRows_ = rowEnd;
+  }
+
+  PackedPanel Packed(Panel& panel) const {
+    return {panel.values.data(), panel.packedMultipliers.data(), panel.end - panel.first, panel.width,
+            panel.first + b_ - panel.end};
+  }
+
+  // The calling thread first updates the rows of the next panel and
+  // eliminates within it; the other rows below go in shared pieces.
+  void UpdateBelowPanel(Panel& panel, Panel* next) {
+    const int width = panel.width;
+    const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
+    SplitIntoChunks(nextRows, width);
+    const SharedChunks::Work work = [&](const IndexRange& rows) { UpdateRegionRows(panel, rows.begin, rows.end); };
+    chunks_.Offer(work, rowChunks_);
+    UpdateRegionRows(panel, 0, nextRows);
+    if (next) EliminateWithinPanel(*next, panel.end);
+    chunks_.Finish();
+  }
+
+  // Region rows [begin, width) in kChunksPerPanel pieces of about equal work
+  // (row x holds width - x entries).
+  void SplitIntoChunks(int begin, int width) {
+    rowChunks_.clear();
+    const double rows = width - begin;
+    int previous = begin;
+    for (int i = 1; i <= kChunksPerPanel && previous < width; ++i) {
+      const double boundary = width - rows * std::sqrt(1.0 - static_cast<double>(i) / kChunksPerPanel);
+      const int rounded = begin + static_cast<int>((boundary - begin) / kChunkRows + 0.5) * kChunkRows;
+      const int end = i == kChunksPerPanel ? width : std::min(rounded, width);
+      if (end > previous) rowChunks_.push_back({previous, end});
+      previous = std::max(previous, end);
+    }
+  }
+
+  void UpdateRegionRows(Panel& panel, int xBegin, int xEnd) {
+    if (xBegin >= xEnd) return;
+    if (panel.dense) {
+      UpdateTrailingRows(&K_.Diagonal(panel.end), K_.RowStride(), Packed(panel), xBegin, xEnd);
+      return;
+    }
+    for (const PivotStep& step : panel.steps) {
+      ApplyPivot(K_, step, panel.end + xBegin, panel.end + xEnd, false);
+    }
+  }
+
+  Band& K_;
+  double* F_;
+  int n_;
+  int b_;
+  // Adding a zero product never changes an entry unless some entry is -0;
+  // rows [0, checkedRows_) have been searched for one.
+  bool zeroProductsVanish_ = true;
+  int checkedRows_ = 0;
+  Panel panels_[2];
+  std::vector<IndexRange> rowChunks_;
+  SharedChunks chunks_;
+};
+
+}  // namespace
+
+void SolveBandedFast(Band& K, double* U, double* F) {
+  if (K.rows() <= 0) return;
+  BandElimination(K, F).Run();
+  BackSubstitute(K, U, F);
+}
+
+}  // namespace solvane

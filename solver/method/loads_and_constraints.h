@@ -1,0 +1,30 @@
+#pragma once
+// The right-hand side of K U = F: concentrated forces and the consistent
+// nodal forces of linearly varying edge loads; then the constraints, imposed
+// by putting 1e20 on the diagonal of each fixed direction.
+
+#include "method/analysis_data.h"
+
+namespace solvane {
+
+// Consistent nodal forces of one edge load, integrated over the thickness.
+// A positive q pushes to the left of the direction from i to j, a positive t
+// pulls along it.
+struct EdgeForces {
+  int i;
+  int j;
+  double fxi, fyi;
+  double fxj, fyj;
+};
+
+EdgeForces EdgeLoadForces(const DistributedLoad& load);
+
+// Allocates the displacement vector and the zeroed load vector, then adds the
+// nodal forces and the edge loads in file order.
+void ApplyLoads(AnalysisData& data);
+
+// Each fixed direction gets 1e20 on its diagonal and a zero load; its other
+// band entries keep their assembled values.
+void ApplyConstraints(AnalysisData& data);
+
+}  // namespace solvane

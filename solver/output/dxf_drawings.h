@@ -1,0 +1,13 @@
+#pragma once
+// The two DXF drawings of the mesh: undeformed with element and node numbers,
+// and deformed with the displacements magnified. A drawing that cannot be
+// opened leads to the retry prompt; false means the user chose to exit.
+
+#include "method/analysis_data.h"
+
+namespace solvane {
+
+bool WriteStructureDxf(const AnalysisData& data, const char* fileName);
+bool WriteDeformationDxf(const AnalysisData& data, const char* fileName);
+
+}  // namespace solvane

@@ -1,0 +1,19 @@
+#pragma once
+// The plain-text result tables. False when the file cannot be opened (message
+// shown, Enter awaited): the run then ends with status 1. `nodal` holds the
+// averaged nodal stresses of `data` (AverageNodalStresses), `corners` the
+// corner stresses of its elements (AllCornerStresses).
+
+#include <vector>
+
+#include "method/analysis_data.h"
+
+namespace solvane {
+
+bool WriteNodeDis(const AnalysisData& data, const char* fileName);
+bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& nodal,
+                     const char* fileName);
+bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple>& corners,
+                        const char* fileName);
+
+}  // namespace solvane

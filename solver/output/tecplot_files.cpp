@@ -1,0 +1,117 @@
+#include "output/tecplot_files.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/console.h"
+#include "method/stress_recovery.h"
+#include "output/deformation_scale.h"
+#include "output/mesh_rows.h"
+#include "output/number_text.h"
+#include "output/result_file.h"
+
+namespace solvane {
+
+namespace {
+
+constexpr std::string_view kOpenFailure = "节点应力文件输出失败!";
+constexpr int kLastFrame = 30;
+// Tecplot counts nodes from 1 in its connectivity.
+constexpr int kTecplotFirstNode = 1;
+
+constexpr std::string_view kEquivalentStressVariables = "VARIABLES = \"X\", \"Y\", \" Se\"";
+
+// The header of a zone of NPOIN nodes and NELEM quadrilaterals, one row per node.
+std::string ZoneLine(std::string_view title, const AnalysisData& data) {
+  std::string line = "ZONE T=\"";
+  line += title;
+  line += "\", DATAPACKING=POINT, NODES=";
+  AppendInteger(line, data.NPOIN);
+  line += ", ELEMENTS=";
+  AppendInteger(line, data.NELEM);
+  line += ", ZONETYPE=FEQUADRILATERAL";
+  return line;
+}
+
+double EquivalentStressOf(const StressTriple& stress) {
+  return EquivalentStress(stress.SX, stress.SY, stress.TXY);
+}
+
+void AppendEquivalentStressRow(std::string& row, const NodeCoord& node, const StressTriple& stress) {
+  AppendCommaJoined(row, {node.x, node.y, EquivalentStressOf(stress)});
+}
+
+// A file of one zone over the whole mesh: `variables` names the values that
+// `appendNodeRow` gives for each node.
+bool WriteStressZoneFile(const AnalysisData& data, const std::vector<StressTriple>& nodal,
+                         const char* fileName, std::string_view variables,
+                         void (*appendNodeRow)(std::string&, const NodeCoord&, const StressTriple&)) {
+  ResultFile file;
+  if (!file.Open(fileName)) return FailAfterWait(kOpenFailure);
+  file.WriteLine("TITLE = \"Stress\"");
+  file.WriteLine(variables);
+  file.WriteLine(ZoneLine("P_1", data));
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      appendNodeRow(text, data.nodes[n], nodal[n]);
+      text += '\n';
+    });
+  }
+  file.WriteText(ConnectivityRows(data, kTecplotFirstNode));
+  return true;
+}
+
+// Frame f of the animation: the mesh moved by f/30 of its magnified
+// displacement, with f/30 of the equivalent stress; the connectivity rows are
+// the same in every frame.
+void WriteFrame(ResultFile& file, const AnalysisData& data, const std::vector<double>& equivalent,
+                const std::string& connectivity, double scale, int frame) {
+  const double r = static_cast<double>(frame) / kLastFrame;
+  std::string title = "Frame_";
+  AppendInteger(title, frame);
+  file.WriteLine(ZoneLine(title, data));
+  const double factor = scale * r;
+  for (int n = 0; n < data.NPOIN; ++n) {
+    file.WriteWith([&](std::string& text) {
+      const NodeCoord moved = DisplacedNode(data, n, factor);
+      AppendCommaJoined(text, {moved.x, moved.y, equivalent[n] * r});
+      text += '\n';
+    });
+  }
+  file.WriteText(connectivity);
+}
+
+}  // namespace
+
+bool WriteNodeStressTecplot(const AnalysisData& data, const std::vector<StressTriple>& nodal,
+                            const char* fileName) {
+  return WriteStressZoneFile(data, nodal, fileName,
+                             "VARIABLES = \"X\", \"Y\", \" SX\", \" SY\", \" TXY\", \" SE\"",
+                             AppendNodeStressRow);
+}
+
+bool WriteEquivalentNodeStressTecplot(const AnalysisData& data,
+                                      const std::vector<StressTriple>& nodal, const char* fileName) {
+  return WriteStressZoneFile(data, nodal, fileName, kEquivalentStressVariables,
+                             AppendEquivalentStressRow);
+}
+
+bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data,
+                                             const std::vector<StressTriple>& nodal,
+                                             const char* fileName) {
+  const double scale = DeformationScale(data);
+  ResultFile file;
+  if (!file.Open(fileName)) return FailAfterWait(kOpenFailure);
+  std::vector<double> equivalent(data.NPOIN);
+  for (int n = 0; n < data.NPOIN; ++n) equivalent[n] = EquivalentStressOf(nodal[n]);
+  const std::string connectivity = ConnectivityRows(data, kTecplotFirstNode);
+  file.WriteLine("TITLE = \"Stress_Animate\"");
+  file.WriteLine(kEquivalentStressVariables);
+  for (int frame = 0; frame <= kLastFrame; ++frame) {
+    WriteFrame(file, data, equivalent, connectivity, scale, frame);
+  }
+  return true;
+}
+
+}  // namespace solvane
