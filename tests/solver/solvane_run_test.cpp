@@ -243,6 +243,36 @@ TEST(SolvaneRun, UnconstrainedModelIsWrittenButReportedAsSingular) {
   EXPECT_EQ(FilesIn(dir.path()).size(), 10u);  // fem.txt, structure.dxf and the eight results
 }
 
+// Fixed nowhere in a direction, the model slides as a whole: the warning says
+// so and which direction to fix, rather than naming the last pivots.
+TEST(SolvaneRun, ModelFixedNowhereInADirectionIsToldItCanMoveAsARigidBody) {
+  const std::string header = "ms)\n警告: 总刚阵奇异(约束不足), 计算的位移无效:\n";
+  const std::string freeX =
+      "    没有任何节点在x方向受约束, 模型可沿x方向作刚体移动; 请至少约束一个节点的UX.\n";
+  const std::string freeY =
+      "    没有任何节点在y方向受约束, 模型可沿y方向作刚体移动; 请至少约束一个节点的UY.\n";
+  struct Case {
+    std::string constraints;
+    std::string warning;
+  };
+  const Case cases[] = {
+      {"NRN=0\n", header + freeX + freeY},
+      {"NRN=2\n0:0 1\n3:2 1\n", header + freeX},
+      {"NRN=1\n3:1 0\n", header + freeY},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder dir;
+    WriteAlteredExample(dir, "NRN=2\n0:1 1\n3:1 0\n", c.constraints);
+    const testing::ProcessResult run = RunSolvane(dir.path());
+    EXPECT_EQ(run.status, 1) << c.constraints;
+    const std::size_t tail = run.console.rfind("ms)\n");
+    ASSERT_NE(tail, std::string::npos) << run.console;
+    EXPECT_EQ(run.console.substr(tail), c.warning + "Press any key to continue . . . \n")
+        << c.constraints;
+    EXPECT_EQ(FilesIn(dir.path()).size(), 10u) << c.constraints;
+  }
+}
+
 TEST(SolvaneRun, ModelWithoutElementsRunsToTheEnd) {
   ScratchFolder dir;
   WriteFile(dir.path() / "fem.txt",
