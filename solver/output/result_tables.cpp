@@ -66,7 +66,7 @@ bool WriteNodeDis(const AnalysisData& data, const char* fileName) {
                      {data.displacement[Dof(n, kDirectionX)], data.displacement[Dof(n, kDirectionY)]});
     });
   }
-  return true;
+  return CloseOrFail(file);
 }
 
 bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& nodal,
@@ -80,7 +80,7 @@ bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& 
       AppendTableRow(text, n, {s.SX, s.SY, s.TXY, EquivalentStress(s.SX, s.SY, s.TXY)});
     });
   }
-  return true;
+  return CloseOrFail(file);
 }
 
 bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple>& corners,
@@ -104,7 +104,7 @@ bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple
       }
     });
   }
-  return true;
+  return CloseOrFail(file);
 }
 
 }  // namespace solvane

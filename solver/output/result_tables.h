@@ -1,8 +1,9 @@
 #pragma once
-// The plain-text result tables. False when the file cannot be opened (message
-// shown, Enter awaited): the run then ends with status 1. `nodal` holds the
-// averaged nodal stresses of `data` (AverageNodalStresses), `corners` the
-// corner stresses of its elements (AllCornerStresses).
+// The plain-text result tables. False when the file cannot be opened or
+// written in full (message shown, Enter awaited): the run then ends with
+// status 1. `nodal` holds the averaged nodal stresses of `data`
+// (AverageNodalStresses), `corners` the corner stresses of its elements
+// (AllCornerStresses).
 
 #include <vector>
 
