@@ -1,5 +1,6 @@
 #include "output/result_tables.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <initializer_list>
@@ -44,6 +45,19 @@ void AppendTableRow(std::string& text, int node, const double (&values)[kCount])
   char* out = WriteField<kNumberWidth>(row, node);
   *out++ = ':';
   for (double value : values) out = WriteField<kValueWidth>(out, value);
+  *out++ = '\n';
+  text.append(row, out);
+}
+
+// The totals under the reaction columns. The label is one column wider than
+// a row's "node:" field, so RX takes one column less and stays aligned.
+void AppendSumRow(std::string& text, double rx, double ry) {
+  constexpr std::string_view kLabel = "            Sum:";
+  static_assert(kLabel.size() == kNumberWidth + 2);
+  char row[kLabel.size() + 2 * kValueWidth + 1];
+  char* out = std::copy(kLabel.begin(), kLabel.end(), row);
+  out = WriteField<kValueWidth - 1>(out, rx);
+  out = WriteField<kValueWidth>(out, ry);
   *out++ = '\n';
   text.append(row, out);
 }
@@ -104,6 +118,21 @@ bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple
       }
     });
   }
+  return CloseOrFail(file);
+}
+
+bool WriteNodeReaction(const std::vector<NodeReaction>& reactions, const char* fileName) {
+  ResultFile file;
+  if (!file.Open(fileName)) return FailAfterWait("节点反力文件输出失败!");
+  file.WriteLine(HeaderLine({"Node", "RX", "RY"}));
+  double sumX = 0.0;
+  double sumY = 0.0;
+  for (const NodeReaction& r : reactions) {
+    file.WriteWith([&](std::string& text) { AppendTableRow(text, r.node, {r.rx, r.ry}); });
+    sumX += r.rx;
+    sumY += r.ry;
+  }
+  file.WriteWith([&](std::string& text) { AppendSumRow(text, sumX, sumY); });
   return CloseOrFail(file);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "method/analysis_data.h"
+#include "method/reactions.h"
 
 namespace solvane {
 
@@ -16,5 +17,9 @@ bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& 
                      const char* fileName);
 bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple>& corners,
                         const char* fileName);
+
+// The reactions at the fixed nodes (NodeReactions), laid out as the rows of
+// Node_Dis.txt, then a row "Sum:" with the totals of each direction.
+bool WriteNodeReaction(const std::vector<NodeReaction>& reactions, const char* fileName);
 
 }  // namespace solvane

@@ -38,7 +38,8 @@ const std::vector<std::string> kResultFilesInOrder = {
     "Node_Stress_Tecplot.dat",
     "Equivalent_Node_Stress_Tecplot.dat",
     "Animate_Equivalent_Node_Stress_Tecplot.dat",
-    "Node_Stress_ZelContour.txt"};
+    "Node_Stress_ZelContour.txt",
+    "Node_Reaction.txt"};
 
 const std::string kPause = "Press any key to continue";
 const std::string kPromptEnd = "退出，请按’Esc退出’键\n";

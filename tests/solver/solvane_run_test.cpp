@@ -215,6 +215,11 @@ TEST(SolvaneRun, UnopenableTableStopsTheRunAfterItsMessage) {
        {"structure.dxf", "Node_Dis.txt", "deformation.dxf", "Node_Stress.txt", "Element_Stress.txt",
         "Node_Stress_Tecplot.dat", "Equivalent_Node_Stress_Tecplot.dat",
         "Animate_Equivalent_Node_Stress_Tecplot.dat"}},
+      {"Node_Reaction.txt",
+       "节点反力文件输出失败!\n",
+       {"structure.dxf", "Node_Dis.txt", "deformation.dxf", "Node_Stress.txt", "Element_Stress.txt",
+        "Node_Stress_Tecplot.dat", "Equivalent_Node_Stress_Tecplot.dat",
+        "Animate_Equivalent_Node_Stress_Tecplot.dat", "Node_Stress_ZelContour.txt"}},
   };
   for (const Case& c : cases) {
     ScratchFolder dir;
@@ -240,7 +245,7 @@ TEST(SolvaneRun, UnconstrainedModelIsWrittenButReportedAsSingular) {
             std::string::npos)
       << run.console;
   EXPECT_NE(run.console.find("Press any key to continue . . . \n"), std::string::npos);
-  EXPECT_EQ(FilesIn(dir.path()).size(), 10u);  // fem.txt, structure.dxf and the eight results
+  EXPECT_EQ(FilesIn(dir.path()).size(), 11u);  // fem.txt, structure.dxf and the nine results
 }
 
 // Fixed nowhere in a direction, the model slides as a whole: the warning says
@@ -269,7 +274,7 @@ TEST(SolvaneRun, ModelFixedNowhereInADirectionIsToldItCanMoveAsARigidBody) {
     ASSERT_NE(tail, std::string::npos) << run.console;
     EXPECT_EQ(run.console.substr(tail), c.warning + "Press any key to continue . . . \n")
         << c.constraints;
-    EXPECT_EQ(FilesIn(dir.path()).size(), 10u) << c.constraints;
+    EXPECT_EQ(FilesIn(dir.path()).size(), 11u) << c.constraints;
   }
 }
 
@@ -293,7 +298,7 @@ TEST(SolvaneRun, ModelWithoutNodesRunsToTheEnd) {
   EXPECT_EQ(WithoutTime(run.console),
             "Assembling the global stiffness matrix...Solute the equilibrium equations..."
             "(Solution time:T)\nPress any key to continue . . . \n");
-  EXPECT_EQ(FilesIn(dir.path()).size(), 10u);
+  EXPECT_EQ(FilesIn(dir.path()).size(), 11u);
 }
 
 }  // namespace
