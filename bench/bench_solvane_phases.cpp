@@ -1,9 +1,9 @@
 // Times every phase of a Solvane run (read, band guard, structure.dxf,
 // assembly, loads and constraints, solve, corner and nodal stresses and each
-// result file) on structured cantilever models of growing size, and reports
-// the peak resident size against the band. Each model is written as fem.txt into a
-// scratch directory and run there through the steps of the run in their
-// order, with the console progress sent to /dev/null. Times are wall-clock
+// result file, the reactions last) on structured cantilever models of growing
+// size, and reports the peak resident size against the band. Each model is
+// written as fem.txt into a scratch directory and run there through the steps
+// of the run in their order, with the console progress sent to /dev/null. Times are wall-clock
 // seconds (steady clock); run it on an otherwise quiet machine.
 //
 // Arguments: the plate heights in elements (each model is 5 h x h), or sizes
@@ -30,6 +30,7 @@
 #include "method/band_size.h"
 #include "method/loads_and_constraints.h"
 #include "method/model_file_reader.h"
+#include "method/reactions.h"
 #include "method/solve_system.h"
 #include "method/stress_recovery.h"
 #include "output/contour_viewer_file.h"
@@ -161,6 +162,7 @@ PhaseClock RunModel(AnalysisData& data, int cols, int rows) {
     WriteAnimateEquivalentNodeStressTecplot(data, nodal, "Animate_Equivalent_Node_Stress_Tecplot.dat");
   });
   clock.Time("ZelContour", [&] { WriteNodeStressZelContour(data, nodal, "Node_Stress_ZelContour.txt"); });
+  clock.Time("Node_Reaction", [&] { WriteNodeReaction(NodeReactions(data), "Node_Reaction.txt"); });
   return clock;
 }
 

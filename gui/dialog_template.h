@@ -34,8 +34,4 @@ struct DialogTemplate {
   std::vector<ControlTemplate> controls;
 };
 
-// Push buttons, check boxes and edit fields take the focus with Tab; static
-// texts and radio buttons do not.
-bool IsTabStop(ControlKind kind);
-
 }  // namespace kestrix

@@ -20,16 +20,16 @@ enum class InteractionMode {
 
 class Interaction {
  public:
-  InteractionMode mode() const { return mode_; }
-  int clickCount() const { return clickCount_; }
-  bool rectanglePick() const { return rectanglePick_; }
-  ScreenPoint rubberBandStart() const { return rubberBandStart_; }
-  ScreenPoint rubberBandEnd() const { return rubberBandEnd_; }
+  InteractionMode mode() const { return m_mode; }
+  int clickCount() const { return m_clickCount; }
+  bool rectanglePick() const { return m_rectanglePick; }
+  ScreenPoint rubberBandStart() const { return m_rubberBandStart; }
+  ScreenPoint rubberBandEnd() const { return m_rubberBandEnd; }
 
   // A new mode keeps a gesture that is under way; StartPan begins afresh.
-  void SetMode(InteractionMode mode) { mode_ = mode; }
+  void SetMode(InteractionMode mode) { m_mode = mode; }
   void StartPan();
-  void SetRectanglePick(bool rectanglePick) { rectanglePick_ = rectanglePick; }
+  void SetRectanglePick(bool rectanglePick) { m_rectanglePick = rectanglePick; }
 
   // Each returns whether the picture has changed and must be repainted.
   bool LeftClick(ScreenPoint click, Model& model, ViewTransform& view);
@@ -45,12 +45,12 @@ class Interaction {
   bool PickClick(ScreenPoint click, Model& model);
   bool IsRectanglePickMode() const;
 
-  InteractionMode mode_ = InteractionMode::Idle;
-  int clickCount_ = 0;
-  ScreenPoint rubberBandStart_;
-  ScreenPoint rubberBandEnd_;
-  ScreenPoint panAnchor_;
-  bool rectanglePick_ = true;
+  InteractionMode m_mode = InteractionMode::Idle;
+  int m_clickCount = 0;
+  ScreenPoint m_rubberBandStart;
+  ScreenPoint m_rubberBandEnd;
+  ScreenPoint m_panAnchor;
+  bool m_rectanglePick = true;
 };
 
 }  // namespace kestrix

@@ -12,7 +12,7 @@ constexpr double kConstraintSymbolLength = 15.0;
 constexpr double kArrowheadHalfAngle = 11.0;
 
 // Arrowheads are 3 % of the client height long on screen, whatever the zoom.
-double ArrowheadLength(const ViewTransform& view) { return 0.03 * view.Height() / view.Scale(); }
+double ArrowheadLength(const ViewTransform& view) { return 0.03 * view.height() / view.scale(); }
 
 ModelPosition Offset(ModelPosition p, double length, double dx, double dy) {
   return {p.x + length * dx, p.y + length * dy};
@@ -60,12 +60,11 @@ void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint) {
   if (constraint.UY != 0) DrawBowTie(plotter.canvas(), p, 75.0, false);
 }
 
-void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force) {
+void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force, double scale) {
   if (force.Fx == 0.0 && force.Fy == 0.0) return;
   plotter.UsePen(kForceColour, force.selected ? 2 : 1);
   const double theta = DirectionAngle(force.Fx, force.Fy);
-  const double length =
-      plotter.view().ForceScale() * std::sqrt(force.Fx * force.Fx + force.Fy * force.Fy);
+  const double length = scale * std::sqrt(force.Fx * force.Fx + force.Fy * force.Fy);
   const ModelPosition tail = force.point.position();
   const ModelPosition tip = Offset(tail, length, std::cos(theta), std::sin(theta));
   const double h = ArrowheadLength(plotter.view());
@@ -79,16 +78,15 @@ void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force) {
   plotter.Line(h1, h2);
 }
 
-void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load) {
+void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load, double scale) {
   plotter.UsePen(kDistributedLoadColour, 1);
-  const ModelPosition i = load.end_i.position();
-  const ModelPosition j = load.end_j.position();
+  const ModelPosition i = load.endI.position();
+  const ModelPosition j = load.endJ.position();
   const double theta = DirectionAngle(j.x - i.x, j.y - i.y);
   const double nx = std::sin(theta);
   const double ny = -std::cos(theta);
-  const double s = plotter.view().LoadScale();
-  const ModelPosition ai = Offset(i, s * load.qi, nx, ny);
-  const ModelPosition aj = Offset(j, s * load.qj, nx, ny);
+  const ModelPosition ai = Offset(i, scale * load.qi, nx, ny);
+  const ModelPosition aj = Offset(j, scale * load.qj, nx, ny);
   plotter.Line(ai, aj);
   plotter.Line(ai, i);
   plotter.Line(aj, j);

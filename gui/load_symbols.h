@@ -14,11 +14,12 @@ namespace kestrix {
 void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint);
 
 // An arrow from the node in the force's direction, its length the force times
-// the view's force scale; nothing for a zero force.
-void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force);
+// `scale` (the model's force scale); nothing for a zero force.
+void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force, double scale);
 
-// The load line offset from the edge by the intensities times the view's load
-// scale, the two end ordinates and an arrowhead at each end of non-zero load.
-void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load);
+// The load line offset from the edge by the intensities times `scale` (the
+// model's distributed-load scale), the two end ordinates and an arrowhead at
+// each end of non-zero load.
+void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load, double scale);
 
 }  // namespace kestrix

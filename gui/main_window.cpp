@@ -6,30 +6,31 @@
 #include "modal_dialogs.h"
 #include "model_file_commands.h"
 #include "modeless_dialogs.h"
+#include "rubber_band.h"
 #include "structure_rendering.h"
 
 namespace kestrix {
 
 MainWindow::MainWindow(const MainWindowServices& services)
-    : services_(services),
-      view_(std::make_unique<ViewTransform>()),
-      model_(std::make_unique<Model>()),
-      markedPickMode_(menu_id::kRectanglePick),
-      markedBackground_(menu_id::kBlackBackground),
-      deformedShapeChoice_(control_id::kDefAndUndeformed) {
-  model_->AttachView(view_.get());
-  model_->AttachNotifier(&services_.notifier);
+    : m_services(services),
+      m_view(std::make_unique<ViewTransform>()),
+      m_model(std::make_unique<Model>()),
+      m_markedPickMode(menu_id::kRectanglePick),
+      m_markedBackground(menu_id::kBlackBackground),
+      m_deformedShapeChoice(control_id::kDefAndUndeformed) {
+  m_model->AttachView(m_view.get());
+  m_model->AttachNotifier(&m_services.notifier);
 }
 
 void MainWindow::OnSize(int width, int height) {
-  clientWidth_ = width;
-  clientHeight_ = height;
+  m_clientWidth = width;
+  m_clientHeight = height;
   FitViewToStoredBox();
 }
 
 void MainWindow::FitViewToStoredBox() {
-  view_->SetWindow(clientWidth_, clientHeight_, storedBox_.xmin, storedBox_.xmax, storedBox_.ymin,
-                   storedBox_.ymax);
+  m_view->SetWindow(m_clientWidth, m_clientHeight, m_storedBox.xmin, m_storedBox.xmax, m_storedBox.ymin,
+                   m_storedBox.ymax);
 }
 
 bool MainWindow::OnCommand(int menuId) {
@@ -39,24 +40,24 @@ bool MainWindow::OnCommand(int menuId) {
     case kExport: ExportModelFileCommand(*this); return true;
     case kStructure:
       ShowStructure();
-      services_.repaint.FullRepaint();
+      m_services.repaint.FullRepaint();
       return true;
-    case kNodeNumbers: ToggleNumbers(display_.nodeNumbers, menuId); return true;
-    case kElemNumbers: ToggleNumbers(display_.elementNumbers, menuId); return true;
+    case kNodeNumbers: ToggleNumbers(m_display.nodeNumbers, menuId); return true;
+    case kElemNumbers: ToggleNumbers(m_display.elementNumbers, menuId); return true;
     case kBlackBackground:
     case kWhiteBackground:
-      MoveCheckMark(markedBackground_, menuId);
-      display_.backgroundIndex = menuId - kBlackBackground;
+      MoveCheckMark(m_markedBackground, menuId);
+      m_display.backgroundIndex = menuId - kBlackBackground;
       return true;
     case kPointPick:
     case kRectanglePick:
-      MoveCheckMark(markedPickMode_, menuId);
-      interaction_.SetRectanglePick(menuId == kRectanglePick);
+      MoveCheckMark(m_markedPickMode, menuId);
+      m_interaction.SetRectanglePick(menuId == kRectanglePick);
       return true;
-    case kPickNode: interaction_.SetMode(InteractionMode::PickNode); return true;
-    case kPickElemEdge: interaction_.SetMode(InteractionMode::PickElemEdge); return true;
-    case kPickGeoPt: interaction_.SetMode(InteractionMode::PickGeoPt); return true;
-    case kPickPolygon: interaction_.SetMode(InteractionMode::PickPolygon); return true;
+    case kPickNode: m_interaction.SetMode(InteractionMode::PickNode); return true;
+    case kPickElemEdge: m_interaction.SetMode(InteractionMode::PickElemEdge); return true;
+    case kPickGeoPt: m_interaction.SetMode(InteractionMode::PickGeoPt); return true;
+    case kPickPolygon: m_interaction.SetMode(InteractionMode::PickPolygon); return true;
     case kBoundaryCondition: RunBoundaryConditionDialog(); return true;
     case kMaterial: RunMaterialDialog(); return true;
     case kCreateGeoPt: OpenModelingDialog(*this, dialog_id::kCreateGeoPt); return true;
@@ -67,51 +68,51 @@ bool MainWindow::OnCommand(int menuId) {
     case kDeformedShape: ShowDeformedShapeDialog(); return true;
     case kSolve: SolveCommand(*this); return true;
     case kContour: ContourCommand(*this); return true;
-    case kNodeDof: services_.programs.ShowTextFile(kNodeDisplacementFile); return true;
-    case kNodeStress: services_.programs.ShowTextFile(kNodeStressFile); return true;
-    case kElementStress: services_.programs.ShowTextFile(kElementStressFile); return true;
+    case kNodeDof: m_services.programs.ShowTextFile(kNodeDisplacementFile); return true;
+    case kNodeStress: m_services.programs.ShowTextFile(kNodeStressFile); return true;
+    case kElementStress: m_services.programs.ShowTextFile(kElementStressFile); return true;
     default: return false;
   }
 }
 
 void MainWindow::ShowStructure() {
-  display_.showStructure = true;
-  display_.showDeformed = false;
-  services_.menuChecks.SetChecked(menu_id::kStructure, true);
+  m_display.showStructure = true;
+  m_display.showDeformed = false;
+  m_services.menuChecks.SetChecked(menu_id::kStructure, true);
 }
 
 void MainWindow::ToggleNumbers(bool& flag, int menuId) {
   flag = !flag;
-  services_.menuChecks.SetChecked(menuId, flag);
-  services_.repaint.FullRepaint();
+  m_services.menuChecks.SetChecked(menuId, flag);
+  m_services.repaint.FullRepaint();
 }
 
 void MainWindow::MoveCheckMark(int& markedId, int chosenId) {
-  services_.menuChecks.SetChecked(markedId, false);
-  services_.menuChecks.SetChecked(chosenId, true);
+  m_services.menuChecks.SetChecked(markedId, false);
+  m_services.menuChecks.SetChecked(chosenId, true);
   markedId = chosenId;
-  services_.repaint.FullRepaint();
+  m_services.repaint.FullRepaint();
 }
 
 void MainWindow::RunBoundaryConditionDialog() {
   BoundaryConditionDialog dialog;
-  if (services_.dialogs.RunModal(FindDialogTemplate(dialog_id::kBoundaryCondition), dialog) != 1) {
+  if (m_services.dialogs.RunModal(FindDialogTemplate(dialog_id::kBoundaryCondition), dialog) != 1) {
     return;
   }
-  model_->ApplyConstraint(dialog.ux(), dialog.uy());
-  services_.repaint.Repaint();
+  m_model->ApplyConstraint(dialog.ux(), dialog.uy());
+  m_services.repaint.Repaint();
 }
 
 void MainWindow::RunMaterialDialog() {
-  MaterialDialog dialog(*model_);
-  if (services_.dialogs.RunModal(FindDialogTemplate(dialog_id::kMaterial), dialog) == 1) {
-    services_.repaint.Repaint();
+  MaterialDialog dialog(*m_model);
+  if (m_services.dialogs.RunModal(FindDialogTemplate(dialog_id::kMaterial), dialog) == 1) {
+    m_services.repaint.Repaint();
   }
 }
 
 void MainWindow::ShowDeformedShapeDialog() {
-  if (!model_->solved()) {
-    services_.notifier.ShowMessage("绘制变形图之前, 应首先进行计算!", kWarningCaption);
+  if (!m_model->solved()) {
+    m_services.notifier.ShowMessage("绘制变形图之前, 应首先进行计算!", kWarningCaption);
   }
   OpenModelingDialog(*this, dialog_id::kDeformedShape);
 }
@@ -119,73 +120,71 @@ void MainWindow::ShowDeformedShapeDialog() {
 void MainWindow::OnChar(char32_t character) {
   switch (character) {
     case 27:
-      model_->ClearSelection();
-      services_.repaint.Repaint();
+      m_model->ClearSelection();
+      m_services.repaint.Repaint();
       break;
     case 'P':
-    case 'p': interaction_.StartPan(); break;
+    case 'p': m_interaction.StartPan(); break;
     case 'S':
-    case 's': interaction_.SetMode(InteractionMode::PickNode); break;
+    case 's': m_interaction.SetMode(InteractionMode::PickNode); break;
     case 'X':
     case 'x':
-      view_->FitToBox();
-      services_.repaint.Repaint();
+      m_view->FitToBox();
+      m_services.repaint.Repaint();
       break;
     case 'Z':
-    case 'z': interaction_.SetMode(InteractionMode::ZoomWindow); break;
+    case 'z': m_interaction.SetMode(InteractionMode::ZoomWindow); break;
     default: break;
   }
 }
 
 void MainWindow::OnLeftButtonDown(int x, int y) {
-  if (interaction_.LeftClick({x, y}, *model_, *view_)) services_.repaint.Repaint();
+  if (m_interaction.LeftClick({x, y}, *m_model, *m_view)) m_services.repaint.Repaint();
 }
 
 void MainWindow::OnMouseMove(int x, int y) {
-  if (interaction_.MouseMove({x, y}, *view_)) services_.repaint.Repaint();
+  if (m_interaction.MouseMove({x, y}, *m_view)) m_services.repaint.Repaint();
 }
 
 void MainWindow::OnWheel(int x, int y, int delta) {
-  if (interaction_.Wheel({x, y}, delta, *view_)) services_.repaint.Repaint();
+  if (m_interaction.Wheel({x, y}, delta, *m_view)) m_services.repaint.Repaint();
 }
 
 // The zoom rectangle lies under the model, the selection rectangle over it.
 void MainWindow::Paint(Canvas& canvas) {
-  canvas.FillBackground(display_.Background());
-  view_->SetDrawingCanvas(&canvas);
-  const ScreenPoint start = interaction_.rubberBandStart();
-  const ScreenPoint end = interaction_.rubberBandEnd();
-  if (interaction_.ShowsZoomRect()) view_->DrawZoomRect(start.x, start.y, end.x, end.y);
-  if (display_.showStructure) {
-    DrawStructure(*model_, *view_, display_.nodeNumbers, display_.elementNumbers);
+  canvas.FillBackground(m_display.Background());
+  const ScreenPoint start = m_interaction.rubberBandStart();
+  const ScreenPoint end = m_interaction.rubberBandEnd();
+  if (m_interaction.ShowsZoomRect()) DrawZoomRect(canvas, start.x, start.y, end.x, end.y);
+  if (m_display.showStructure) {
+    DrawStructure(*m_model, *m_view, canvas, m_display.nodeNumbers, m_display.elementNumbers);
   }
-  if (model_->solved() && display_.showDeformed) DrawDeformedShape(*model_, *view_);
-  if (interaction_.ShowsPickRect()) view_->DrawPickRect(start.x, start.y, end.x, end.y);
-  view_->SetDrawingCanvas(nullptr);
+  if (m_model->solved() && m_display.showDeformed) DrawDeformedShape(*m_model, *m_view, canvas);
+  if (m_interaction.ShowsPickRect()) DrawPickRect(canvas, start.x, start.y, end.x, end.y);
 }
 
 void MainWindow::ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view) {
-  model_ = std::move(model);
-  view_ = std::move(view);
-  storedBox_ = model_->ComputeBoundingBox();
+  m_model = std::move(model);
+  m_view = std::move(view);
+  m_storedBox = m_model->ComputeBoundingBox();
   FitViewToStoredBox();
-  model_->ComputeForceScale();
-  model_->ComputeDistributedLoadScale();
+  m_model->ComputeForceScale();
+  m_model->ComputeDistributedLoadScale();
   ShowStructure();
-  services_.repaint.Repaint();
+  m_services.repaint.Repaint();
 }
 
 void MainWindow::RefitToModel() {
-  storedBox_ = model_->ComputeBoundingBox();
+  m_storedBox = m_model->ComputeBoundingBox();
   FitViewToStoredBox();
-  services_.repaint.FullRepaint();
+  m_services.repaint.FullRepaint();
 }
 
 void MainWindow::ShowDeformedShape(bool withStructure) {
-  display_.showDeformed = true;
-  display_.showStructure = withStructure;
-  services_.menuChecks.SetChecked(menu_id::kStructure, withStructure);
-  services_.repaint.FullRepaint();
+  m_display.showDeformed = true;
+  m_display.showStructure = withStructure;
+  m_services.menuChecks.SetChecked(menu_id::kStructure, withStructure);
+  m_services.repaint.FullRepaint();
 }
 
 }  // namespace kestrix

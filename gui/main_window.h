@@ -31,12 +31,12 @@ class MainWindow {
   // Draws the whole client area on `canvas`.
   void Paint(Canvas& canvas);
 
-  Model& model() { return *model_; }
-  ViewTransform& view() { return *view_; }
-  const Interaction& interaction() const { return interaction_; }
-  const DisplayOptions& display() const { return display_; }
-  const MainWindowServices& services() const { return services_; }
-  const BoundingBox& storedBoundingBox() const { return storedBox_; }
+  Model& model() { return *m_model; }
+  ViewTransform& view() { return *m_view; }
+  const Interaction& interaction() const { return m_interaction; }
+  const DisplayOptions& display() const { return m_display; }
+  const MainWindowServices& services() const { return m_services; }
+  const BoundingBox& storedBoundingBox() const { return m_storedBox; }
 
   // Takes a model opened from a file, with its view, fitted to the window.
   void ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view);
@@ -46,9 +46,9 @@ class MainWindow {
   void ShowDeformedShape(bool withStructure);
 
   // The path last chosen in the open or save dialog, which both start from.
-  std::string& lastChosenFile() { return lastChosenFile_; }
+  std::string& lastChosenFile() { return m_lastChosenFile; }
   // The radio button last chosen in the deformed-shape dialog.
-  int& deformedShapeChoice() { return deformedShapeChoice_; }
+  int& deformedShapeChoice() { return m_deformedShapeChoice; }
 
  private:
   void FitViewToStoredBox();
@@ -59,18 +59,18 @@ class MainWindow {
   void RunMaterialDialog();
   void ShowDeformedShapeDialog();
 
-  MainWindowServices services_;
-  std::unique_ptr<ViewTransform> view_;
-  std::unique_ptr<Model> model_;
-  int clientWidth_ = 0;
-  int clientHeight_ = 0;
-  BoundingBox storedBox_;
-  Interaction interaction_;
-  DisplayOptions display_;
-  int markedPickMode_;
-  int markedBackground_;
-  std::string lastChosenFile_;
-  int deformedShapeChoice_;
+  MainWindowServices m_services;
+  std::unique_ptr<ViewTransform> m_view;
+  std::unique_ptr<Model> m_model;
+  int m_clientWidth = 0;
+  int m_clientHeight = 0;
+  BoundingBox m_storedBox;
+  Interaction m_interaction;
+  DisplayOptions m_display;
+  int m_markedPickMode;
+  int m_markedBackground;
+  std::string m_lastChosenFile;
+  int m_deformedShapeChoice;
 };
 
 }  // namespace kestrix

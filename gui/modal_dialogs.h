@@ -11,24 +11,24 @@ namespace kestrix {
 class BoundaryConditionDialog : public DialogBehaviour {
  public:
   void OnCommand(int controlId, DialogControls& controls) override;
-  bool ux() const { return ux_; }
-  bool uy() const { return uy_; }
+  bool ux() const { return m_ux; }
+  bool uy() const { return m_uy; }
 
  private:
-  bool ux_ = false;
-  bool uy_ = false;
+  bool m_ux = false;
+  bool m_uy = false;
 };
 
 // "Material and Thick": shows the model's E, Mu and Thick; OK (result 1) sets
 // the values typed.
 class MaterialDialog : public DialogBehaviour {
  public:
-  explicit MaterialDialog(Model& model) : model_(model) {}
+  explicit MaterialDialog(Model& model) : m_model(model) {}
   void OnOpen(DialogControls& controls) override;
   void OnCommand(int controlId, DialogControls& controls) override;
 
  private:
-  Model& model_;
+  Model& m_model;
 };
 
 }  // namespace kestrix

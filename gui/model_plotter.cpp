@@ -21,25 +21,22 @@ int TruncatedPixels(double measure) {
   return static_cast<int>(measure);
 }
 
-ModelPlotter::ModelPlotter(const ViewTransform& view)
-    : view_(view), canvas_(*view.DrawingCanvas()) {}
-
 void ModelPlotter::UsePen(Rgb colour, int width) const {
-  canvas_.SetPen(Pen{colour, width, PenStyle::Solid});
+  m_canvas.SetPen(Pen{colour, width, PenStyle::Solid});
 }
 
 void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
   const ScreenPoint from = Pixel(a);
   const ScreenPoint to = Pixel(b);
-  canvas_.DrawLine(from.x, from.y, to.x, to.y);
+  m_canvas.DrawLine(from.x, from.y, to.x, to.y);
 }
 
 void ModelPlotter::Circle(ModelPosition centre, int radius) const {
   const ScreenPoint p = Pixel(centre);
-  canvas_.DrawEllipse(p.x - radius, p.y - radius, p.x + radius, p.y + radius);
+  m_canvas.DrawEllipse(p.x - radius, p.y - radius, p.x + radius, p.y + radius);
 }
 
-void ModelPlotter::ClosedOutline(const std::vector<ModelPoint>& vertices) const {
+void ModelPlotter::ClosedOutline(std::span<const ModelPoint> vertices) const {
   const std::size_t count = vertices.size();
   for (std::size_t k = 0; k < count; ++k) {
     Line(vertices[k].position(), vertices[(k + 1) % count].position());

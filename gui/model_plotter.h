@@ -1,9 +1,10 @@
 #pragma once
 // Drawing in model coordinates: every point is mapped through the view and
-// drawn on the view's canvas of the current paint.
+// drawn on the canvas of the current paint.
 
-#include <vector>
+#include <span>
 
+#include "canvas.h"
 #include "model_point.h"
 #include "view_transform.h"
 
@@ -23,23 +24,22 @@ int TruncatedPixels(double measure);
 
 class ModelPlotter {
  public:
-  // The view must have a drawing canvas.
-  explicit ModelPlotter(const ViewTransform& view);
+  ModelPlotter(const ViewTransform& view, Canvas& canvas) : m_view(view), m_canvas(canvas) {}
 
-  Canvas& canvas() const { return canvas_; }
-  const ViewTransform& view() const { return view_; }
-  ScreenPoint Pixel(ModelPosition p) const { return view_.ModelToScreen(p.x, p.y); }
+  Canvas& canvas() const { return m_canvas; }
+  const ViewTransform& view() const { return m_view; }
+  ScreenPoint Pixel(ModelPosition p) const { return m_view.ModelToScreen(p.x, p.y); }
 
   void UsePen(Rgb colour, int width) const;
   void Line(ModelPosition a, ModelPosition b) const;
   // A full circle outline of `radius` pixels around the pixel of `centre`.
   void Circle(ModelPosition centre, int radius) const;
   // A segment from each vertex to the next and from the last back to the first.
-  void ClosedOutline(const std::vector<ModelPoint>& vertices) const;
+  void ClosedOutline(std::span<const ModelPoint> vertices) const;
 
  private:
-  const ViewTransform& view_;
-  Canvas& canvas_;
+  const ViewTransform& m_view;
+  Canvas& m_canvas;
 };
 
 }  // namespace kestrix

@@ -15,27 +15,27 @@ namespace {
 class ApplyingDialog : public DialogBehaviour {
  public:
   ApplyingDialog(MainWindow& window, int applyId, int closeId = control_id::kCancel)
-      : window_(window), applyId_(applyId), closeId_(closeId) {}
+      : m_window(window), m_applyId(applyId), m_closeId(closeId) {}
 
   void OnCommand(int controlId, DialogControls& controls) override {
-    if (controlId == applyId_ || controlId == control_id::kOk) {
+    if (controlId == m_applyId || controlId == control_id::kOk) {
       Apply(controls);
-      window_.services().repaint.FullRepaint();
+      m_window.services().repaint.FullRepaint();
       if (controlId == control_id::kOk) controls.End(1);
-    } else if (controlId == closeId_ || controlId == control_id::kCancel) {
+    } else if (controlId == m_closeId || controlId == control_id::kCancel) {
       controls.End(0);
     }
   }
 
  protected:
   virtual void Apply(DialogControls& controls) = 0;
-  MainWindow& window() const { return window_; }
-  Model& model() const { return window_.model(); }
+  MainWindow& window() const { return m_window; }
+  Model& model() const { return m_window.model(); }
 
  private:
-  MainWindow& window_;
-  int applyId_;
-  int closeId_;
+  MainWindow& m_window;
+  int m_applyId;
+  int m_closeId;
 };
 
 // Adds the typed point and refits the view to the model, discarding pan and zoom.

@@ -10,17 +10,17 @@ constexpr Rgb kNodeNumberColour{0, 0, 255};
 constexpr Rgb kElementNumberColour{255, 0, 255};
 
 int NumberHeight(const ModelPlotter& plotter, const Model& model) {
-  return TruncatedPixels(model.average_element_edge_length() / 5 * plotter.view().Scale());
+  return TruncatedPixels(model.averageElementEdgeLength() / 5 * plotter.view().scale());
 }
 
 ModelPosition Centroid(const Model& model, const Element& element) {
   double x = 0.0;
   double y = 0.0;
   for (const int node : element) {
-    x += model.node_array()[node].x;
-    y += model.node_array()[node].y;
+    x += model.nodeArray()[node].x;
+    y += model.nodeArray()[node].y;
   }
-  return {x / model.nodes_per_element(), y / model.nodes_per_element()};
+  return {x / model.nodesPerElement(), y / model.nodesPerElement()};
 }
 
 }  // namespace
@@ -31,7 +31,7 @@ void DrawNodeNumbers(const ModelPlotter& plotter, const Model& model) {
   canvas.SetFont(Font{kNumberFontFace, NumberHeight(plotter, model), 0});
   canvas.SetTextColour(kNodeNumberColour);
   for (int k = 0; k < model.NPOIN(); ++k) {
-    const ScreenPoint p = plotter.Pixel(model.node_array()[k].position());
+    const ScreenPoint p = plotter.Pixel(model.nodeArray()[k].position());
     canvas.DrawText(p.x, p.y, std::to_string(k));
   }
 }

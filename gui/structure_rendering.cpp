@@ -33,7 +33,7 @@ void DrawNodes(const ModelPlotter& plotter, const Model& model) {
 }
 
 void DrawGeoPoints(const ModelPlotter& plotter, const Model& model) {
-  for (const ModelPoint& point : model.geo_points()) {
+  for (const ModelPoint& point : model.geoPoints()) {
     UseLook(plotter, LookOf(point.selected, kGeometryColour, 2));
     plotter.Circle(point.position(), 3);
   }
@@ -47,7 +47,7 @@ void DrawPolygons(const ModelPlotter& plotter, const Model& model) {
 }
 
 void DrawElementOutlines(const ModelPlotter& plotter, const Model& model) {
-  for (const ElementOutline& outline : model.element_outlines()) {
+  for (const ElementOutline& outline : model.elementOutlines()) {
     UseLook(plotter, LookOf(outline.selected, kMeshColour, 2));
     plotter.ClosedOutline(outline.vertices);
   }
@@ -62,15 +62,19 @@ void DrawEdges(const ModelPlotter& plotter, const Model& model) {
 
 void DrawLoads(const ModelPlotter& plotter, const Model& model) {
   for (const Constraint& constraint : model.constraints()) DrawConstraint(plotter, constraint);
-  for (const NodalForce& force : model.forces()) DrawNodalForce(plotter, force);
-  for (const DistributedLoad& load : model.distributed_loads()) DrawDistributedLoad(plotter, load);
+  for (const NodalForce& force : model.forces()) {
+    DrawNodalForce(plotter, force, model.forceScale());
+  }
+  for (const DistributedLoad& load : model.distributedLoads()) {
+    DrawDistributedLoad(plotter, load, model.loadScale());
+  }
 }
 
 }  // namespace
 
-void DrawStructure(const Model& model, const ViewTransform& view, bool nodeNumbers,
-                   bool elementNumbers) {
-  const ModelPlotter plotter(view);
+void DrawStructure(const Model& model, const ViewTransform& view, Canvas& canvas,
+                   bool nodeNumbers, bool elementNumbers) {
+  const ModelPlotter plotter(view, canvas);
   DrawNodes(plotter, model);
   if (nodeNumbers) DrawNodeNumbers(plotter, model);
   if (elementNumbers) DrawElementNumbers(plotter, model);
@@ -81,16 +85,16 @@ void DrawStructure(const Model& model, const ViewTransform& view, bool nodeNumbe
   DrawLoads(plotter, model);
 }
 
-void DrawDeformedShape(const Model& model, const ViewTransform& view) {
+void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas) {
   if (model.NELEM() == 0) return;
   const double scale = DeformationScale(model);
   if (scale == 0.0) return;
-  const ModelPlotter plotter(view);
+  const ModelPlotter plotter(view, canvas);
   plotter.UsePen(kDeformedColour, 1);
   for (const Element& element : model.connectivity()) {
-    for (int j = 0; j < model.nodes_per_element(); ++j) {
+    for (int j = 0; j < model.nodesPerElement(); ++j) {
       const int a = element[j];
-      const int b = element[(j + 1) % model.nodes_per_element()];
+      const int b = element[(j + 1) % model.nodesPerElement()];
       plotter.Line(DeformedPosition(model, a, scale), DeformedPosition(model, b, scale));
     }
   }

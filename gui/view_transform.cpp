@@ -33,31 +33,31 @@ int SaturatingSum(int a, std::int64_t b) {
 
 void ViewTransform::SetWindow(int width, int height, double xmin, double xmax, double ymin,
                               double ymax) {
-  width_ = width;
-  height_ = height;
-  xmin_ = xmin;
-  xmax_ = xmax;
-  ymin_ = ymin;
-  ymax_ = ymax;
+  m_width = width;
+  m_height = height;
+  m_xmin = xmin;
+  m_xmax = xmax;
+  m_ymin = ymin;
+  m_ymax = ymax;
   FitToBox();
 }
 
 void ViewTransform::FitToBox() {
-  const double sx = width_ / std::fabs(xmax_ - xmin_);
-  const double sy = height_ / std::fabs(ymax_ - ymin_);
+  const double sx = m_width / std::fabs(m_xmax - m_xmin);
+  const double sy = m_height / std::fabs(m_ymax - m_ymin);
   const double fitted = 0.95 * std::min(sx, sy);
   // An all-zero box (before any geometry) or a minimised window gives no
   // usable scale; one pixel per model unit keeps every conversion finite.
-  scale_ = IsUsableScale(fitted) ? fitted : 1.0;
-  originX_ = width_ / 2;
-  originY_ = height_ / 2;
-  centreX_ = (xmax_ + xmin_) * 0.5;
-  centreY_ = (ymax_ + ymin_) * 0.5;
+  m_scale = IsUsableScale(fitted) ? fitted : 1.0;
+  m_originX = m_width / 2;
+  m_originY = m_height / 2;
+  m_centreX = (m_xmax + m_xmin) * 0.5;
+  m_centreY = (m_ymax + m_ymin) * 0.5;
 }
 
 void ViewTransform::Pan(int dx, int dy) {
-  originX_ = SaturatingSum(originX_, dx);
-  originY_ = SaturatingSum(originY_, dy);
+  m_originX = SaturatingSum(m_originX, dx);
+  m_originY = SaturatingSum(m_originY, dy);
 }
 
 void ViewTransform::ZoomAt(int px, int py, double newScale) {
@@ -65,62 +65,38 @@ void ViewTransform::ZoomAt(int px, int py, double newScale) {
   // stays as it is rather than lose its mapping.
   if (!IsUsableScale(newScale)) return;
   const ModelPosition anchor = ModelFromScreen(px, py);
-  centreX_ = anchor.x;
-  centreY_ = anchor.y;
-  originX_ = px;
-  originY_ = py;
-  scale_ = newScale;
+  m_centreX = anchor.x;
+  m_centreY = anchor.y;
+  m_originX = px;
+  m_originY = py;
+  m_scale = newScale;
 }
 
 void ViewTransform::ZoomToWindow(int x1, int y1, int x2, int y2) {
   const ModelPosition a = ModelFromScreen(x1, y1);
   const ModelPosition b = ModelFromScreen(x2, y2);
-  centreX_ = (b.x + a.x) * 0.5;
-  centreY_ = (b.y + a.y) * 0.5;
-  const double wx = (width_ / scale_) / std::fabs(a.x - b.x);
-  const double wy = (height_ / scale_) / std::fabs(a.y - b.y);
+  m_centreX = (b.x + a.x) * 0.5;
+  m_centreY = (b.y + a.y) * 0.5;
+  const double wx = (m_width / m_scale) / std::fabs(a.x - b.x);
+  const double wy = (m_height / m_scale) / std::fabs(a.y - b.y);
   // Two clicks on one pixel span nothing to fill the window with: the view is
   // then only centred on that pixel and keeps its scale.
-  const double zoomed = scale_ * std::min(wx, wy);
-  if (IsUsableScale(zoomed)) scale_ = zoomed;
-  originX_ = width_ / 2;
-  originY_ = height_ / 2;
+  const double zoomed = m_scale * std::min(wx, wy);
+  if (IsUsableScale(zoomed)) m_scale = zoomed;
+  m_originX = m_width / 2;
+  m_originY = m_height / 2;
 }
 
 ScreenPoint ViewTransform::ModelToScreen(double x, double y) const {
-  const int u = TruncatedOffset((x - centreX_) * scale_);
-  const int v = TruncatedOffset((y - centreY_) * scale_);
-  return {SaturatingSum(originX_, u), SaturatingSum(originY_, -static_cast<std::int64_t>(v))};
+  const int u = TruncatedOffset((x - m_centreX) * m_scale);
+  const int v = TruncatedOffset((y - m_centreY) * m_scale);
+  return {SaturatingSum(m_originX, u), SaturatingSum(m_originY, -static_cast<std::int64_t>(v))};
 }
 
 ModelPosition ViewTransform::ModelFromScreen(int px, int py) const {
-  const double du = static_cast<double>(px) - originX_;
-  const double dv = static_cast<double>(originY_) - py;
-  return {du / scale_ + centreX_, dv / scale_ + centreY_};
-}
-
-void ViewTransform::DrawPickRect(int x1, int y1, int x2, int y2) const {
-  const PenStyle style = x2 < x1 ? PenStyle::Dashed : PenStyle::Solid;
-  DrawRubberBand(Pen{Rgb{255, 0, 255}, 1, style}, x1, y1, x2, y2);
-}
-
-void ViewTransform::DrawZoomRect(int x1, int y1, int x2, int y2) const {
-  DrawRubberBand(Pen{Rgb{255, 255, 255}, 1, PenStyle::Solid}, x1, y1, x2, y2);
-}
-
-// Rubber bands invert the pixels under them, so drawing the same rectangle
-// twice restores the picture whatever the colours beneath.
-void ViewTransform::DrawRubberBand(const Pen& pen, int x1, int y1, int x2, int y2) const {
-  if (drawingCanvas_ == nullptr) return;
-  Canvas& canvas = *drawingCanvas_;
-  canvas.SetPen(pen);
-  const RasterMode previous = canvas.GetRasterMode();
-  canvas.SetRasterMode(RasterMode::Invert);
-  canvas.DrawLine(x1, y1, x2, y1);
-  canvas.DrawLine(x2, y1, x2, y2);
-  canvas.DrawLine(x2, y2, x1, y2);
-  canvas.DrawLine(x1, y2, x1, y1);
-  canvas.SetRasterMode(previous);
+  const double du = static_cast<double>(px) - m_originX;
+  const double dv = static_cast<double>(m_originY) - py;
+  return {du / m_scale + m_centreX, dv / m_scale + m_centreY};
 }
 
 }  // namespace kestrix

@@ -6,8 +6,8 @@ namespace kestrix {
 
 // A load along one element edge, varying linearly from qi at end i to qj at end j.
 struct DistributedLoad {
-  ModelPoint end_i;
-  ModelPoint end_j;
+  ModelPoint endI;
+  ModelPoint endJ;
   double qi = 0.0;
   double qj = 0.0;
   bool selected = false;

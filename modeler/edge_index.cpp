@@ -2,19 +2,19 @@
 
 namespace kestrix {
 
-EdgeIndex::EdgeIndex() : grid_(ModelPoint::kDefaultCoincidenceRadius) {}
+EdgeIndex::EdgeIndex() : m_grid(ModelPoint::kDefaultCoincidenceRadius) {}
 
 void EdgeIndex::Add(const ElemEdge& edge) {
-  const int id = static_cast<int>(edges_.size());
-  grid_.Insert(edge.a.position(), id);
-  grid_.Insert(edge.b.position(), id);
-  edges_.push_back(edge);
+  const int id = static_cast<int>(m_edges.size());
+  m_grid.Insert(edge.a.position(), id);
+  m_grid.Insert(edge.b.position(), id);
+  m_edges.push_back(edge);
 }
 
 bool EdgeIndex::ContainsSameEdgeAs(const ElemEdge& edge) const {
   bool found = false;
-  grid_.ForEachNear(edge.a.position(),
-                    [&](int id) { found = found || edges_[id].IsSameEdgeAs(edge); });
+  m_grid.ForEachNear(edge.a.position(),
+                    [&](int id) { found = found || m_edges[id].IsSameEdgeAs(edge); });
   return found;
 }
 

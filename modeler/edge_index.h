@@ -18,8 +18,8 @@ class EdgeIndex {
   bool ContainsSameEdgeAs(const ElemEdge& edge) const;
 
  private:
-  PointGrid grid_;
-  std::vector<ElemEdge> edges_;
+  PointGrid m_grid;
+  std::vector<ElemEdge> m_edges;
 };
 
 }  // namespace kestrix

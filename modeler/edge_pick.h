@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view_transform.h"
+#include "positions.h"
 
 namespace kestrix {
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <vector>
+#include <array>
 
+#include "element.h"
 #include "model_point.h"
 
 namespace kestrix {
@@ -10,10 +11,17 @@ namespace kestrix {
 // numbered with its global node number but keeping the coordinates computed
 // for its own polygon.
 struct ElementOutline {
-  std::vector<ModelPoint> vertices;
+  std::array<ModelPoint, kNodesPerElement> vertices;
   bool selected = false;
 
-  int vertex_count() const { return static_cast<int>(vertices.size()); }
+  static constexpr int vertexCount() { return kNodesPerElement; }
+
+  // The element's row of the connectivity table: its corners' node numbers.
+  Element NodeNumbers() const {
+    Element nodes{};
+    for (int k = 0; k < kNodesPerElement; ++k) nodes[k] = vertices[k].number;
+    return nodes;
+  }
 };
 
 }  // namespace kestrix

@@ -1,48 +1,51 @@
 #pragma once
 
-#include <list>
 #include <ranges>
+#include <span>
+#include <vector>
 
 namespace kestrix {
 
 // The container of every growing collection of the model. Insertion is only at
 // the front, so forward traversal visits the newest element first and backward
 // traversal visits elements in insertion order; both orders carry meaning
-// (numbering reads the front, files list the backward order).
+// (numbering reads the front, files list the backward order). The elements
+// are stored oldest first, so the k-th inserted element is at position k of
+// the insertion order.
 template <typename T>
 class EntityList {
  public:
-  void Insert(T value) { items_.push_front(std::move(value)); }
-  void Clear() { items_.clear(); }
+  void Insert(T value) { m_items.push_back(std::move(value)); }
+  void Clear() { m_items.clear(); }
 
-  int Count() const { return static_cast<int>(items_.size()); }
-  bool IsEmpty() const { return items_.empty(); }
+  int Count() const { return static_cast<int>(m_items.size()); }
+  bool IsEmpty() const { return m_items.empty(); }
   // The newest element; the list must not be empty.
-  const T& Front() const { return items_.front(); }
+  const T& Front() const { return m_items.back(); }
 
   // Forward traversal, newest first.
-  auto begin() { return items_.begin(); }
-  auto end() { return items_.end(); }
-  auto begin() const { return items_.begin(); }
-  auto end() const { return items_.end(); }
+  auto begin() { return m_items.rbegin(); }
+  auto end() { return m_items.rend(); }
+  auto begin() const { return m_items.rbegin(); }
+  auto end() const { return m_items.rend(); }
 
-  // Backward traversal, oldest first.
-  auto InsertionOrder() const { return std::views::reverse(items_); }
+  // Backward traversal, oldest first, with the k-th inserted element at k.
+  std::span<const T> InsertionOrder() const { return m_items; }
 
   // For entities with a selected flag.
   int CountSelected() const {
     int count = 0;
-    for (const T& item : items_) {
+    for (const T& item : m_items) {
       if (item.selected) ++count;
     }
     return count;
   }
   void ClearSelected() {
-    for (T& item : items_) item.selected = false;
+    for (T& item : m_items) item.selected = false;
   }
 
  private:
-  std::list<T> items_;
+  std::vector<T> m_items;
 };
 
 }  // namespace kestrix

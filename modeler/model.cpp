@@ -1,14 +1,23 @@
 #include "model.h"
 
 #include <algorithm>
+#include <iostream>
 #include <utility>
 
 #include "edge_index.h"
-#include "standard_error_notifier.h"
 
 namespace kestrix {
 
 namespace {
+
+// The notifier a model uses until the GUI attaches its own: messages go to
+// standard error rather than being lost.
+class StandardErrorNotifier : public Notifier {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    std::cerr << caption << ' ' << text << '\n';
+  }
+};
 
 Notifier& DefaultNotifier() {
   static StandardErrorNotifier notifier;
@@ -30,9 +39,9 @@ void Model::SetMaterial(double E, double Mu, double Thick) {
 }
 
 BoundingBox Model::ComputeBoundingBox() {
-  if (!m_nodeArray.empty()) {
-    m_boundingBox = BoundingBox::At(m_nodeArray.front().position());
-    for (const ModelPoint& node : m_nodeArray) m_boundingBox.Include(node.position());
+  if (!m_nodes.IsEmpty()) {
+    m_boundingBox = BoundingBox::At(nodeArray().front().position());
+    for (const ModelPoint& node : nodeArray()) m_boundingBox.Include(node.position());
     for (const ModelPoint& point : m_geoPoints) m_boundingBox.Include(point.position());
   } else if (!m_geoPoints.IsEmpty()) {
     m_boundingBox = BoundingBox::At(m_geoPoints.Front().position());
@@ -45,22 +54,23 @@ BoundingBox Model::ComputeBoundingBox() {
 }
 
 void Model::UpdateAverageElementEdgeLength() {
-  if (m_connectivity.empty()) {
+  if (m_elementOutlines.IsEmpty()) {
     m_averageElementEdgeLength = 0.0;
     return;
   }
+  const std::span<const ModelPoint> nodes = nodeArray();
   double sum = 0.0;
-  for (const Element& element : m_connectivity) {
+  for (const Element& element : connectivity()) {
     for (int s = 0; s < kNodesPerElement; ++s) {
-      const ModelPoint& from = m_nodeArray[element[s]];
-      sum += from.DistanceTo(m_nodeArray[element[(s + 1) % kNodesPerElement]].position());
+      const ModelPoint& from = nodes[element[s]];
+      sum += from.DistanceTo(nodes[element[(s + 1) % kNodesPerElement]].position());
     }
   }
   m_averageElementEdgeLength = sum / (NELEM() * kNodesPerElement);
 }
 
 void Model::InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index) {
-  const int count = outline.vertex_count();
+  const int count = outline.vertexCount();
   for (int k = 0; k < count; ++k) {
     const ElemEdge edge{.a = outline.vertices[k], .b = outline.vertices[(k + 1) % count]};
     if (index.ContainsSameEdgeAs(edge)) continue;
@@ -75,24 +85,20 @@ EdgeIndex Model::IndexEdges() const {
   return index;
 }
 
-bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes, std::vector<Element> elements) {
+bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes,
+                        const std::vector<Element>& elements) {
   const auto names_missing_node = [&](const Element& element) {
     return std::ranges::any_of(element, [&](int n) { return n < 0 || n >= std::ssize(nodes); });
   };
   if (std::ranges::any_of(elements, names_missing_node)) return false;
 
-  m_nodeArray.clear();
   m_nodes.Clear();
-  for (const ModelPosition& p : nodes) {
-    m_nodeArray.push_back({.x = p.x, .y = p.y, .number = static_cast<int>(m_nodeArray.size())});
-    m_nodes.Insert(m_nodeArray.back());
-  }
-  m_connectivity = std::move(elements);
+  for (const ModelPosition& p : nodes) m_nodes.Insert({.x = p.x, .y = p.y, .number = NPOIN()});
   m_elementOutlines.Clear();
-  for (const Element& element : m_connectivity) {
+  for (const Element& element : elements) {
     ElementOutline outline;
-    for (int n : element) outline.vertices.push_back(m_nodeArray[n]);
-    m_elementOutlines.Insert(std::move(outline));
+    for (int k = 0; k < kNodesPerElement; ++k) outline.vertices[k] = nodeArray()[element[k]];
+    m_elementOutlines.Insert(outline);
   }
   m_edges.Clear();
   EdgeIndex edge_index;
@@ -106,20 +112,20 @@ bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes, std::vector<Ele
 
 bool Model::AddConstraint(int node, int UX, int UY) {
   if (!IsNode(node)) return false;
-  m_constraints.Insert({.UX = UX, .UY = UY, .point = m_nodeArray[node]});
+  m_constraints.Insert({.UX = UX, .UY = UY, .point = nodeArray()[node]});
   return true;
 }
 
 bool Model::AddForce(int node, double Fx, double Fy) {
   if (!IsNode(node)) return false;
-  m_forces.Insert({.point = m_nodeArray[node], .Fx = Fx, .Fy = Fy});
+  m_forces.Insert({.point = nodeArray()[node], .Fx = Fx, .Fy = Fy});
   return true;
 }
 
 bool Model::AddDistributedLoad(int node_i, double qi, int node_j, double qj) {
   if (!IsNode(node_i) || !IsNode(node_j)) return false;
   m_distributedLoads.Insert(
-      {.end_i = m_nodeArray[node_i], .end_j = m_nodeArray[node_j], .qi = qi, .qj = qj});
+      {.endI = nodeArray()[node_i], .endJ = nodeArray()[node_j], .qi = qi, .qj = qj});
   return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ranges>
+#include <span>
 #include <vector>
 
 #include "bounding_box.h"
@@ -18,7 +20,7 @@ namespace kestrix {
 
 class EdgeIndex;
 class NodeIndex;
-class ViewTransform;
+class ScreenMapping;
 
 // Everything Kestrix knows about the plate being prepared: material, geometry,
 // mesh, supports and loads, the current selection and, after a solve, the
@@ -27,10 +29,9 @@ class Model {
  public:
   Model();
 
-  // Neither is owned. Picks convert pixels through the view and the load
-  // scales are handed to it; warnings go to the notifier (standard error
-  // while none is attached).
-  void AttachView(ViewTransform* view) { m_view = view; }
+  // Neither is owned. Picks convert pixels through the view; warnings go to
+  // the notifier (standard error while none is attached).
+  void AttachView(const ScreenMapping* view) { m_view = view; }
   void AttachNotifier(Notifier* notifier);
   Notifier& notifier() const { return *m_notifier; }
 
@@ -62,46 +63,51 @@ class Model {
   void ApplyConstraint(bool UX, bool UY);
   void ApplyForce(double Fx, double Fy);
   void ApplyDistributedLoad(double qi, double qj);
-  // Recompute a load-arrow scale and hand it to the view.
+  // Recompute a load-arrow scale: the model length that the drawing gives
+  // one unit of force, and one unit of edge-load intensity.
   void ComputeForceScale();
   void ComputeDistributedLoadScale();
-  double VisualScaleofForce() const { return m_VisualScaleofForce; }
-  double VisualScaleofDisLoad() const { return m_VisualScaleofDisLoad; }
+  double forceScale() const { return m_VisualScaleofForce; }
+  double loadScale() const { return m_VisualScaleofDisLoad; }
 
   // Recomputes, stores and returns the extent of nodes and geometric points.
   BoundingBox ComputeBoundingBox();
-  const BoundingBox& bounding_box() const { return m_boundingBox; }
+  const BoundingBox& boundingBox() const { return m_boundingBox; }
   // Mean length of all element sides, 0 without elements.
-  double average_element_edge_length() const { return m_averageElementEdgeLength; }
+  double averageElementEdgeLength() const { return m_averageElementEdgeLength; }
 
-  int NPOIN() const { return static_cast<int>(m_nodeArray.size()); }
-  int NELEM() const { return static_cast<int>(m_connectivity.size()); }
-  int nodes_per_element() const { return kNodesPerElement; }
-  int dofs_per_node() const { return kDofsPerNode; }
+  // The node list and the element outline list are the one store of the
+  // mesh: node k is the k-th node made and element r the r-th outline made.
+  int NPOIN() const { return m_nodes.Count(); }
+  int NELEM() const { return m_elementOutlines.Count(); }
+  int nodesPerElement() const { return kNodesPerElement; }
+  int dofsPerNode() const { return kDofsPerNode; }
   // Node k at index k.
-  const std::vector<ModelPoint>& node_array() const { return m_nodeArray; }
+  std::span<const ModelPoint> nodeArray() const { return m_nodes.InsertionOrder(); }
   // Row r is element r.
-  const std::vector<Element>& connectivity() const { return m_connectivity; }
+  auto connectivity() const {
+    return m_elementOutlines.InsertionOrder() | std::views::transform(&ElementOutline::NodeNumbers);
+  }
   // u_x of node k at index 2k, u_y at 2k + 1.
   const std::vector<double>& displacements() const { return m_displacements; }
   bool solved() const { return m_solved; }
 
   const EntityList<ModelPoint>& nodes() const { return m_nodes; }
-  const EntityList<ElementOutline>& element_outlines() const { return m_elementOutlines; }
+  const EntityList<ElementOutline>& elementOutlines() const { return m_elementOutlines; }
   const EntityList<ElemEdge>& edges() const { return m_edges; }
   const EntityList<Constraint>& constraints() const { return m_constraints; }
   const EntityList<NodalForce>& forces() const { return m_forces; }
-  const EntityList<DistributedLoad>& distributed_loads() const { return m_distributedLoads; }
-  const EntityList<ModelPoint>& geo_points() const { return m_geoPoints; }
+  const EntityList<DistributedLoad>& distributedLoads() const { return m_distributedLoads; }
+  const EntityList<ModelPoint>& geoPoints() const { return m_geoPoints; }
   const EntityList<Polygon>& polygons() const { return m_polygons; }
-  const EntityList<ModelPoint>& picked_points() const { return m_pickedPoints; }
+  const EntityList<ModelPoint>& pickedPoints() const { return m_pickedPoints; }
 
   // Rebuilding a model read from a file. ReplaceMesh numbers node k after its
   // index, makes one outline per element and the unique edges between them;
   // it refuses (returns false, model unchanged) an element naming a node that
   // does not exist. The Add operations insert at the front of their lists;
   // those naming nodes refuse numbers outside the node array.
-  bool ReplaceMesh(const std::vector<ModelPosition>& nodes, std::vector<Element> elements);
+  bool ReplaceMesh(const std::vector<ModelPosition>& nodes, const std::vector<Element>& elements);
   bool AddConstraint(int node, int UX, int UY);
   bool AddForce(int node, double Fx, double Fy);
   bool AddDistributedLoad(int node_i, double qi, int node_j, double qj);
@@ -116,7 +122,6 @@ class Model {
  private:
   static constexpr int kDofsPerNode = 2;
 
-  void RebuildArraysFromLists();
   void UpdateAverageElementEdgeLength();
   void MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes, EdgeIndex& edges);
   // Adds the outline's sides that the edge list does not hold yet.
@@ -131,10 +136,8 @@ class Model {
   double m_Mu = 0.3;
   double m_Thick = 1.0;
   std::vector<double> m_displacements;
-  std::vector<ModelPoint> m_nodeArray;
   EntityList<ModelPoint> m_nodes;
   EntityList<ElementOutline> m_elementOutlines;
-  std::vector<Element> m_connectivity;
   EntityList<Constraint> m_constraints;
   EntityList<NodalForce> m_forces;
   EntityList<DistributedLoad> m_distributedLoads;
@@ -142,7 +145,7 @@ class Model {
   EntityList<Polygon> m_polygons;
   EntityList<ElemEdge> m_edges;
   BoundingBox m_boundingBox;
-  ViewTransform* m_view = nullptr;
+  const ScreenMapping* m_view = nullptr;
   double m_VisualScaleofForce = 1.0;
   double m_VisualScaleofDisLoad = 1.0;
   double m_coincidenceTolerance = 0.0001;

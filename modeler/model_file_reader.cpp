@@ -13,13 +13,13 @@ namespace {
 // at the first fault with a description of it.
 class ModelFileParser {
  public:
-  ModelFileParser(std::string_view text, Model& model) : scanner_(text), model_(model) {}
+  ModelFileParser(std::string_view text, Model& model) : m_scanner(text), m_model(model) {}
 
   std::optional<std::string> Parse() {
     const bool whole = ReadMaterial() && ReadMesh() && ReadConstraints() && ReadForces() &&
                        ReadDistributedLoads() && ReadGeometry();
     if (whole) return std::nullopt;
-    return error_;
+    return m_error;
   }
 
  private:
@@ -30,7 +30,7 @@ class ModelFileParser {
         !ScanRecord("Thick=%lf\n", "\"Thick=\" and a real", Thick)) {
       return false;
     }
-    model_.SetMaterial(E, Mu, Thick);
+    m_model.SetMaterial(E, Mu, Thick);
     return true;
   }
 
@@ -57,14 +57,14 @@ class ModelFileParser {
       elements.push_back(corners);
       return true;
     });
-    return elementsRead && model_.ReplaceMesh(nodes, std::move(elements));
+    return elementsRead && m_model.ReplaceMesh(nodes, std::move(elements));
   }
 
   bool ReadConstraints() {
     return ReadBlock("NRN=", [&](int) {
       int node = 0, UX = 0, UY = 0;
       if (!ScanRecord("%d:%d%d\n", "a constraint line node:ux uy", node, UX, UY)) return false;
-      return model_.AddConstraint(node, UX, UY) || RejectNode(node, model_.NPOIN());
+      return m_model.AddConstraint(node, UX, UY) || RejectNode(node, m_model.NPOIN());
     });
   }
 
@@ -73,7 +73,7 @@ class ModelFileParser {
       int node = 0;
       double Fx = 0.0, Fy = 0.0;
       if (!ScanRecord("%d<%lf,%lf>\n", "a force line node<fx,fy>", node, Fx, Fy)) return false;
-      return model_.AddForce(node, Fx, Fy) || RejectNode(node, model_.NPOIN());
+      return m_model.AddForce(node, Fx, Fy) || RejectNode(node, m_model.NPOIN());
     });
   }
 
@@ -87,15 +87,15 @@ class ModelFileParser {
                       qj, tj)) {
         return false;
       }
-      const bool iExists = i >= 0 && i < model_.NPOIN();
-      return model_.AddDistributedLoad(i, qi, j, qj) || RejectNode(iExists ? j : i, model_.NPOIN());
+      const bool iExists = i >= 0 && i < m_model.NPOIN();
+      return m_model.AddDistributedLoad(i, qi, j, qj) || RejectNode(iExists ? j : i, m_model.NPOIN());
     });
   }
 
   // Polygon vertices refer to geometric points by their position in the
   // "NGPT=" block. A file that ends after the loads has no geometry.
   bool ReadGeometry() {
-    if (scanner_.AtEnd()) return true;
+    if (m_scanner.AtEnd()) return true;
     std::vector<ModelPoint> points;
     const bool pointsRead = ReadBlock("NGPT=", [&](int) {
       ModelPoint point;
@@ -103,7 +103,7 @@ class ModelFileParser {
                       point.y)) {
         return false;
       }
-      model_.AddGeoPt(point.number, point.x, point.y);
+      m_model.AddGeoPt(point.number, point.x, point.y);
       points.push_back(point);
       return true;
     });
@@ -127,7 +127,7 @@ class ModelFileParser {
       }
       vertices.push_back(points[position]);
     }
-    model_.AddPolygon(Polygon(number, std::move(vertices)));
+    m_model.AddPolygon(Polygon(number, std::move(vertices)));
     return true;
   }
 
@@ -151,17 +151,17 @@ class ModelFileParser {
   // Scans one record; on failure describes what was expected where scanning stopped.
   template <typename... Fields>
   bool ScanRecord(std::string_view pattern, const std::string& expected, Fields&... fields) {
-    recordLine_ = scanner_.LineNumber();
-    if (scanner_.Scan(pattern, fields...)) return true;
+    m_recordLine = m_scanner.LineNumber();
+    if (m_scanner.Scan(pattern, fields...)) return true;
     const std::string problem =
-        scanner_.AtEnd() ? "the file ends before " + expected : "expected " + expected;
-    error_ = "line " + std::to_string(scanner_.LineNumber()) + ": " + problem;
+        m_scanner.AtEnd() ? "the file ends before " + expected : "expected " + expected;
+    m_error = "line " + std::to_string(m_scanner.LineNumber()) + ": " + problem;
     return false;
   }
 
   // A record that was read but cannot be used.
   bool Reject(const std::string& problem) {
-    error_ = "line " + std::to_string(recordLine_) + ": " + problem;
+    m_error = "line " + std::to_string(m_recordLine) + ": " + problem;
     return false;
   }
 
@@ -170,10 +170,10 @@ class ModelFileParser {
                   std::to_string(nodeCount) + " nodes)");
   }
 
-  TextScanner scanner_;
-  Model& model_;
-  int recordLine_ = 1;
-  std::string error_;
+  TextScanner m_scanner;
+  Model& m_model;
+  int m_recordLine = 1;
+  std::string m_error;
 };
 
 }  // namespace
@@ -182,7 +182,7 @@ std::optional<std::string> ReadModelText(std::string_view text, Model& model) {
   return ModelFileParser(text, model).Parse();
 }
 
-std::unique_ptr<Model> OpenModelFile(const std::string& path, ViewTransform* view,
+std::unique_ptr<Model> OpenModelFile(const std::string& path, const ScreenMapping* view,
                                      Notifier& notifier) {
   const std::optional<std::string> text = ReadTextFile(path);
   if (!text) {

@@ -24,7 +24,7 @@ std::optional<std::string> ReadModelText(std::string_view text, Model& model);
 // and converts picks through `view`. When the file cannot be read the notifier
 // shows "前处理文本文件读取错误!", when it is malformed a message naming the
 // line; either way the result is empty and nothing else changes.
-std::unique_ptr<Model> OpenModelFile(const std::string& path, ViewTransform* view,
+std::unique_ptr<Model> OpenModelFile(const std::string& path, const ScreenMapping* view,
                                      Notifier& notifier);
 
 }  // namespace kestrix

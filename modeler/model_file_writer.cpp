@@ -1,7 +1,7 @@
 #include "model_file_writer.h"
 
 #include <fstream>
-#include <vector>
+#include <span>
 
 #include "real_text.h"
 
@@ -16,7 +16,7 @@ void AppendCount(std::string& text, const char* key, int count) {
 }
 
 // The numbers of `points` with `separator` between them.
-void AppendNumbers(std::string& text, const std::vector<ModelPoint>& points, char separator) {
+void AppendNumbers(std::string& text, std::span<const ModelPoint> points, char separator) {
   for (std::size_t k = 0; k < points.size(); ++k) {
     if (k > 0) text += separator;
     text += std::to_string(points[k].number);
@@ -37,8 +37,8 @@ void AppendNodes(std::string& text, const Model& model) {
 }
 
 void AppendElements(std::string& text, const Model& model) {
-  AppendCount(text, "NELEM=", model.element_outlines().Count());
-  for (const ElementOutline& outline : model.element_outlines().InsertionOrder()) {
+  AppendCount(text, "NELEM=", model.elementOutlines().Count());
+  for (const ElementOutline& outline : model.elementOutlines().InsertionOrder()) {
     AppendNumbers(text, outline.vertices, ',');
     text += '\n';
   }
@@ -63,22 +63,22 @@ void AppendForces(std::string& text, const Model& model) {
 
 // Kestrix applies normal edge loads only: both tangential intensities are 0.
 void AppendDistributedLoads(std::string& text, const Model& model) {
-  AppendCount(text, "NPRS=", model.distributed_loads().Count());
-  for (const DistributedLoad& load : model.distributed_loads().InsertionOrder()) {
-    text += std::to_string(load.end_i.number) + '(' + FormatReal(load.qi) + ",0)," +
-            std::to_string(load.end_j.number) + '(' + FormatReal(load.qj) + ",0)\n";
+  AppendCount(text, "NPRS=", model.distributedLoads().Count());
+  for (const DistributedLoad& load : model.distributedLoads().InsertionOrder()) {
+    text += std::to_string(load.endI.number) + '(' + FormatReal(load.qi) + ",0)," +
+            std::to_string(load.endJ.number) + '(' + FormatReal(load.qj) + ",0)\n";
   }
 }
 
 void AppendGeometry(std::string& text, const Model& model) {
-  AppendCount(text, "NGPT=", model.geo_points().Count());
-  for (const ModelPoint& point : model.geo_points().InsertionOrder()) {
+  AppendCount(text, "NGPT=", model.geoPoints().Count());
+  for (const ModelPoint& point : model.geoPoints().InsertionOrder()) {
     text += std::to_string(point.number) + ':' + FormatReal(point.x) + ',' +
             FormatReal(point.y) + '\n';
   }
   AppendCount(text, "NPG=", model.polygons().Count());
   for (const Polygon& polygon : model.polygons().InsertionOrder()) {
-    text += std::to_string(polygon.number) + '[' + std::to_string(polygon.vertex_count()) + "]:";
+    text += std::to_string(polygon.number) + '[' + std::to_string(polygon.vertexCount()) + "]:";
     AppendNumbers(text, polygon.vertices(), ' ');
     text += '\n';
   }

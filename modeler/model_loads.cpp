@@ -1,9 +1,8 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
-#include "load_arrow_scale.h"
 #include "model.h"
-#include "view_transform.h"
 
 namespace kestrix {
 
@@ -19,6 +18,15 @@ double LargestComponent(const EntityList<Load>& loads, Components components) {
     largest = std::max({largest, std::fabs(first), std::fabs(second)});
   }
   return largest;
+}
+
+// Model length per unit of load that draws the largest load component one
+// tenth of the box's larger extent long; none when that component is below
+// 1e-10 and would blow the arrows up.
+std::optional<double> LoadArrowScale(double largest_component, const BoundingBox& box) {
+  if (largest_component < 1e-10) return std::nullopt;
+  return 0.1 * std::max((box.xmax - box.xmin) / largest_component,
+                        (box.ymax - box.ymin) / largest_component);
 }
 
 }  // namespace
@@ -41,7 +49,7 @@ void Model::ApplyForce(double Fx, double Fy) {
 void Model::ApplyDistributedLoad(double qi, double qj) {
   for (const ElemEdge& edge : m_edges) {
     if (edge.selected)
-      m_distributedLoads.Insert({.end_i = edge.a, .end_j = edge.b, .qi = qi, .qj = qj});
+      m_distributedLoads.Insert({.endI = edge.a, .endJ = edge.b, .qi = qi, .qj = qj});
   }
   ComputeDistributedLoadScale();
   m_edges.ClearSelected();
@@ -55,7 +63,6 @@ void Model::ComputeForceScale() {
     m_VisualScaleofForce = ScaleForLargestLoad(largest, "集中力太小|Fmax|<1e-10!",
                                                "临时给m_VisualScaleofForce赋值为1");
   }
-  if (m_view != nullptr) m_view->SetForceScale(m_VisualScaleofForce);
 }
 
 void Model::ComputeDistributedLoadScale() {
@@ -66,7 +73,6 @@ void Model::ComputeDistributedLoadScale() {
     m_VisualScaleofDisLoad = ScaleForLargestLoad(largest, "分布力强度太小|Fmax|<1e-10!",
                                                  "临时给m_VisualScaleofDisLoad赋值为1");
   }
-  if (m_view != nullptr) m_view->SetLoadScale(m_VisualScaleofDisLoad);
 }
 
 // The arrow scale for the largest load component, from the stored bounding

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstdint>
 
 #include "edge_index.h"
@@ -12,12 +11,6 @@ namespace {
 
 // Larger requests would exhaust memory long before their numbers overflow.
 constexpr std::int64_t kMaxElementsPerPolygon = 1'000'000;
-
-int LargestNodeNumber(const EntityList<ModelPoint>& nodes) {
-  int largest = -1;
-  for (const ModelPoint& node : nodes) largest = std::max(largest, node.number);
-  return largest;
-}
 
 }  // namespace
 
@@ -34,7 +27,7 @@ void Model::MeshSelectedPolygons(int LN, int WN) {
   bool meshed = false;
   for (Polygon& polygon : m_polygons) {
     if (!polygon.selected) continue;
-    if (polygon.vertex_count() == 4) {
+    if (polygon.vertexCount() == 4) {
       MeshPolygon(polygon, LN, WN, node_index, edge_index);
       meshed = true;
     }
@@ -42,7 +35,7 @@ void Model::MeshSelectedPolygons(int LN, int WN) {
   }
   if (!meshed) return;
 
-  RebuildArraysFromLists();
+  m_displacements.assign(kDofsPerNode * NPOIN(), 0.0);
   UpdateAverageElementEdgeLength();
   // Earlier displacements belong to another node array.
   m_solved = false;
@@ -55,7 +48,8 @@ void Model::MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes
   std::vector<ModelPoint> grid = MapGridPoints(polygon.vertices(), LN, WN);
   std::vector<ElementOutline> outlines = GridOutlines(grid, LN, WN);
 
-  int next = LargestNodeNumber(m_nodes) + 1;
+  // Node numbers are the positions in the node list's insertion order.
+  int next = NPOIN();
   for (ModelPoint& point : grid) {
     if (const std::optional<int> existing = nodes.FindNewestNear(point.position())) {
       point.number = *existing;
@@ -71,19 +65,6 @@ void Model::MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes
     m_elementOutlines.Insert(outline);
   }
   for (const ElementOutline& outline : outlines) InsertUniqueEdges(outline, edges);
-}
-
-// Node k goes to index k and row r of the connectivity to the r-th element made.
-void Model::RebuildArraysFromLists() {
-  const auto nodes_oldest_first = m_nodes.InsertionOrder();
-  m_nodeArray.assign(nodes_oldest_first.begin(), nodes_oldest_first.end());
-  m_displacements.assign(kDofsPerNode * m_nodeArray.size(), 0.0);
-  m_connectivity.clear();
-  for (const ElementOutline& outline : m_elementOutlines.InsertionOrder()) {
-    Element element{};
-    for (int k = 0; k < kNodesPerElement; ++k) element[k] = outline.vertices[k].number;
-    m_connectivity.push_back(element);
-  }
 }
 
 }  // namespace kestrix

@@ -2,7 +2,7 @@
 
 #include "edge_pick.h"
 #include "model.h"
-#include "view_transform.h"
+#include "screen_mapping.h"
 
 namespace kestrix {
 
@@ -10,16 +10,16 @@ namespace {
 
 // The model rectangle under two client pixels given in any order.
 struct PickRectangle {
-  ModelPosition upper_left;
-  ModelPosition lower_right;
+  ModelPosition upperLeft;
+  ModelPosition lowerRight;
 
   // Strictly inside; a point on the border is outside.
   bool Contains(ModelPosition p) const {
-    return upper_left.x < p.x && p.x < lower_right.x && lower_right.y < p.y && p.y < upper_left.y;
+    return upperLeft.x < p.x && p.x < lowerRight.x && lowerRight.y < p.y && p.y < upperLeft.y;
   }
 };
 
-PickRectangle ToModelRectangle(const ViewTransform& view, int x1, int y1, int x2, int y2) {
+PickRectangle ToModelRectangle(const ScreenMapping& view, int x1, int y1, int x2, int y2) {
   return {view.ModelFromScreen(std::min(x1, x2), std::min(y1, y2)),
           view.ModelFromScreen(std::max(x1, x2), std::max(y1, y2))};
 }
@@ -39,7 +39,7 @@ ModelPoint* NearestPoint(EntityList<ModelPoint>& points, ModelPosition p) {
   return nearest;
 }
 
-ScreenPoint ToScreen(const ViewTransform& view, const ModelPoint& point) {
+ScreenPoint ToScreen(const ScreenMapping& view, const ModelPoint& point) {
   return view.ModelToScreen(point.x, point.y);
 }
 

@@ -5,7 +5,7 @@
 namespace kestrix {
 
 bool ModelPoint::CoincidesWith(ModelPosition p) const {
-  return (x - p.x) * (x - p.x) + (y - p.y) * (y - p.y) < coincidence_radius * coincidence_radius;
+  return (x - p.x) * (x - p.x) + (y - p.y) * (y - p.y) < coincidenceRadius * coincidenceRadius;
 }
 
 double ModelPoint::DistanceTo(ModelPosition p) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view_transform.h"  // ModelPosition
+#include "positions.h"
 
 namespace kestrix {
 
@@ -13,7 +13,7 @@ struct ModelPoint {
   double y = 0.0;
   int number = 0;
   bool selected = false;
-  double coincidence_radius = kDefaultCoincidenceRadius;
+  double coincidenceRadius = kDefaultCoincidenceRadius;
 
   ModelPosition position() const { return {x, y}; }
 

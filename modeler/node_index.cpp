@@ -2,20 +2,20 @@
 
 namespace kestrix {
 
-NodeIndex::NodeIndex(double tolerance) : tolerance_(tolerance), grid_(tolerance) {}
+NodeIndex::NodeIndex(double tolerance) : m_tolerance(tolerance), m_grid(tolerance) {}
 
 void NodeIndex::Add(const ModelPoint& node) {
-  grid_.Insert(node.position(), static_cast<int>(nodes_.size()));
-  nodes_.push_back(node);
+  m_grid.Insert(node.position(), static_cast<int>(m_nodes.size()));
+  m_nodes.push_back(node);
 }
 
 std::optional<int> NodeIndex::FindNewestNear(ModelPosition p) const {
   int newest = -1;
-  grid_.ForEachNear(p, [&](int id) {
-    if (id > newest && nodes_[id].DistanceTo(p) < tolerance_) newest = id;
+  m_grid.ForEachNear(p, [&](int id) {
+    if (id > newest && m_nodes[id].DistanceTo(p) < m_tolerance) newest = id;
   });
   if (newest < 0) return std::nullopt;
-  return nodes_[newest].number;
+  return m_nodes[newest].number;
 }
 
 }  // namespace kestrix

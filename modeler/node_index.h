@@ -21,9 +21,9 @@ class NodeIndex {
   std::optional<int> FindNewestNear(ModelPosition p) const;
 
  private:
-  double tolerance_;
-  PointGrid grid_;
-  std::vector<ModelPoint> nodes_;
+  double m_tolerance;
+  PointGrid m_grid;
+  std::vector<ModelPoint> m_nodes;
 };
 
 }  // namespace kestrix

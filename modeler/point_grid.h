@@ -19,7 +19,7 @@ namespace kestrix {
 // never near anything, as no distance to them is finite.
 class PointGrid {
  public:
-  explicit PointGrid(double reach) : cell_size_(16.0 * reach) {}
+  explicit PointGrid(double reach) : m_cellSize(16.0 * reach) {}
 
   void Insert(ModelPosition p, int id);
 
@@ -35,9 +35,9 @@ class PointGrid {
       if (!x->Includes(dx)) continue;
       for (int dy = -1; dy <= 1; ++dy) {
         if (!y->Includes(dy)) continue;
-        const auto found = heads_.find({x->index + dx, y->index + dy});
-        if (found == heads_.end()) continue;
-        for (int e = found->second; e >= 0; e = entries_[e].next) visit(entries_[e].id);
+        const auto found = m_heads.find({x->index + dx, y->index + dy});
+        if (found == m_heads.end()) continue;
+        for (int e = found->second; e >= 0; e = m_entries[e].next) visit(m_entries[e].id);
       }
     }
   }
@@ -69,10 +69,10 @@ class PointGrid {
     int next;
   };
 
-  double cell_size_;
+  double m_cellSize;
   // The newest entry of each cell that holds any.
-  std::unordered_map<Cell, int, CellHash> heads_;
-  std::vector<Entry> entries_;
+  std::unordered_map<Cell, int, CellHash> m_heads;
+  std::vector<Entry> m_entries;
 };
 
 }  // namespace kestrix

@@ -25,21 +25,21 @@ Polygon::Polygon(int number, std::vector<ModelPoint> vertices) : number(number) 
 }
 
 void Polygon::SetVertices(std::vector<ModelPoint> vertices) {
-  vertices_ = std::move(vertices);
-  box_ = {};
-  if (vertices_.empty()) return;
-  box_ = BoundingBox::At(vertices_.front().position());
-  for (const ModelPoint& vertex : vertices_) box_.Include(vertex.position());
+  m_vertices = std::move(vertices);
+  m_box = {};
+  if (m_vertices.empty()) return;
+  m_box = BoundingBox::At(m_vertices.front().position());
+  for (const ModelPoint& vertex : m_vertices) m_box.Include(vertex.position());
 }
 
 bool Polygon::Contains(ModelPosition p) const {
-  if (p.x < box_.xmin || p.x > box_.xmax || p.y < box_.ymin || p.y > box_.ymax) {
+  if (p.x < m_box.xmin || p.x > m_box.xmax || p.y < m_box.ymin || p.y > m_box.ymax) {
     return false;
   }
   int crossings = 0;
-  for (std::size_t k = 0; k < vertices_.size(); ++k) {
-    const ModelPoint& next = vertices_[(k + 1) % vertices_.size()];
-    if (RayCrossesSide(p, vertices_[k], next)) ++crossings;
+  for (std::size_t k = 0; k < m_vertices.size(); ++k) {
+    const ModelPoint& next = m_vertices[(k + 1) % m_vertices.size()];
+    if (RayCrossesSide(p, m_vertices[k], next)) ++crossings;
   }
   return crossings % 2 == 1;
 }

@@ -18,17 +18,17 @@ class Polygon {
   bool selected = false;
 
   void SetVertices(std::vector<ModelPoint> vertices);
-  const std::vector<ModelPoint>& vertices() const { return vertices_; }
-  int vertex_count() const { return static_cast<int>(vertices_.size()); }
-  const BoundingBox& box() const { return box_; }
+  const std::vector<ModelPoint>& vertices() const { return m_vertices; }
+  int vertexCount() const { return static_cast<int>(m_vertices.size()); }
+  const BoundingBox& box() const { return m_box; }
 
   // Even-odd test of a ray towards +x; a side counts when exactly one of its
   // ends lies strictly above p.
   bool Contains(ModelPosition p) const;
 
  private:
-  std::vector<ModelPoint> vertices_;
-  BoundingBox box_;
+  std::vector<ModelPoint> m_vertices;
+  BoundingBox m_box;
 };
 
 }  // namespace kestrix

@@ -32,19 +32,19 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
 }
 
 void TextScanner::SkipLine(std::size_t maxChars) {
-  const std::size_t limit = std::min(text_.size(), position_ + maxChars);
-  while (position_ < limit) {
-    if (text_[position_++] == '\n') return;
+  const std::size_t limit = std::min(m_text.size(), m_position + maxChars);
+  while (m_position < limit) {
+    if (m_text[m_position++] == '\n') return;
   }
 }
 
-bool TextScanner::AtEnd() const { return NextNonBlank() == text_.size(); }
+bool TextScanner::AtEnd() const { return NextNonBlank() == m_text.size(); }
 
 int TextScanner::LineNumber() const {
-  const std::size_t next = std::min(NextNonBlank(), text_.size());
-  const auto before = text_.substr(0, next);
+  const std::size_t next = std::min(NextNonBlank(), m_text.size());
+  const auto before = m_text.substr(0, next);
   const auto lines = std::count(before.begin(), before.end(), '\n');
-  const bool endsWithBreak = next == text_.size() && !before.empty() && before.back() == '\n';
+  const bool endsWithBreak = next == m_text.size() && !before.empty() && before.back() == '\n';
   return static_cast<int>(lines - (endsWithBreak ? 1 : 0)) + 1;
 }
 
@@ -60,8 +60,8 @@ bool TextScanner::ScanFields(std::string_view pattern, std::initializer_list<Fie
       ++field;
       p += wantsReal ? 2 : 1;
     } else {
-      if (position_ >= text_.size() || text_[position_] != c) return false;
-      ++position_;
+      if (m_position >= m_text.size() || m_text[m_position] != c) return false;
+      ++m_position;
     }
   }
   return true;
@@ -82,20 +82,20 @@ bool TextScanner::ScanField(bool wantsReal, Field field) {
 template <typename Number>
 bool TextScanner::ReadNumber(Number& value) {
   SkipWhitespace();
-  std::size_t start = position_;
-  if (start + 1 < text_.size() && text_[start] == '+' && text_[start + 1] != '-') ++start;
-  const char* last = text_.data() + text_.size();
-  const auto [end, error] = std::from_chars(text_.data() + start, last, value);
+  std::size_t start = m_position;
+  if (start + 1 < m_text.size() && m_text[start] == '+' && m_text[start + 1] != '-') ++start;
+  const char* last = m_text.data() + m_text.size();
+  const auto [end, error] = std::from_chars(m_text.data() + start, last, value);
   if (error != std::errc()) return false;
-  position_ = static_cast<std::size_t>(end - text_.data());
+  m_position = static_cast<std::size_t>(end - m_text.data());
   return true;
 }
 
-void TextScanner::SkipWhitespace() { position_ = NextNonBlank(); }
+void TextScanner::SkipWhitespace() { m_position = NextNonBlank(); }
 
 std::size_t TextScanner::NextNonBlank() const {
-  std::size_t next = position_;
-  while (next < text_.size() && IsBlank(text_[next])) ++next;
+  std::size_t next = m_position;
+  while (next < m_text.size() && IsBlank(m_text[next])) ++next;
   return next;
 }
 

@@ -16,7 +16,7 @@ std::optional<std::string> ReadTextFile(const std::string& path);
 
 class TextScanner {
  public:
-  explicit TextScanner(std::string_view text) : text_(text) {}
+  explicit TextScanner(std::string_view text) : m_text(text) {}
 
   // Matches `pattern` at the current position as scanf does. "%d" and "%lf"
   // skip leading whitespace and convert into the next field, in order; a
@@ -49,8 +49,8 @@ class TextScanner {
   void SkipWhitespace();
   std::size_t NextNonBlank() const;
 
-  std::string_view text_;
-  std::size_t position_ = 0;
+  std::string_view m_text;
+  std::size_t m_position = 0;
 };
 
 }  // namespace kestrix

@@ -21,7 +21,7 @@ QImage ClientArea::Render() {
   QImage image(size(), QImage::Format_RGB32);
   QPainter painter(&image);
   QtCanvas canvas(painter);
-  if (logic_ != nullptr) logic_->Paint(canvas);
+  if (m_logic != nullptr) m_logic->Paint(canvas);
   return image;
 }
 
@@ -31,35 +31,35 @@ void ClientArea::paintEvent(QPaintEvent*) {
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
-  if (logic_ != nullptr) logic_->OnSize(width(), height());
+  if (m_logic != nullptr) m_logic->OnSize(width(), height());
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {
-  if (logic_ == nullptr || event->button() != Qt::LeftButton) return;
+  if (m_logic == nullptr || event->button() != Qt::LeftButton) return;
   const QPoint p = event->position().toPoint();
-  logic_->OnLeftButtonDown(p.x(), p.y());
+  m_logic->OnLeftButtonDown(p.x(), p.y());
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent* event) {
-  if (logic_ == nullptr) return;
+  if (m_logic == nullptr) return;
   const QPoint p = event->position().toPoint();
-  logic_->OnMouseMove(p.x(), p.y());
+  m_logic->OnMouseMove(p.x(), p.y());
 }
 
 // Only the vertical wheel zooms; one event is one step.
 void ClientArea::wheelEvent(QWheelEvent* event) {
   const int delta = event->angleDelta().y();
-  if (logic_ == nullptr || delta == 0) return;
+  if (m_logic == nullptr || delta == 0) return;
   const QPoint p = event->position().toPoint();
-  logic_->OnWheel(p.x(), p.y(), delta);
+  m_logic->OnWheel(p.x(), p.y(), delta);
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event) {
-  if (logic_ == nullptr) return;
+  if (m_logic == nullptr) return;
   if (event->key() == Qt::Key_Escape) {
-    logic_->OnChar(27);
+    m_logic->OnChar(27);
   } else if (const QString text = event->text(); text.size() == 1) {
-    logic_->OnChar(text.front().unicode());
+    m_logic->OnChar(text.front().unicode());
   }
 }
 

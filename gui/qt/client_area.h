@@ -16,7 +16,7 @@ class ClientArea : public QWidget, public RepaintRequests {
  public:
   explicit ClientArea(QWidget* parent);
   // The logic is attached once it exists; it must outlive the events.
-  void Attach(MainWindow& logic) { logic_ = &logic; }
+  void Attach(MainWindow& logic) { m_logic = &logic; }
 
   void Repaint() override { update(); }
   void FullRepaint() override { update(); }
@@ -32,7 +32,7 @@ class ClientArea : public QWidget, public RepaintRequests {
  private:
   QImage Render();
 
-  MainWindow* logic_ = nullptr;
+  MainWindow* m_logic = nullptr;
 };
 
 }  // namespace kestrix

@@ -5,9 +5,9 @@ namespace kestrix {
 void ConsoleText::Append(const QString& output) {
   for (const QChar c : output) {
     if (c == QChar('\b')) {
-      if (!text_.isEmpty() && text_.back() != QChar('\n')) text_.chop(1);
+      if (!m_text.isEmpty() && m_text.back() != QChar('\n')) m_text.chop(1);
     } else if (c != QChar('\r')) {
-      text_.append(c);
+      m_text.append(c);
     }
   }
 }

@@ -11,10 +11,10 @@ namespace kestrix {
 class ConsoleText {
  public:
   void Append(const QString& output);
-  const QString& Text() const { return text_; }
+  const QString& text() const { return m_text; }
 
  private:
-  QString text_;
+  QString m_text;
 };
 
 }  // namespace kestrix

@@ -35,50 +35,50 @@ QFont ToQFont(const Font& font) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setBackgroundMode(Qt::TransparentMode);
+QtCanvas::QtCanvas(QPainter& painter) : m_painter(painter) {
+  m_painter.setRenderHint(QPainter::Antialiasing, false);
+  m_painter.setBackgroundMode(Qt::TransparentMode);
 }
 
 void QtCanvas::FillBackground(Rgb colour) {
-  painter_.save();
-  painter_.setCompositionMode(QPainter::CompositionMode_Source);
-  painter_.fillRect(painter_.window(), ToQColor(colour));
-  painter_.restore();
+  m_painter.save();
+  m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+  m_painter.fillRect(m_painter.window(), ToQColor(colour));
+  m_painter.restore();
 }
 
 void QtCanvas::SetPen(const Pen& pen) {
-  pen_ = QPen(ToQColor(pen.colour), pen.width,
+  m_pen = QPen(ToQColor(pen.colour), pen.width,
               pen.style == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
-  painter_.setPen(pen_);
+  m_painter.setPen(m_pen);
 }
 
 void QtCanvas::SetRasterMode(RasterMode mode) {
-  rasterMode_ = mode;
-  painter_.setCompositionMode(mode == RasterMode::Invert ? QPainter::RasterOp_NotDestination
+  m_rasterMode = mode;
+  m_painter.setCompositionMode(mode == RasterMode::Invert ? QPainter::RasterOp_NotDestination
                                                          : QPainter::CompositionMode_SourceOver);
 }
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2) {
-  painter_.setPen(pen_);
-  painter_.drawLine(x1, y1, x2, y2);
+  m_painter.setPen(m_pen);
+  m_painter.drawLine(x1, y1, x2, y2);
 }
 
 void QtCanvas::DrawEllipse(int left, int top, int right, int bottom) {
-  painter_.setPen(pen_);
-  painter_.setBrush(Qt::NoBrush);
+  m_painter.setPen(m_pen);
+  m_painter.setBrush(Qt::NoBrush);
   // An outlined QRect spans width + 1 pixels, so this covers left to right.
-  painter_.drawEllipse(QRect(left, top, right - left, bottom - top));
+  m_painter.drawEllipse(QRect(left, top, right - left, bottom - top));
 }
 
-void QtCanvas::SetFont(const Font& font) { painter_.setFont(ToQFont(font)); }
+void QtCanvas::SetFont(const Font& font) { m_painter.setFont(ToQFont(font)); }
 
-void QtCanvas::SetTextColour(Rgb colour) { textColour_ = ToQColor(colour); }
+void QtCanvas::SetTextColour(Rgb colour) { m_textColour = ToQColor(colour); }
 
 void QtCanvas::DrawText(int x, int y, const std::string& text) {
-  painter_.setPen(textColour_);
-  painter_.drawText(QPoint(x, y + painter_.fontMetrics().ascent()), QString::fromStdString(text));
-  painter_.setPen(pen_);
+  m_painter.setPen(m_textColour);
+  m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()), QString::fromStdString(text));
+  m_painter.setPen(m_pen);
 }
 
 }  // namespace kestrix

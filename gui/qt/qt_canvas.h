@@ -14,7 +14,7 @@ class QtCanvas : public Canvas {
   void FillBackground(Rgb colour) override;
   void SetPen(const Pen& pen) override;
   void SetRasterMode(RasterMode mode) override;
-  RasterMode GetRasterMode() const override { return rasterMode_; }
+  RasterMode GetRasterMode() const override { return m_rasterMode; }
   void DrawLine(int x1, int y1, int x2, int y2) override;
   void DrawEllipse(int left, int top, int right, int bottom) override;
   void SetFont(const Font& font) override;
@@ -22,10 +22,10 @@ class QtCanvas : public Canvas {
   void DrawText(int x, int y, const std::string& text) override;
 
  private:
-  QPainter& painter_;
-  QPen pen_;
-  QColor textColour_;
-  RasterMode rasterMode_ = RasterMode::Copy;
+  QPainter& m_painter;
+  QPen m_pen;
+  QColor m_textColour;
+  RasterMode m_rasterMode = RasterMode::Copy;
 };
 
 }  // namespace kestrix

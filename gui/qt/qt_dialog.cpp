@@ -31,19 +31,25 @@ void WidenToShowText(QLabel& label) {
   label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
 }
 
+// Push buttons, check boxes and edit fields take the focus with Tab; static
+// texts and radio buttons do not.
+bool IsTabStop(ControlKind kind) {
+  return kind != ControlKind::Static && kind != ControlKind::RadioButton;
+}
+
 }  // namespace
 
 QtDialog::QtDialog(const DialogTemplate& dialog, DialogBehaviour& behaviour, QWidget* owner)
-    : QDialog(owner), behaviour_(behaviour), modeless_(false) {
+    : QDialog(owner), m_behaviour(behaviour), m_modeless(false) {
   Build(dialog);
 }
 
 QtDialog::QtDialog(const DialogTemplate& dialog, std::unique_ptr<DialogBehaviour> behaviour,
                    QWidget* owner)
     : QDialog(owner),
-      ownedBehaviour_(std::move(behaviour)),
-      behaviour_(*ownedBehaviour_),
-      modeless_(true) {
+      m_ownedBehaviour(std::move(behaviour)),
+      m_behaviour(*m_ownedBehaviour),
+      m_modeless(true) {
   Build(dialog);
 }
 
@@ -51,14 +57,14 @@ void QtDialog::Build(const DialogTemplate& dialog) {
   setWindowTitle(ToQString(dialog.caption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  font_ = QFont(ToQString(dialog.fontFace), dialog.fontPoints);
-  setFont(font_);
+  m_font = QFont(ToQString(dialog.fontFace), dialog.fontPoints);
+  setFont(m_font);
   // Dialog units: a quarter of the average character width across, an
   // eighth of the character height down.
-  const QFontMetrics metrics(font_);
+  const QFontMetrics metrics(m_font);
   const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-  baseUnitX_ = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
-  baseUnitY_ = metrics.height();
+  m_baseUnitX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+  m_baseUnitY = metrics.height();
   setFixedSize(DialogUnitsToPixels(0, 0, dialog.width, dialog.height).size());
 
   QWidget* previousTabStop = nullptr;
@@ -68,7 +74,7 @@ void QtDialog::Build(const DialogTemplate& dialog) {
     if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && !label->wordWrap()) {
       WidenToShowText(*label);
     }
-    if (control.id != kNoControlId) controls_[control.id] = widget;
+    if (control.id != kNoControlId) m_controls[control.id] = widget;
     if (!IsTabStop(control.kind)) {
       widget->setFocusPolicy(control.kind == ControlKind::Static ? Qt::NoFocus : Qt::ClickFocus);
       continue;
@@ -80,7 +86,7 @@ void QtDialog::Build(const DialogTemplate& dialog) {
     }
     previousTabStop = widget;
   }
-  behaviour_.OnOpen(*this);
+  m_behaviour.OnOpen(*this);
 }
 
 QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
@@ -93,7 +99,7 @@ QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
       // Enter presses a focused button; elsewhere it presses the default button.
       button->setAutoDefault(true);
       button->setDefault(control.kind == ControlKind::DefaultPushButton);
-      connect(button, &QPushButton::clicked, this, [this, id] { behaviour_.OnCommand(id, *this); });
+      connect(button, &QPushButton::clicked, this, [this, id] { m_behaviour.OnCommand(id, *this); });
       return button;
     }
     case ControlKind::CheckBox:
@@ -102,7 +108,7 @@ QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
                                  ? static_cast<QAbstractButton*>(new QCheckBox(text, this))
                                  : new QRadioButton(text, this);
       connect(box, &QAbstractButton::clicked, this,
-              [this, id] { behaviour_.OnCommand(id, *this); });
+              [this, id] { m_behaviour.OnCommand(id, *this); });
       return box;
     }
     case ControlKind::Edit: {
@@ -121,13 +127,13 @@ QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
 }
 
 QRect QtDialog::DialogUnitsToPixels(int x, int y, int width, int height) const {
-  return QRect(x * baseUnitX_ / 4, y * baseUnitY_ / 8, width * baseUnitX_ / 4,
-               height * baseUnitY_ / 8);
+  return QRect(x * m_baseUnitX / 4, y * m_baseUnitY / 8, width * m_baseUnitX / 4,
+               height * m_baseUnitY / 8);
 }
 
 QWidget* QtDialog::Control(int controlId) const {
-  const auto found = controls_.find(controlId);
-  return found == controls_.end() ? nullptr : found->second;
+  const auto found = m_controls.find(controlId);
+  return found == m_controls.end() ? nullptr : found->second;
 }
 
 std::string QtDialog::Text(int controlId) const {
@@ -150,9 +156,9 @@ void QtDialog::SetChecked(int controlId, bool checked) {
 
 void QtDialog::End(int result) {
   done(result);
-  if (modeless_) deleteLater();
+  if (m_modeless) deleteLater();
 }
 
-void QtDialog::reject() { behaviour_.OnCommand(control_id::kCancel, *this); }
+void QtDialog::reject() { m_behaviour.OnCommand(control_id::kCancel, *this); }
 
 }  // namespace kestrix

@@ -42,13 +42,13 @@ class QtDialog : public QDialog, public DialogControls {
   QWidget* MakeControl(const ControlTemplate& control);
   QRect DialogUnitsToPixels(int x, int y, int width, int height) const;
 
-  std::unique_ptr<DialogBehaviour> ownedBehaviour_;
-  DialogBehaviour& behaviour_;
-  bool modeless_;
-  QFont font_;
-  int baseUnitX_ = 1;
-  int baseUnitY_ = 1;
-  std::map<int, QWidget*> controls_;
+  std::unique_ptr<DialogBehaviour> m_ownedBehaviour;
+  DialogBehaviour& m_behaviour;
+  bool m_modeless;
+  QFont m_font;
+  int m_baseUnitX = 1;
+  int m_baseUnitY = 1;
+  std::map<int, QWidget*> m_controls;
 };
 
 }  // namespace kestrix

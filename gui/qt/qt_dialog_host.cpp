@@ -5,14 +5,14 @@
 namespace kestrix {
 
 int QtDialogHost::RunModal(const DialogTemplate& dialog, DialogBehaviour& behaviour) {
-  QtDialog window(dialog, behaviour, &owner_);
+  QtDialog window(dialog, behaviour, &m_owner);
   window.setObjectName(QString("dialog%1").arg(dialog.id));
   return window.exec();
 }
 
 void QtDialogHost::OpenModeless(const DialogTemplate& dialog,
                                 std::unique_ptr<DialogBehaviour> behaviour) {
-  auto* window = new QtDialog(dialog, std::move(behaviour), &owner_);
+  auto* window = new QtDialog(dialog, std::move(behaviour), &m_owner);
   window->setObjectName(QString("dialog%1").arg(dialog.id));
   window->show();
 }

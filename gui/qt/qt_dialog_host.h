@@ -9,14 +9,14 @@ namespace kestrix {
 
 class QtDialogHost : public DialogHost {
  public:
-  explicit QtDialogHost(QWidget& owner) : owner_(owner) {}
+  explicit QtDialogHost(QWidget& owner) : m_owner(owner) {}
 
   int RunModal(const DialogTemplate& dialog, DialogBehaviour& behaviour) override;
   void OpenModeless(const DialogTemplate& dialog,
                     std::unique_ptr<DialogBehaviour> behaviour) override;
 
  private:
-  QWidget& owner_;
+  QWidget& m_owner;
 };
 
 }  // namespace kestrix

@@ -6,7 +6,7 @@ namespace kestrix {
 
 std::optional<std::string> QtFileDialogs::AskForFile(FileDialogKind kind, const std::string& title,
                                                      const std::string& initialPath) {
-  QFileDialog dialog(&owner_, QString::fromStdString(title), QString(), kTextFilesFilterName);
+  QFileDialog dialog(&m_owner, QString::fromStdString(title), QString(), kTextFilesFilterName);
   // Qt's own dialog matches the filter's "*.TXT" without regard to case, so
   // lower-case .txt files are listed too; native dialogs may not.
   dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -9,13 +9,13 @@ namespace kestrix {
 
 class QtFileDialogs : public FileDialogs {
  public:
-  explicit QtFileDialogs(QWidget& owner) : owner_(owner) {}
+  explicit QtFileDialogs(QWidget& owner) : m_owner(owner) {}
 
   std::optional<std::string> AskForFile(FileDialogKind kind, const std::string& title,
                                         const std::string& initialPath) override;
 
  private:
-  QWidget& owner_;
+  QWidget& m_owner;
 };
 
 }  // namespace kestrix

@@ -16,11 +16,11 @@ void SetCheckedOn(QAction* action, bool checked) {
 }  // namespace
 
 QtMainWindow::QtMainWindow()
-    : clientArea_(new ClientArea(this)),
-      fileDialogs_(*this),
-      dialogs_(*this),
-      programs_(*this),
-      logic_({notifier_, fileDialogs_, *clientArea_, *this, dialogs_, programs_}) {
+    : m_clientArea(new ClientArea(this)),
+      m_fileDialogs(*this),
+      m_dialogs(*this),
+      m_programs(*this),
+      m_logic({m_notifier, m_fileDialogs, *m_clientArea, *this, m_dialogs, m_programs}) {
   setObjectName("kestrixMainWindow");
   setWindowTitle(QString("Kestrix - plane-stress plates with four-node quadrilaterals (built %1)")
                      .arg(__DATE__));
@@ -28,9 +28,9 @@ QtMainWindow::QtMainWindow()
   for (const MenuEntry& popup : MainMenu()) {
     AddEntries(*menuBar()->addMenu(QString::fromStdString(popup.text)), popup.entries);
   }
-  setCentralWidget(clientArea_);
-  clientArea_->Attach(logic_);
-  clientArea_->setFocus();
+  setCentralWidget(m_clientArea);
+  m_clientArea->Attach(m_logic);
+  m_clientArea->setFocus();
   resize(800, 600);
 }
 
@@ -44,8 +44,8 @@ void QtMainWindow::AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries
         QAction* action = menu.addAction(text);
         const int id = entry.id;
         if (entry.checked) SetCheckedOn(action, true);
-        connect(action, &QAction::triggered, this, [this, id] { logic_.OnCommand(id); });
-        actions_[id] = action;
+        connect(action, &QAction::triggered, this, [this, id] { m_logic.OnCommand(id); });
+        m_actions[id] = action;
         break;
       }
     }
@@ -57,8 +57,8 @@ void QtMainWindow::SetChecked(int menuId, bool checked) {
 }
 
 QAction* QtMainWindow::Action(int menuId) const {
-  const auto found = actions_.find(menuId);
-  return found == actions_.end() ? nullptr : found->second;
+  const auto found = m_actions.find(menuId);
+  return found == m_actions.end() ? nullptr : found->second;
 }
 
 }  // namespace kestrix

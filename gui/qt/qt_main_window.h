@@ -27,21 +27,21 @@ class QtMainWindow : public QMainWindow, public MenuChecks {
 
   void SetChecked(int menuId, bool checked) override;
 
-  MainWindow& logic() { return logic_; }
-  ClientArea& clientArea() { return *clientArea_; }
+  MainWindow& logic() { return m_logic; }
+  ClientArea& clientArea() { return *m_clientArea; }
   // The menu action of a command id, or null.
   QAction* Action(int menuId) const;
 
  private:
   void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries);
 
-  ClientArea* clientArea_;
-  QtNotifier notifier_;
-  QtFileDialogs fileDialogs_;
-  QtDialogHost dialogs_;
-  QtProgramLauncher programs_;
-  MainWindow logic_;
-  std::map<int, QAction*> actions_;
+  ClientArea* m_clientArea;
+  QtNotifier m_notifier;
+  QtFileDialogs m_fileDialogs;
+  QtDialogHost m_dialogs;
+  QtProgramLauncher m_programs;
+  MainWindow m_logic;
+  std::map<int, QAction*> m_actions;
 };
 
 }  // namespace kestrix

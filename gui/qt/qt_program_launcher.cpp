@@ -19,7 +19,7 @@ QString InCurrentDirectory(const std::string& name) {
 }  // namespace
 
 std::optional<int> QtProgramLauncher::RunAndWait(const std::string& program) {
-  SolverConsoleWindow console(InCurrentDirectory(program), &owner_);
+  SolverConsoleWindow console(InCurrentDirectory(program), &m_owner);
   return console.Run();
 }
 
@@ -29,7 +29,7 @@ bool QtProgramLauncher::StartDetached(const std::string& program) {
 
 void QtProgramLauncher::ShowTextFile(const std::string& fileName) {
   const QString path = InCurrentDirectory(fileName);
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) ShowTextFileWindow(path, &owner_);
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) ShowTextFileWindow(path, &m_owner);
 }
 
 }  // namespace kestrix

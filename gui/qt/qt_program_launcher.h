@@ -10,14 +10,14 @@ namespace kestrix {
 
 class QtProgramLauncher : public ProgramLauncher {
  public:
-  explicit QtProgramLauncher(QWidget& owner) : owner_(owner) {}
+  explicit QtProgramLauncher(QWidget& owner) : m_owner(owner) {}
 
   std::optional<int> RunAndWait(const std::string& program) override;
   bool StartDetached(const std::string& program) override;
   void ShowTextFile(const std::string& fileName) override;
 
  private:
-  QWidget& owner_;
+  QWidget& m_owner;
 };
 
 }  // namespace kestrix

@@ -21,43 +21,43 @@ QByteArray KeyBytes(const QKeyEvent& event) {
 }  // namespace
 
 SolverConsoleWindow::SolverConsoleWindow(const QString& program, QWidget* owner)
-    : QDialog(owner), program_(program), view_(new QPlainTextEdit(this)) {
+    : QDialog(owner), m_program(program), m_view(new QPlainTextEdit(this)) {
   setObjectName("solverConsole");
   setWindowTitle(program);
   setModal(true);
-  view_->setReadOnly(true);
-  view_->setFocusPolicy(Qt::NoFocus);
-  view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  view_->setStyleSheet("QPlainTextEdit { background: black; color: #c0c0c0; }");
+  m_view->setReadOnly(true);
+  m_view->setFocusPolicy(Qt::NoFocus);
+  m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  m_view->setStyleSheet("QPlainTextEdit { background: black; color: #c0c0c0; }");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(view_);
+  layout->addWidget(m_view);
   resize(680, 400);
 
-  process_.setProcessChannelMode(QProcess::MergedChannels);
-  connect(&process_, &QProcess::readyRead, this, &SolverConsoleWindow::ShowOutput);
-  connect(&process_, &QProcess::finished, this, &SolverConsoleWindow::Finish);
-  connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+  m_process.setProcessChannelMode(QProcess::MergedChannels);
+  connect(&m_process, &QProcess::readyRead, this, &SolverConsoleWindow::ShowOutput);
+  connect(&m_process, &QProcess::finished, this, &SolverConsoleWindow::Finish);
+  connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) done(QDialog::Rejected);
   });
 }
 
 std::optional<int> SolverConsoleWindow::Run() {
-  process_.start(program_, {});
-  if (!process_.waitForStarted()) return std::nullopt;
+  m_process.start(m_program, {});
+  if (!m_process.waitForStarted()) return std::nullopt;
   exec();
-  return exitStatus_;
+  return m_exitStatus;
 }
 
 void SolverConsoleWindow::ShowOutput() {
-  console_.Append(decoder_.decode(process_.readAll()));
-  view_->setPlainText(console_.Text());
-  view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
+  m_console.Append(m_decoder.decode(m_process.readAll()));
+  m_view->setPlainText(m_console.text());
+  m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
 }
 
 void SolverConsoleWindow::Finish(int exitCode, QProcess::ExitStatus status) {
   ShowOutput();
-  if (status == QProcess::NormalExit) exitStatus_ = exitCode;
+  if (status == QProcess::NormalExit) m_exitStatus = exitCode;
   done(QDialog::Accepted);
 }
 
@@ -65,13 +65,13 @@ void SolverConsoleWindow::Finish(int exitCode, QProcess::ExitStatus status) {
 // or confirms this window.
 void SolverConsoleWindow::keyPressEvent(QKeyEvent* event) {
   const QByteArray bytes = KeyBytes(*event);
-  if (!bytes.isEmpty() && !inputClosed_ && process_.state() == QProcess::Running) {
-    process_.write(bytes);
+  if (!bytes.isEmpty() && !m_inputClosed && m_process.state() == QProcess::Running) {
+    m_process.write(bytes);
   }
 }
 
 void SolverConsoleWindow::closeEvent(QCloseEvent* event) {
-  if (process_.state() == QProcess::NotRunning) {
+  if (m_process.state() == QProcess::NotRunning) {
     event->accept();
     return;
   }
@@ -80,12 +80,12 @@ void SolverConsoleWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SolverConsoleWindow::CloseInputOrKill() {
-  if (inputClosed_) {
-    process_.kill();
+  if (m_inputClosed) {
+    m_process.kill();
     return;
   }
-  inputClosed_ = true;
-  process_.closeWriteChannel();
+  m_inputClosed = true;
+  m_process.closeWriteChannel();
 }
 
 }  // namespace kestrix

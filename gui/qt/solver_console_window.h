@@ -33,13 +33,13 @@ class SolverConsoleWindow : public QDialog {
   void Finish(int exitCode, QProcess::ExitStatus status);
   void CloseInputOrKill();
 
-  QString program_;
-  QProcess process_;
-  QPlainTextEdit* view_;
-  QStringDecoder decoder_{QStringDecoder::Utf8};
-  ConsoleText console_;
-  bool inputClosed_ = false;
-  std::optional<int> exitStatus_;
+  QString m_program;
+  QProcess m_process;
+  QPlainTextEdit* m_view;
+  QStringDecoder m_decoder{QStringDecoder::Utf8};
+  ConsoleText m_console;
+  bool m_inputClosed = false;
+  std::optional<int> m_exitStatus;
 };
 
 }  // namespace kestrix

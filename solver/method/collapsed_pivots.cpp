@@ -9,6 +9,24 @@ namespace {
 constexpr double kCollapseRatio = 1e-12;
 constexpr std::size_t kNamedDofs = 5;
 
+bool SomeNodeFixed(const AnalysisData& data, int direction) {
+  for (const Constraint& c : data.constraints) {
+    if ((direction == kDirectionX ? c.ux : c.uy) == 1) return true;
+  }
+  return false;
+}
+
+std::string RigidBodyWarning(const AnalysisData& data) {
+  std::string text = "警告: 总刚阵奇异(约束不足), 计算的位移无效:\n";
+  if (!SomeNodeFixed(data, kDirectionX)) {
+    text += "    没有任何节点在x方向受约束, 模型可沿x方向作刚体移动; 请至少约束一个节点的UX.\n";
+  }
+  if (!SomeNodeFixed(data, kDirectionY)) {
+    text += "    没有任何节点在y方向受约束, 模型可沿y方向作刚体移动; 请至少约束一个节点的UY.\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::vector<double> BandDiagonal(const AnalysisData& data) {
@@ -40,6 +58,15 @@ std::string CollapsedPivotWarning(const std::vector<int>& dofs) {
     text += "    另有" + std::to_string(dofs.size() - kNamedDofs) + "个自由度同样无效.\n";
   }
   return text;
+}
+
+bool MovesAsRigidBody(const AnalysisData& data) {
+  return data.NPOIN > 0 &&
+         (!SomeNodeFixed(data, kDirectionX) || !SomeNodeFixed(data, kDirectionY));
+}
+
+std::string SingularSystemWarning(const AnalysisData& data, const std::vector<int>& collapsed) {
+  return MovesAsRigidBody(data) ? RigidBodyWarning(data) : CollapsedPivotWarning(collapsed);
 }
 
 }  // namespace solvane

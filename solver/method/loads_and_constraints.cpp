@@ -27,20 +27,25 @@ EdgeForces EdgeLoadForces(const DistributedLoad& q) {
   return f;
 }
 
-void ApplyLoads(AnalysisData& data) {
-  data.displacement.resize(data.neq);
-  data.load.assign(data.neq, 0.0);
+std::vector<double> AppliedLoads(const AnalysisData& data) {
+  std::vector<double> load(data.neq, 0.0);
   for (const NodalForce& force : data.forces) {
-    data.load[Dof(force.node, kDirectionX)] += force.fx;
-    data.load[Dof(force.node, kDirectionY)] += force.fy;
+    load[Dof(force.node, kDirectionX)] += force.fx;
+    load[Dof(force.node, kDirectionY)] += force.fy;
   }
   for (const DistributedLoad& edgeLoad : data.edgeLoads) {
     const EdgeForces f = EdgeLoadForces(edgeLoad);
-    data.load[Dof(f.i, kDirectionX)] += f.fxi;
-    data.load[Dof(f.i, kDirectionY)] += f.fyi;
-    data.load[Dof(f.j, kDirectionX)] += f.fxj;
-    data.load[Dof(f.j, kDirectionY)] += f.fyj;
+    load[Dof(f.i, kDirectionX)] += f.fxi;
+    load[Dof(f.i, kDirectionY)] += f.fyi;
+    load[Dof(f.j, kDirectionX)] += f.fxj;
+    load[Dof(f.j, kDirectionY)] += f.fyj;
   }
+  return load;
+}
+
+void ApplyLoads(AnalysisData& data) {
+  data.displacement.resize(data.neq);
+  data.load = AppliedLoads(data);
 }
 
 void ApplyConstraints(AnalysisData& data) {

@@ -3,6 +3,8 @@
 // nodal forces of linearly varying edge loads; then the constraints, imposed
 // by putting 1e20 on the diagonal of each fixed direction.
 
+#include <vector>
+
 #include "method/analysis_data.h"
 
 namespace solvane {
@@ -19,8 +21,11 @@ struct EdgeForces {
 
 EdgeForces EdgeLoadForces(const DistributedLoad& load);
 
-// Allocates the displacement vector and the zeroed load vector, then adds the
-// nodal forces and the edge loads in file order.
+// The load vector of the model: from zero, the nodal forces and then the
+// edge loads added in file order.
+std::vector<double> AppliedLoads(const AnalysisData& data);
+
+// Allocates the displacement vector and sets the load vector to AppliedLoads.
 void ApplyLoads(AnalysisData& data);
 
 // Each fixed direction gets 1e20 on its diagonal and a zero load; its other

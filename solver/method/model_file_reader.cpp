@@ -54,6 +54,18 @@ class RecordReader {
     return true;
   }
 
+  // After the last edge load only the end of the file or the geometry
+  // section, which opens with its count line "NGPT=", may follow: a load
+  // line beyond the count, say, is not silently dropped.
+  bool ReadEndOfAnalysisSection() {
+    if (scanner_.AtEnd()) return true;
+    const int line = scanner_.Line();
+    int pointCount = 0;
+    const Outcome outcome = scanner_.Scan("NGPT=%d", {&pointCount});
+    if (outcome == Outcome::kMatched && pointCount >= 0) return true;
+    return Fail(AtLine(line) + "分布荷载(NPRS)记录之后只能是NGPT=记录或文件结束!");
+  }
+
   int Line() const { return scanner_.Line(); }
   const std::string& Error() const { return error_; }
 
@@ -70,14 +82,17 @@ class RecordReader {
 };
 
 // A count line `key`, then that many records of `perRecord` entries each,
-// read by `readRecord(first entry, line of the record)`.
+// read by `readRecord(first entry, line of the record)`. The entries grow as
+// records are read, so that a count that the file does not hold costs no
+// more memory than the records it does hold.
 template <typename Entry, typename ReadRecord>
 bool ReadBlock(RecordReader& in, const char* key, int& count, std::vector<Entry>& entries,
                std::size_t perRecord, ReadRecord readRecord) {
   if (!in.ReadCount(key, count)) return false;
-  entries.resize(static_cast<std::size_t>(count) * perRecord);
-  for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
-    if (!readRecord(&entries[r * perRecord], in.Line())) return false;
+  entries.clear();
+  for (int r = 0; r < count; ++r) {
+    entries.resize(entries.size() + perRecord);
+    if (!readRecord(&entries[entries.size() - perRecord], in.Line())) return false;
   }
   return true;
 }
@@ -161,7 +176,7 @@ bool ReadModelFile(const char* fileName, AnalysisData& data) {
   RecordReader in(std::move(*text));
   const bool read = ReadMaterial(in, data) && ReadNodes(in, data) && ReadElements(in, data) &&
                     ReadConstraints(in, data) && ReadNodalForces(in, data) &&
-                    ReadDistributedLoads(in, data);
+                    ReadDistributedLoads(in, data) && in.ReadEndOfAnalysisSection();
   if (!read) ConsoleWrite(in.Error() + "\n");
   return read;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Reads the analysis section of a model file into AnalysisData: material,
 // nodes, elements, constraints, nodal forces and distributed loads. The
-// geometry section that may follow is not read.
+// geometry section that may follow is not read beyond its first line.
 
 #include "method/analysis_data.h"
 

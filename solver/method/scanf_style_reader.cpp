@@ -68,6 +68,10 @@ int ScanfStyleReader::Line() const {
   return 1 + linesBefore_;
 }
 
+bool ScanfStyleReader::AtEnd() const {
+  return std::all_of(text_.begin() + position_, text_.end(), IsSpace);
+}
+
 void ScanfStyleReader::SkipWhitespace() {
   while (position_ < text_.size() && IsSpace(text_[position_])) ++position_;
 }

@@ -26,6 +26,8 @@ class ScanfStyleReader {
 
   // 1-based line of the current position, for messages about the input.
   int Line() const;
+  // Whether only whitespace is left.
+  bool AtEnd() const;
   // Characters not yet read.
   std::size_t Remaining() const { return text_.size() - position_; }
 

@@ -31,8 +31,8 @@ bool SolveSystem(AnalysisData& data, Elimination eliminate) {
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   ConsoleWrite(SolutionTimeText(elapsed.count()));
   const std::vector<int> collapsed = CollapsedPivots(assembledDiagonal, data);
-  if (collapsed.empty()) return true;
-  ConsoleWrite(CollapsedPivotWarning(collapsed));
+  if (collapsed.empty() && !MovesAsRigidBody(data)) return true;
+  ConsoleWrite(SingularSystemWarning(data, collapsed));
   return false;
 }
 

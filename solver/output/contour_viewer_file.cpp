@@ -34,7 +34,7 @@ bool WriteNodeStressZelContour(const AnalysisData& data, const std::vector<Stres
   }
   // The viewer numbers nodes from 0, as the model file does.
   file.WriteText(ConnectivityRows(data, 0));
-  return true;
+  return CloseOrFail(file);
 }
 
 }  // namespace solvane

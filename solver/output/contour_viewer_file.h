@@ -1,7 +1,7 @@
 #pragma once
 // The nodal-stress file read by the outside contour viewer. False when the
-// file cannot be opened (message shown, Enter awaited). `nodal` holds the
-// averaged nodal stresses of `data` (AverageNodalStresses).
+// file cannot be opened or written in full (message shown, Enter awaited).
+// `nodal` holds the averaged nodal stresses of `data` (AverageNodalStresses).
 
 #include <vector>
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/console.h"
 #include "output/bounding_box.h"
 #include "output/deformation_scale.h"
 #include "output/number_text.h"
@@ -37,12 +38,20 @@ std::vector<PointText> PointTexts(const std::vector<NodeCoord>& points) {
   return texts;
 }
 
-// Keeps reopening the drawing while the user asks to retry; false on exit.
-bool OpenDrawing(ResultFile& file, const char* fileName) {
-  while (!file.Open(fileName)) {
+// Writes the drawing with `draw`, and writes it again from the start while
+// the user asks to retry after the file could not be opened or written in
+// full; false when the user chooses to exit.
+template <typename Draw>
+bool WriteDrawing(const char* fileName, const Draw& draw) {
+  for (;;) {
+    ResultFile file;
+    if (file.Open(fileName)) {
+      draw(file);
+      if (file.Close()) return true;
+      ConsoleWrite(file.Failure() + "\n");
+    }
     if (PromptOutputRetry(fileName) == RetryAnswer::kExit) return false;
   }
-  return true;
 }
 
 void AppendLines(std::string& text, std::initializer_list<std::string_view> lines) {
@@ -148,37 +157,35 @@ double NodeLabelHeight(const AnalysisData& data) {
 }  // namespace
 
 bool WriteStructureDxf(const AnalysisData& data, const char* fileName) {
-  ResultFile file;
-  if (!OpenDrawing(file, fileName)) return false;
-  WriteSectionStart(file);
-  const std::vector<PointText> nodes = PointTexts(data.nodes);
-  for (int e = 0; e < data.NELEM; ++e) {
-    file.WriteWith([&](std::string& text) {
-      AppendElementEdges(text, data, e, nodes);
-      const Label label = ElementLabel(data, e);
-      AppendTextEntity(text, "1", label.at, label.height, e);
-    });
-  }
-  WriteNodeNumbers(file, data, NodeLabelHeight(data));
-  WriteSectionEnd(file);
-  return true;
+  return WriteDrawing(fileName, [&](ResultFile& file) {
+    WriteSectionStart(file);
+    const std::vector<PointText> nodes = PointTexts(data.nodes);
+    for (int e = 0; e < data.NELEM; ++e) {
+      file.WriteWith([&](std::string& text) {
+        AppendElementEdges(text, data, e, nodes);
+        const Label label = ElementLabel(data, e);
+        AppendTextEntity(text, "1", label.at, label.height, e);
+      });
+    }
+    WriteNodeNumbers(file, data, NodeLabelHeight(data));
+    WriteSectionEnd(file);
+  });
 }
 
 bool WriteDeformationDxf(const AnalysisData& data, const char* fileName) {
-  ResultFile file;
-  if (!OpenDrawing(file, fileName)) return false;
-  const double scale = DeformationScale(data);
-  std::vector<NodeCoord> displaced(data.NPOIN);
-  for (int n = 0; n < data.NPOIN; ++n) displaced[n] = DisplacedNode(data, n, scale);
-  const std::vector<PointText> displacedText = PointTexts(displaced);
-  WriteSectionStart(file);
-  for (int e = 0; e < data.NELEM; ++e) {
-    file.WriteWith([&](std::string& text) {
-      AppendElementEdges(text, data, e, displacedText);
-    });
-  }
-  WriteSectionEnd(file);
-  return true;
+  return WriteDrawing(fileName, [&](ResultFile& file) {
+    const double scale = DeformationScale(data);
+    std::vector<NodeCoord> displaced(data.NPOIN);
+    for (int n = 0; n < data.NPOIN; ++n) displaced[n] = DisplacedNode(data, n, scale);
+    const std::vector<PointText> displacedText = PointTexts(displaced);
+    WriteSectionStart(file);
+    for (int e = 0; e < data.NELEM; ++e) {
+      file.WriteWith([&](std::string& text) {
+        AppendElementEdges(text, data, e, displacedText);
+      });
+    }
+    WriteSectionEnd(file);
+  });
 }
 
 }  // namespace solvane

@@ -1,9 +1,10 @@
 #pragma once
 // A result file opened for writing by name, created or truncated. Lines are
 // gathered in a buffer and handed to the file in large blocks; whatever is
-// still buffered is written when the file is closed, which happens at the
-// latest when the object goes out of scope, so every file that a writer has
-// finished is complete on disk before the next one is opened.
+// still buffered is written when the writer closes the file, so every file
+// that a writer has finished is complete on disk before the next one is
+// opened. Every write and the close are checked: a file that could not be
+// written in full is left empty rather than looking complete.
 
 #include <cstddef>
 #include <cstdio>
@@ -20,9 +21,10 @@ class ResultFile {
   ResultFile() = default;
   ResultFile(const ResultFile&) = delete;
   ResultFile& operator=(const ResultFile&) = delete;
-  ~ResultFile() { Close(); }
+  // A file that its writer did not close is unfinished: it is left empty.
+  ~ResultFile();
 
-  // Opens (or reopens) `fileName`; false when it cannot be opened for writing.
+  // Opens `fileName`; false when it cannot be opened for writing.
   bool Open(const char* fileName);
   // Writes `line` followed by a newline. Defined here, as it runs once a line.
   void WriteLine(std::string_view line) {
@@ -41,17 +43,30 @@ class ResultFile {
     appendLines(buffer_);
     WriteIfFull();
   }
-  // Writes out what is buffered and closes the file.
-  void Close();
+  // Writes out what is buffered and closes the file. False when a write or
+  // the close failed; the file is then emptied and Failure() says why.
+  bool Close();
+  // The message for a failed file: its name, what failed and the system's
+  // text for the error.
+  const std::string& Failure() const { return failure_; }
 
  private:
   void WriteIfFull() {
     if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
   }
   void WriteBuffered();
+  void WriteOut(std::string_view text);
+  // Keeps the first failure, described with the current errno.
+  void Fail(std::string_view what);
 
   std::FILE* file_ = nullptr;
+  std::string name_;
   std::string buffer_;
+  std::string failure_;
 };
+
+// Closes `file`; when it could not be written in full, prints why, waits for
+// Enter and returns false, so that the run ends with status 1.
+bool CloseOrFail(ResultFile& file);
 
 }  // namespace solvane

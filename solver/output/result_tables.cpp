@@ -1,5 +1,6 @@
 #include "output/result_tables.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <initializer_list>
@@ -48,6 +49,19 @@ void AppendTableRow(std::string& text, int node, const double (&values)[kCount])
   text.append(row, out);
 }
 
+// The totals under the reaction columns. The label is one column wider than
+// a row's "node:" field, so RX takes one column less and stays aligned.
+void AppendSumRow(std::string& text, double rx, double ry) {
+  constexpr std::string_view kLabel = "            Sum:";
+  static_assert(kLabel.size() == kNumberWidth + 2);
+  char row[kLabel.size() + 2 * kValueWidth + 1];
+  char* out = std::copy(kLabel.begin(), kLabel.end(), row);
+  out = WriteField<kValueWidth - 1>(out, rx);
+  out = WriteField<kValueWidth>(out, ry);
+  *out++ = '\n';
+  text.append(row, out);
+}
+
 std::string HeaderLine(std::initializer_list<std::string_view> titles) {
   std::string line;
   for (std::string_view title : titles) AppendRightAligned(line, title, kValueWidth);
@@ -66,7 +80,7 @@ bool WriteNodeDis(const AnalysisData& data, const char* fileName) {
                      {data.displacement[Dof(n, kDirectionX)], data.displacement[Dof(n, kDirectionY)]});
     });
   }
-  return true;
+  return CloseOrFail(file);
 }
 
 bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& nodal,
@@ -80,7 +94,7 @@ bool WriteNodeStress(const AnalysisData& data, const std::vector<StressTriple>& 
       AppendTableRow(text, n, {s.SX, s.SY, s.TXY, EquivalentStress(s.SX, s.SY, s.TXY)});
     });
   }
-  return true;
+  return CloseOrFail(file);
 }
 
 bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple>& corners,
@@ -104,7 +118,22 @@ bool WriteElementStress(const AnalysisData& data, const std::vector<StressTriple
       }
     });
   }
-  return true;
+  return CloseOrFail(file);
+}
+
+bool WriteNodeReaction(const std::vector<NodeReaction>& reactions, const char* fileName) {
+  ResultFile file;
+  if (!file.Open(fileName)) return FailAfterWait("节点反力文件输出失败!");
+  file.WriteLine(HeaderLine({"Node", "RX", "RY"}));
+  double sumX = 0.0;
+  double sumY = 0.0;
+  for (const NodeReaction& r : reactions) {
+    file.WriteWith([&](std::string& text) { AppendTableRow(text, r.node, {r.rx, r.ry}); });
+    sumX += r.rx;
+    sumY += r.ry;
+  }
+  file.WriteWith([&](std::string& text) { AppendSumRow(text, sumX, sumY); });
+  return CloseOrFail(file);
 }
 
 }  // namespace solvane

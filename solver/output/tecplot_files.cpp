@@ -59,7 +59,7 @@ bool WriteStressZoneFile(const AnalysisData& data, const std::vector<StressTripl
     });
   }
   file.WriteText(ConnectivityRows(data, kTecplotFirstNode));
-  return true;
+  return CloseOrFail(file);
 }
 
 // Frame f of the animation: the mesh moved by f/30 of its magnified
@@ -111,7 +111,7 @@ bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data,
   for (int frame = 0; frame <= kLastFrame; ++frame) {
     WriteFrame(file, data, equivalent, connectivity, scale, frame);
   }
-  return true;
+  return CloseOrFail(file);
 }
 
 }  // namespace solvane

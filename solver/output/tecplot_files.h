@@ -1,7 +1,7 @@
 #pragma once
 // Tecplot ASCII data files of the nodal stresses, and the 31-frame animation
-// of the deforming mesh. False when the file cannot be opened (message shown,
-// Enter awaited): the run then ends with status 1. `nodal` holds the averaged
+// of the deforming mesh. False when the file cannot be opened or written in
+// full (message shown, Enter awaited): the run then ends with status 1. `nodal` holds the averaged
 // nodal stresses of `data` (AverageNodalStresses).
 
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "method/reactions.h"
 #include "method/stress_recovery.h"
 #include "output/contour_viewer_file.h"
 #include "output/dxf_drawings.h"
@@ -25,7 +26,8 @@ bool WriteResults(const AnalysisData& data, CornerStressRecovery recoverCornerSt
          WriteEquivalentNodeStressTecplot(data, nodal, "Equivalent_Node_Stress_Tecplot.dat") &&
          WriteAnimateEquivalentNodeStressTecplot(data, nodal,
                                                  "Animate_Equivalent_Node_Stress_Tecplot.dat") &&
-         WriteNodeStressZelContour(data, nodal, "Node_Stress_ZelContour.txt");
+         WriteNodeStressZelContour(data, nodal, "Node_Stress_ZelContour.txt") &&
+         WriteNodeReaction(NodeReactions(data), "Node_Reaction.txt");
 }
 
 }  // namespace solvane

@@ -10,8 +10,8 @@ namespace solvane {
 // or a faster form with the same bits.
 using CornerStressRecovery = std::vector<StressTriple> (*)(const AnalysisData& data);
 
-// Writes the eight result files in their fixed order; stops at the first
-// writer that ends the run and returns false then.
+// Writes the result files in their fixed order, the reactions last; stops at
+// the first writer that ends the run and returns false then.
 bool WriteResults(const AnalysisData& data, CornerStressRecovery recoverCornerStresses);
 
 }  // namespace solvane

@@ -25,15 +25,15 @@ TEST_F(DialogsTest, CreateGeoPtAddsThePointAndRefitsTheView) {
   dialog.controls.texts = {{kGeoPtX, "3"}, {kGeoPtY, "4"}};
   window.OnWheel(10, 10, 1);
   dialog.Press(kGeoPtApply);
-  EXPECT_EQ(window.model().geo_points().Count(), 1);
+  EXPECT_EQ(window.model().geoPoints().Count(), 1);
   EXPECT_EQ(window.storedBoundingBox(), (BoundingBox{2.5, 3.5, 3.5, 4.5}));
-  EXPECT_DOUBLE_EQ(window.view().Scale(), 0.95 * 200);
+  EXPECT_DOUBLE_EQ(window.view().scale(), 0.95 * 200);
   EXPECT_EQ(window.view().ModelToScreen(3, 4), (ScreenPoint{100, 100}));
   EXPECT_GE(platform.repaints.fullRepaints, 1);
   EXPECT_TRUE(dialog.IsOpen());
   dialog.Press(kOk);
   EXPECT_EQ(platform.notifier.messages.size(), 1u);  // the same point again
-  EXPECT_EQ(window.model().geo_points().Count(), 1);
+  EXPECT_EQ(window.model().geoPoints().Count(), 1);
   EXPECT_FALSE(dialog.IsOpen());
 }
 
@@ -139,9 +139,9 @@ TEST_F(DialogsTest, DistributedLoadTakesQiFromTheUpperField) {
   OpenDialog& dialog = Open(menu_id::kDistributedLoad);
   dialog.controls.texts = {{kLoadQi, "10"}, {kLoadQj, "20"}};
   dialog.Press(kOk);
-  ASSERT_EQ(window.model().distributed_loads().Count(), 1);
-  EXPECT_EQ(window.model().distributed_loads().Front().qi, 10);
-  EXPECT_EQ(window.model().distributed_loads().Front().qj, 20);
+  ASSERT_EQ(window.model().distributedLoads().Count(), 1);
+  EXPECT_EQ(window.model().distributedLoads().Front().qi, 10);
+  EXPECT_EQ(window.model().distributedLoads().Front().qj, 20);
   EXPECT_FALSE(dialog.IsOpen());
 }
 
@@ -169,7 +169,7 @@ TEST_F(DialogsTest, AnOpenDialogActsOnTheModelThatReplacedTheOldOne) {
   window.ReplaceModel(std::make_unique<Model>(), std::make_unique<ViewTransform>());
   dialog.controls.texts = {{kGeoPtX, "1"}, {kGeoPtY, "2"}};
   dialog.Press(kGeoPtApply);
-  EXPECT_EQ(window.model().geo_points().Count(), 1);
+  EXPECT_EQ(window.model().geoPoints().Count(), 1);
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 #include "external_programs.h"
 
 #include <fstream>
-#include <sstream>
 #include <thread>
 
-#include "gui/scratch_folder.h"
 #include "gui/window_fixture.h"
 #include "model_file_writer.h"
+#include "support/scratch_folder.h"
 
 namespace kestrix {
 namespace {
@@ -14,13 +13,6 @@ namespace {
 class ExternalProgramsTest : public WindowTest {
  protected:
   ExternalProgramsTest() { BuildMeshedRectangle(2, 1); }
-
-  static std::string Read(const char* name) {
-    std::ifstream file(name);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
 
   // Displacement rows for the six nodes of the meshed rectangle.
   static void WriteDisplacements(double uy) {
@@ -35,7 +27,8 @@ class ExternalProgramsTest : public WindowTest {
     return texts;
   }
 
-  ScratchFolder folder;
+  test_support::ScratchFolder folder;
+  test_support::CurrentDirectory inFolder{folder.path()};
 };
 
 TEST_F(ExternalProgramsTest, SolveWithoutTheSolverWarnsAndWritesNothing) {
@@ -49,10 +42,10 @@ TEST_F(ExternalProgramsTest, SolveWithoutTheSolverWarnsAndWritesNothing) {
 }
 
 TEST_F(ExternalProgramsTest, SolveWritesTheModelFirstAndReadsWhatTheSolverWrote) {
-  ScratchFolder::Write(kSolverProgram, "");
+  test_support::WriteFile(kSolverProgram, "");
   std::string modelSeenBySolver;
   platform.programs.onRun = [&] {
-    modelSeenBySolver = Read(kSolveModelFile);
+    modelSeenBySolver = test_support::ReadFile(kSolveModelFile);
     WriteDisplacements(-0.5);
     return 0;
   };
@@ -65,7 +58,7 @@ TEST_F(ExternalProgramsTest, SolveWritesTheModelFirstAndReadsWhatTheSolverWrote)
 }
 
 TEST_F(ExternalProgramsTest, DisplacementsLeftFromAnEarlierRunAreNotShownAsNew) {
-  ScratchFolder::Write(kSolverProgram, "");
+  test_support::WriteFile(kSolverProgram, "");
   platform.programs.onRun = [] {
     WriteDisplacements(-0.5);
     return 0;
@@ -79,7 +72,7 @@ TEST_F(ExternalProgramsTest, DisplacementsLeftFromAnEarlierRunAreNotShownAsNew) 
 }
 
 TEST_F(ExternalProgramsTest, SolverThatWritesNoDisplacementsLeavesTheModelUnsolved) {
-  ScratchFolder::Write(kSolverProgram, "");
+  test_support::WriteFile(kSolverProgram, "");
   platform.programs.onRun = [] { return std::nullopt; };
   window.OnCommand(menu_id::kSolve);
   EXPECT_FALSE(window.model().solved());
@@ -102,15 +95,15 @@ TEST_F(ExternalProgramsTest, ContourReportsAMissingViewerBeforeAMissingSolve) {
   EXPECT_EQ(MessageTexts(),
             std::vector<std::string>{"后处理程序\"Ambrel\"不存在!请将其拷贝至当前文件夹"});
   platform.notifier.messages.clear();
-  ScratchFolder::Write(kContourViewerProgram, "");
+  test_support::WriteFile(kContourViewerProgram, "");
   window.OnCommand(menu_id::kContour);
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"绘制应力云图之前, 应首先进行计算!"});
   EXPECT_TRUE(platform.programs.started.empty());
 }
 
 TEST_F(ExternalProgramsTest, ContourAfterSolveStartsTheViewerWithoutWaiting) {
-  ScratchFolder::Write(kSolverProgram, "");
-  ScratchFolder::Write(kContourViewerProgram, "");
+  test_support::WriteFile(kSolverProgram, "");
+  test_support::WriteFile(kContourViewerProgram, "");
   platform.programs.onRun = [] {
     WriteDisplacements(0.1);
     return 0;

@@ -57,15 +57,15 @@ TEST(FieldNumbers, RealsWrittenWithSixDecimals) {
 // Switches the whole process to a locale with a decimal comma for one test.
 class GermanLocale {
  public:
-  GermanLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {
-    active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+  GermanLocale() : m_previous(std::setlocale(LC_ALL, nullptr)) {
+    m_active = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
   }
-  ~GermanLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
-  bool active() const { return active_; }
+  ~GermanLocale() { std::setlocale(LC_ALL, m_previous.c_str()); }
+  bool active() const { return m_active; }
 
  private:
-  std::string previous_;
-  bool active_ = false;
+  std::string m_previous;
+  bool m_active = false;
 };
 
 TEST(FieldNumbers, DecimalPointIgnoresTheUserLocale) {

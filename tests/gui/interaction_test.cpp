@@ -19,15 +19,15 @@ TEST_F(InteractionTest, PanDragsThePictureBetweenTwoClicks) {
   window.OnChar('P');
   window.OnLeftButtonDown(100, 100);
   window.OnMouseMove(110, 105);
-  EXPECT_EQ(window.view().OriginX(), 110);
-  EXPECT_EQ(window.view().OriginY(), 105);
+  EXPECT_EQ(window.view().originX(), 110);
+  EXPECT_EQ(window.view().originY(), 105);
   window.OnMouseMove(120, 100);
   window.OnLeftButtonDown(125, 90);
-  EXPECT_EQ(window.view().OriginX(), 125);
-  EXPECT_EQ(window.view().OriginY(), 90);
+  EXPECT_EQ(window.view().originX(), 125);
+  EXPECT_EQ(window.view().originY(), 90);
   EXPECT_EQ(window.interaction().clickCount(), 0);
   window.OnMouseMove(150, 150);
-  EXPECT_EQ(window.view().OriginX(), 125);
+  EXPECT_EQ(window.view().originX(), 125);
 }
 
 TEST_F(InteractionTest, PanKeyBetweenTheClicksRestartsTheGesture) {
@@ -36,10 +36,10 @@ TEST_F(InteractionTest, PanKeyBetweenTheClicksRestartsTheGesture) {
   window.OnChar('P');
   EXPECT_EQ(window.interaction().clickCount(), 0);
   window.OnLeftButtonDown(60, 60);
-  EXPECT_EQ(window.view().OriginX(), 100);
+  EXPECT_EQ(window.view().originX(), 100);
   window.OnMouseMove(70, 65);
-  EXPECT_EQ(window.view().OriginX(), 110);
-  EXPECT_EQ(window.view().OriginY(), 105);
+  EXPECT_EQ(window.view().originX(), 110);
+  EXPECT_EQ(window.view().originY(), 105);
 }
 
 TEST_F(InteractionTest, ZoomWindowShowsItsRectangleUntilTheSecondClick) {
@@ -50,10 +50,10 @@ TEST_F(InteractionTest, ZoomWindowShowsItsRectangleUntilTheSecondClick) {
   window.OnMouseMove(90, 120);
   EXPECT_TRUE(window.interaction().ShowsZoomRect());
   EXPECT_EQ(window.interaction().rubberBandEnd(), (ScreenPoint{90, 120}));
-  const double scaleBefore = window.view().Scale();
+  const double scaleBefore = window.view().scale();
   window.OnLeftButtonDown(100, 105);
   EXPECT_FALSE(window.interaction().ShowsZoomRect());
-  EXPECT_DOUBLE_EQ(window.view().Scale(), scaleBefore * 4);  // 50 × 25 pixels fill 200 × 200
+  EXPECT_DOUBLE_EQ(window.view().scale(), scaleBefore * 4);  // 50 × 25 pixels fill 200 × 200
   RecordingCanvas canvas;
   window.Paint(canvas);
   EXPECT_TRUE(canvas.CallsOf(CanvasOp::SetRasterMode).empty());
@@ -118,17 +118,17 @@ TEST_F(InteractionTest, WheelZoomsOnlyOutsideTheEdgeGeoPtAndPolygonPicks) {
   for (const Case& c : cases) {
     if (c.key != 0) window.OnChar(c.key);
     if (c.menuId != 0) window.OnCommand(c.menuId);
-    const double before = window.view().Scale();
+    const double before = window.view().scale();
     window.OnWheel(30, 40, 120);
-    EXPECT_EQ(window.view().Scale(), c.zooms ? before * 1.1 : before)
+    EXPECT_EQ(window.view().scale(), c.zooms ? before * 1.1 : before)
         << int(window.interaction().mode());
   }
 }
 
 TEST_F(InteractionTest, WheelTowardsTheUserZoomsOutOneStepWhateverTheDelta) {
-  const double before = window.view().Scale();
+  const double before = window.view().scale();
   window.OnWheel(100, 100, -480);
-  EXPECT_EQ(window.view().Scale(), before / 1.1);
+  EXPECT_EQ(window.view().scale(), before / 1.1);
 }
 
 TEST_F(InteractionTest, EscClearsTheSelectionAndRepaints) {
@@ -145,16 +145,16 @@ TEST_F(InteractionTest, EscClearsTheSelectionAndRepaints) {
 
 TEST_F(InteractionTest, FitKeyAndResizeDiscardPanAndZoom) {
   BuildMeshedRectangle(4, 2);
-  const double fitted = window.view().Scale();
+  const double fitted = window.view().scale();
   window.OnWheel(10, 10, 1);
   window.OnChar('x');
-  EXPECT_EQ(window.view().Scale(), fitted);
+  EXPECT_EQ(window.view().scale(), fitted);
   window.OnChar('p');
   Click({0, 0});
   Click({30, 30});
   window.OnSize(200, 200);
-  EXPECT_EQ(window.view().OriginX(), 100);
-  EXPECT_EQ(window.view().Scale(), fitted);
+  EXPECT_EQ(window.view().originX(), 100);
+  EXPECT_EQ(window.view().scale(), fitted);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "gui/scratch_folder.h"
 #include "gui/window_fixture.h"
 #include "model_file_writer.h"
+#include "support/scratch_folder.h"
 
 namespace kestrix {
 namespace {
@@ -20,7 +20,8 @@ class ModelFileCommandsTest : public WindowTest {
     window.model().CreateGeoPt(10, 10);
   }
 
-  ScratchFolder folder;
+  test_support::ScratchFolder folder;
+  test_support::CurrentDirectory inFolder{folder.path()};
   std::string savedFile;
 };
 
@@ -33,12 +34,12 @@ TEST_F(ModelFileCommandsTest, OpenReplacesTheModelAndMovesIntoItsFolder) {
   EXPECT_EQ(platform.fileDialogs.requests[0].kind, FileDialogKind::Open);
   EXPECT_EQ(platform.fileDialogs.requests[0].title, "Open File of Kestrix ");
   EXPECT_EQ(window.model().NPOIN(), 6);
-  EXPECT_EQ(window.model().geo_points().Count(), 4);
+  EXPECT_EQ(window.model().geoPoints().Count(), 4);
   EXPECT_EQ(std::filesystem::current_path(), folder.path() / "models");
   EXPECT_FALSE(std::filesystem::exists("temp.tmp"));
   EXPECT_EQ(window.storedBoundingBox(), (BoundingBox{0, 4, 0, 2}));
-  EXPECT_EQ(window.view().OriginX(), 100);
-  EXPECT_DOUBLE_EQ(window.view().Scale(), 0.95 * 200 / 4);
+  EXPECT_EQ(window.view().originX(), 100);
+  EXPECT_DOUBLE_EQ(window.view().scale(), 0.95 * 200 / 4);
   EXPECT_TRUE(window.display().showStructure);
   EXPECT_FALSE(window.display().showDeformed);
   EXPECT_TRUE(platform.menuChecks.IsChecked(menu_id::kStructure));
@@ -47,7 +48,7 @@ TEST_F(ModelFileCommandsTest, OpenReplacesTheModelAndMovesIntoItsFolder) {
 
 TEST_F(ModelFileCommandsTest, CancelledOpenChangesNothing) {
   window.OnCommand(menu_id::kOpen);
-  EXPECT_EQ(window.model().geo_points().Count(), 5);
+  EXPECT_EQ(window.model().geoPoints().Count(), 5);
   EXPECT_EQ(std::filesystem::current_path(), folder.path());
 }
 
@@ -57,11 +58,11 @@ TEST_F(ModelFileCommandsTest, OpenInAnUnwritableFolderWarnsAndKeepsTheModel) {
   ASSERT_EQ(platform.notifier.messages.size(), 1u);
   EXPECT_EQ(platform.notifier.messages[0].text,
             "当前文件所在设备无法写入!这样会造成某些计算结果无法输出。");
-  EXPECT_EQ(window.model().geo_points().Count(), 5);
+  EXPECT_EQ(window.model().geoPoints().Count(), 5);
 }
 
 TEST_F(ModelFileCommandsTest, ProbeLeavesAFileOfTheUsersNamedLikeItAlone) {
-  ScratchFolder::Write(folder.path() / "models" / "temp.tmp", "notes");
+  test_support::WriteFile(folder.path() / "models" / "temp.tmp", "notes");
   platform.fileDialogs.answer = savedFile;
   window.OnCommand(menu_id::kOpen);
   EXPECT_EQ(window.model().NPOIN(), 6);
@@ -73,11 +74,11 @@ TEST_F(ModelFileCommandsTest, ProbeLeavesAFileOfTheUsersNamedLikeItAlone) {
 }
 
 TEST_F(ModelFileCommandsTest, UnreadableFileKeepsTheModel) {
-  ScratchFolder::Write(folder.path() / "broken.txt", "E=abc\n");
+  test_support::WriteFile(folder.path() / "broken.txt", "E=abc\n");
   platform.fileDialogs.answer = (folder.path() / "broken.txt").string();
   window.OnCommand(menu_id::kOpen);
   EXPECT_EQ(platform.notifier.messages.size(), 1u);
-  EXPECT_EQ(window.model().geo_points().Count(), 5);
+  EXPECT_EQ(window.model().geoPoints().Count(), 5);
 }
 
 TEST_F(ModelFileCommandsTest, ExportSavesTheModelAndBothDialogsStartFromTheLastFile) {

@@ -37,7 +37,6 @@ class RenderingTest : public ::testing::Test {
   RenderingTest() {
     view.SetWindow(400, 500, -1, 1, -1, 1);
     view.ZoomAt(200, 250, 10.0);
-    view.SetDrawingCanvas(&canvas);
     model.AttachView(&view);
   }
 
@@ -53,7 +52,7 @@ class RenderingTest : public ::testing::Test {
 TEST_F(RenderingTest, NodesAreCirclesThatGrowRedWhenSelected) {
   ASSERT_TRUE(model.ReplaceMesh({{1, 2}, {3, 0}}, {}));
   model.PickNodeAt(230, 250);
-  DrawStructure(model, view, false, false);
+  DrawStructure(model, view, canvas, false, false);
   const auto circles = canvas.CallsOf(CanvasOp::DrawEllipse);
   ASSERT_EQ(circles.size(), 2u);
   // Newest node first.
@@ -66,7 +65,7 @@ TEST_F(RenderingTest, NodesAreCirclesThatGrowRedWhenSelected) {
 
   canvas.ClearCalls();
   model.ClearSelection();
-  DrawStructure(model, view, false, false);
+  DrawStructure(model, view, canvas, false, false);
   const auto restored = canvas.CallsOf(CanvasOp::DrawEllipse);
   EXPECT_EQ(restored[0].x2 - restored[0].x1, 6);
   EXPECT_EQ(restored[0].pen.colour, kGreen);
@@ -75,7 +74,7 @@ TEST_F(RenderingTest, NodesAreCirclesThatGrowRedWhenSelected) {
 TEST_F(RenderingTest, GeoPointsKeepTheirRadiusWhenSelected) {
   model.CreateGeoPt(1, 1);
   model.PickGeoPtAt(210, 240);
-  DrawStructure(model, view, false, false);
+  DrawStructure(model, view, canvas, false, false);
   const auto circles = canvas.CallsOf(CanvasOp::DrawEllipse);
   ASSERT_EQ(circles.size(), 1u);
   EXPECT_EQ((Segment{circles[0].x1, circles[0].y1, circles[0].x2, circles[0].y2}),
@@ -87,7 +86,7 @@ TEST_F(RenderingTest, ConstraintBowTiesHaveAFixedPixelSize) {
   for (const double scale : {10.0, 37.0}) {
     canvas.ClearCalls();
     view.ZoomAt(200, 250, scale);
-    DrawConstraint(ModelPlotter(view), Constraint{1, 1, ModelPoint{}});
+    DrawConstraint(ModelPlotter(view, canvas), Constraint{1, 1, ModelPoint{}});
     EXPECT_EQ(Segments(canvas), (std::vector<Segment>{{200, 250, 214, 253},
                                                       {214, 253, 214, 247},
                                                       {214, 247, 186, 253},
@@ -101,15 +100,14 @@ TEST_F(RenderingTest, ConstraintBowTiesHaveAFixedPixelSize) {
     EXPECT_EQ(canvas.Lines().front().pen, (Pen{kYellow, 1, PenStyle::Solid}));
   }
   canvas.ClearCalls();
-  DrawConstraint(ModelPlotter(view), Constraint{0, 2, ModelPoint{}});
+  DrawConstraint(ModelPlotter(view, canvas), Constraint{0, 2, ModelPoint{}});
   EXPECT_EQ(canvas.Lines().size(), 5u);
   EXPECT_EQ(canvas.Lines().front().x2, 203);
 }
 
 TEST_F(RenderingTest, ForceArrowStartsAtTheNodeWithAHeadOfThreePercentOfTheHeight) {
-  view.SetForceScale(0.01);
   NodalForce force{ModelPoint{}, 100, 0, false};
-  DrawNodalForce(ModelPlotter(view), force);
+  DrawNodalForce(ModelPlotter(view, canvas), force, 0.01);
   EXPECT_EQ(
       Segments(canvas),
       (std::vector<Segment>{
@@ -120,29 +118,27 @@ TEST_F(RenderingTest, ForceArrowStartsAtTheNodeWithAHeadOfThreePercentOfTheHeigh
   canvas.ClearCalls();
   view.ZoomAt(200, 250, 100.0);
   force.selected = true;
-  DrawNodalForce(ModelPlotter(view), force);
+  DrawNodalForce(ModelPlotter(view, canvas), force, 0.01);
   const CanvasCall head = canvas.Lines()[1];
   EXPECT_NEAR(std::hypot(head.x2 - head.x1, head.y2 - head.y1), 15.0, 1.0);
   EXPECT_EQ(head.pen.width, 2);
 }
 
 TEST_F(RenderingTest, ForceArrowPointsAlongTheForceAndZeroForceDrawsNothing) {
-  view.SetForceScale(1);
-  DrawNodalForce(ModelPlotter(view), NodalForce{ModelPoint{}, 0, 0, false});
+  DrawNodalForce(ModelPlotter(view, canvas), NodalForce{ModelPoint{}, 0, 0, false}, 1.0);
   EXPECT_TRUE(canvas.Calls().empty());
-  DrawNodalForce(ModelPlotter(view), NodalForce{ModelPoint{}, -1, 0, false});
+  DrawNodalForce(ModelPlotter(view, canvas), NodalForce{ModelPoint{}, -1, 0, false}, 1.0);
   EXPECT_EQ(Segments(canvas).front(), (Segment{200, 250, 190, 250}));
   canvas.ClearCalls();
-  DrawNodalForce(ModelPlotter(view), NodalForce{ModelPoint{}, 0, 2, false});
+  DrawNodalForce(ModelPlotter(view, canvas), NodalForce{ModelPoint{}, 0, 2, false}, 1.0);
   EXPECT_EQ(Segments(canvas).front(), (Segment{200, 250, 200, 230}));
 }
 
 TEST_F(RenderingTest, DistributedLoadDrawsItsLineOrdinatesAndOneArrowPerLoadedEnd) {
-  view.SetLoadScale(0.1);
   ModelPoint i;
   ModelPoint j;
   j.x = 1;
-  DrawDistributedLoad(ModelPlotter(view), DistributedLoad{i, j, 10, 0, false});
+  DrawDistributedLoad(ModelPlotter(view, canvas), DistributedLoad{i, j, 10, 0, false}, 0.1);
   EXPECT_EQ(Segments(canvas), (std::vector<Segment>{{200, 260, 210, 250},
                                                     {200, 260, 200, 250},
                                                     {210, 250, 210, 250},
@@ -153,22 +149,20 @@ TEST_F(RenderingTest, DistributedLoadDrawsItsLineOrdinatesAndOneArrowPerLoadedEn
 }
 
 TEST_F(RenderingTest, ReversedEdgeDrawsAPositiveLoadOnTheOtherSide) {
-  view.SetLoadScale(0.1);
   ModelPoint i;
   i.x = 1;
   ModelPoint j;
-  DrawDistributedLoad(ModelPlotter(view), DistributedLoad{i, j, 10, 10, false});
+  DrawDistributedLoad(ModelPlotter(view, canvas), DistributedLoad{i, j, 10, 10, false}, 0.1);
   const auto segments = Segments(canvas);
   EXPECT_EQ(segments.front(), (Segment{210, 240, 200, 240}));
   EXPECT_EQ(segments.size(), 9u);
 }
 
 TEST_F(RenderingTest, NegativeLoadHeadsPointAtTheEdgeFromTheOtherSide) {
-  view.SetLoadScale(0.1);
   ModelPoint i;
   ModelPoint j;
   j.x = 1;
-  DrawDistributedLoad(ModelPlotter(view), DistributedLoad{i, j, 0, -10, false});
+  DrawDistributedLoad(ModelPlotter(view, canvas), DistributedLoad{i, j, 0, -10, false}, 0.1);
   const auto segments = Segments(canvas);
   ASSERT_EQ(segments.size(), 6u);
   EXPECT_EQ(segments[0], (Segment{200, 250, 210, 240}));
@@ -178,7 +172,7 @@ TEST_F(RenderingTest, NegativeLoadHeadsPointAtTheEdgeFromTheOtherSide) {
 TEST_F(RenderingTest, NumbersAreAFifthOfTheAverageEdgeAndPlacedByNodeAndCentroid) {
   MeshUnitSquare();
   view.ZoomAt(200, 250, 100.0);
-  DrawStructure(model, view, true, true);
+  DrawStructure(model, view, canvas, true, true);
   const auto texts = canvas.Texts();
   ASSERT_EQ(texts.size(), 5u);
   for (int k = 0; k < 4; ++k) {
@@ -196,10 +190,10 @@ TEST_F(RenderingTest, NumbersAreAFifthOfTheAverageEdgeAndPlacedByNodeAndCentroid
 }
 
 TEST_F(RenderingTest, NumbersAreSkippedWithoutNodesOrElements) {
-  DrawStructure(model, view, true, true);
+  DrawStructure(model, view, canvas, true, true);
   EXPECT_TRUE(canvas.Calls().empty());
   ASSERT_TRUE(model.ReplaceMesh({{0, 0}}, {}));
-  DrawStructure(model, view, true, true);
+  DrawStructure(model, view, canvas, true, true);
   EXPECT_EQ(canvas.Texts().size(), 1u);
   EXPECT_EQ(canvas.Texts()[0].font.height, 0);
 }
@@ -213,7 +207,7 @@ TEST_F(RenderingTest, LayersAreDrawnFromNodesUpToDistributedLoads) {
   ASSERT_TRUE(model.AddConstraint(0, 1, 0));
   ASSERT_TRUE(model.AddForce(2, 1, 0));
   ASSERT_TRUE(model.AddDistributedLoad(0, 1, 1, 1));
-  DrawStructure(model, view, true, false);
+  DrawStructure(model, view, canvas, true, false);
   std::vector<std::pair<CanvasOp, Rgb>> layers;
   for (const CanvasCall& call : canvas.Calls()) {
     if (call.op != CanvasOp::DrawLine && call.op != CanvasOp::DrawEllipse &&
@@ -239,10 +233,10 @@ TEST_F(RenderingTest, DeformedMeshIsMagnifiedToATenthOfTheModelSize) {
   ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {10, 0}, {10, 4}, {0, 4}}, {{0, 1, 2, 3}}));
   model.ComputeBoundingBox();
   model.ZeroDisplacements();
-  DrawDeformedShape(model, view);
+  DrawDeformedShape(model, view, canvas);
   EXPECT_TRUE(canvas.Calls().empty());  // nothing moved
   for (int k = 0; k < 4; ++k) model.SetNodeDisplacement(k, 0.001, 0);
-  DrawDeformedShape(model, view);
+  DrawDeformedShape(model, view, canvas);
   EXPECT_EQ(
       Segments(canvas),
       (std::vector<Segment>{
@@ -253,7 +247,7 @@ TEST_F(RenderingTest, DeformedMeshIsMagnifiedToATenthOfTheModelSize) {
 TEST_F(RenderingTest, DeformedShapeNeedsElements) {
   ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}}, {}));
   model.SetNodeDisplacement(1, 1, 1);
-  DrawDeformedShape(model, view);
+  DrawDeformedShape(model, view, canvas);
   EXPECT_TRUE(canvas.Calls().empty());
 }
 

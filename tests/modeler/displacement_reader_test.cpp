@@ -6,8 +6,8 @@
 
 #include "deformed_shape.h"
 #include "model_file_reader.h"
-#include "scratch_directory.h"
 #include "support/recording_notifier.h"
+#include "support/scratch_folder.h"
 
 namespace kestrix {
 namespace {
@@ -35,7 +35,7 @@ class DisplacementReadBack : public ::testing::Test {
   double Ux(int node) const { return model.displacements()[2 * node]; }
   double Uy(int node) const { return model.displacements()[2 * node + 1]; }
 
-  ScratchDirectory scratch;
+  test_support::ScratchFolder scratch;
   RecordingNotifier notifier;
   Model model;
 };
@@ -89,7 +89,7 @@ TEST_F(DisplacementReadBack, LaterReadReplacesEveryOldValue) {
 TEST_F(DisplacementReadBack, MissingFileWarnsAndLeavesTheModelUnsolved) {
   UseNodes(2);
   EXPECT_TRUE(Read(std::string(kHeader) + "0: 1 2\n1: 3 4\n"));
-  EXPECT_FALSE(ReadDisplacements(scratch.PathOf("absent.txt"), model));
+  EXPECT_FALSE(ReadDisplacements((scratch / "absent.txt").string(), model));
   EXPECT_FALSE(model.solved());
   EXPECT_EQ(Ux(1), 0.0);
   ASSERT_EQ(notifier.messages.size(), 1u);

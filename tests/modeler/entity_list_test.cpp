@@ -43,5 +43,15 @@ TEST(EntityList, CountsAndClearsSelectedFlags) {
   EXPECT_EQ(list.Count(), 3);
 }
 
+TEST(EntityList, InsertionOrderHoldsTheKthInsertedElementAtK) {
+  EntityList<ModelPoint> list;
+  for (int k = 0; k < 5; ++k) list.Insert({.number = 10 + k});
+  ASSERT_EQ(list.InsertionOrder().size(), 5u);
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(list.InsertionOrder()[k].number, 10 + k);
+  list.Clear();
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_TRUE(list.InsertionOrder().empty());
+}
+
 }  // namespace
 }  // namespace kestrix

@@ -35,7 +35,7 @@ void MeshAndCompare(Model& model, int LN, int WN) {
 // unmerged nodes within reach.
 class RandomQuads {
  public:
-  explicit RandomQuads(unsigned seed) : engine_(seed) {}
+  explicit RandomQuads(unsigned seed) : m_engine(seed) {}
 
   std::vector<ModelPosition> Next() {
     switch (Uniform(0, 3)) {
@@ -50,11 +50,11 @@ class RandomQuads {
     }
   }
 
-  int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(engine_); }
+  int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(m_engine); }
 
  private:
   double Jitter(double amplitude) {
-    return std::uniform_real_distribution(-amplitude, amplitude)(engine_);
+    return std::uniform_real_distribution(-amplitude, amplitude)(m_engine);
   }
 
   std::vector<ModelPosition> Lattice(double jitter) {
@@ -76,7 +76,7 @@ class RandomQuads {
     return {{x, y}, {x + 0.0003 + Jitter(0.0001), y}, {x + 0.0003, y + 0.0004}, {x, y + 0.0002}};
   }
 
-  std::mt19937 engine_;
+  std::mt19937 m_engine;
 };
 
 TEST(IndexedMerging, AgreesWithWholeListScansOnRandomPolygons) {

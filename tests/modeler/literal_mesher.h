@@ -28,7 +28,7 @@ inline std::vector<std::uint64_t> Fingerprint(const MeshLists& lists) {
   const auto add_point = [&](const ModelPoint& p) {
     bits.insert(bits.end(), {std::bit_cast<std::uint64_t>(p.x), std::bit_cast<std::uint64_t>(p.y),
                              static_cast<std::uint64_t>(p.number), p.selected,
-                             std::bit_cast<std::uint64_t>(p.coincidence_radius)});
+                             std::bit_cast<std::uint64_t>(p.coincidenceRadius)});
   };
   for (const ModelPoint& node : lists.nodes) add_point(node);
   for (const ElementOutline& outline : lists.outlines) {
@@ -49,7 +49,7 @@ std::vector<T> ForwardCopy(const EntityList<T>& list) {
 }
 
 inline MeshLists ListsOf(const Model& model) {
-  return {ForwardCopy(model.nodes()), ForwardCopy(model.element_outlines()),
+  return {ForwardCopy(model.nodes()), ForwardCopy(model.elementOutlines()),
           ForwardCopy(model.edges())};
 }
 
@@ -57,11 +57,11 @@ inline MeshLists ListsOf(const Model& model) {
 inline MeshLists LiteralMesh(const Model& model, int LN, int WN) {
   constexpr double kTolerance = 0.0001;
   std::list<ModelPoint> nodes(model.nodes().begin(), model.nodes().end());
-  std::list<ElementOutline> outlines(model.element_outlines().begin(),
-                                     model.element_outlines().end());
+  std::list<ElementOutline> outlines(model.elementOutlines().begin(),
+                                     model.elementOutlines().end());
   std::list<ElemEdge> edges(model.edges().begin(), model.edges().end());
   for (const Polygon& polygon : model.polygons()) {
-    if (!polygon.selected || polygon.vertex_count() != 4) continue;
+    if (!polygon.selected || polygon.vertexCount() != 4) continue;
     std::vector<ModelPoint> grid = MapGridPoints(polygon.vertices(), LN, WN);
     std::vector<ElementOutline> cells = GridOutlines(grid, LN, WN);
     int next = 0;

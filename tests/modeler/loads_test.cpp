@@ -19,7 +19,7 @@ class Loads : public ::testing::Test {
   }
 
   void SelectNode(int number) {
-    const ModelPoint& node = h.model.node_array()[number];
+    const ModelPoint& node = h.model.nodeArray()[number];
     h.ClickNode(node.x, node.y);
   }
 
@@ -50,37 +50,38 @@ TEST_F(Loads, ConstraintPerSelectedNodeInNewestFirstOrder) {
   EXPECT_EQ(h.model.nodes().CountSelected(), 0);
 }
 
+TEST(LoadArrowScales, StartAtOne) {
+  const Model model;
+  EXPECT_EQ(model.forceScale(), 1.0);
+  EXPECT_EQ(model.loadScale(), 1.0);
+}
+
 TEST_F(Loads, ForceScaleDrawsTheLargestComponentATenthOfTheLargerExtent) {
   SelectNode(2);
   h.model.ApplyForce(100, 0);
-  EXPECT_DOUBLE_EQ(h.model.VisualScaleofForce(), 0.01);
-  EXPECT_EQ(h.view.ForceScale(), h.model.VisualScaleofForce());
+  EXPECT_DOUBLE_EQ(h.model.forceScale(), 0.01);
 
   SelectNode(5);
   h.model.ApplyForce(0, -250);
-  EXPECT_DOUBLE_EQ(h.model.VisualScaleofForce(), 0.004);
-  EXPECT_EQ(h.view.ForceScale(), h.model.VisualScaleofForce());
+  EXPECT_DOUBLE_EQ(h.model.forceScale(), 0.004);
   EXPECT_EQ(h.model.forces().Count(), 2);
   EXPECT_EQ(h.model.nodes().CountSelected(), 0);
   EXPECT_TRUE(h.notifier.messages.empty());
 }
 
 TEST_F(Loads, VanishingForceIsRecordedWithTwoWarningsAndScaleOne) {
-  h.view.SetForceScale(0.5);
   SelectNode(0);
   h.model.ApplyForce(0, 0);
   EXPECT_EQ(h.model.forces().Count(), 1);
-  EXPECT_EQ(h.model.VisualScaleofForce(), 1.0);
-  EXPECT_EQ(h.view.ForceScale(), 1.0);
+  EXPECT_EQ(h.model.forceScale(), 1.0);
   EXPECT_EQ(h.notifier.messages,
             Warnings("集中力太小|Fmax|<1e-10!", "临时给m_VisualScaleofForce赋值为1"));
 }
 
 TEST_F(Loads, ForceWithoutSelectionOnNoForcesGivesScaleOneSilently) {
-  h.view.SetForceScale(0.5);
   h.model.ApplyForce(100, 100);
   EXPECT_TRUE(h.model.forces().IsEmpty());
-  EXPECT_EQ(h.view.ForceScale(), 1.0);
+  EXPECT_EQ(h.model.forceScale(), 1.0);
   EXPECT_TRUE(h.notifier.messages.empty());
 }
 
@@ -96,24 +97,23 @@ TEST_F(Loads, SameForceTwiceIsRecordedTwice) {
 TEST_F(Loads, DistributedLoadRunsFromTheEdgesFirstEndAndConsumesTheSelection) {
   SelectEdgeThrough(7.5, 0);
   h.model.ApplyDistributedLoad(10, 0);
-  ASSERT_EQ(h.model.distributed_loads().Count(), 1);
-  const DistributedLoad& load = h.model.distributed_loads().Front();
+  ASSERT_EQ(h.model.distributedLoads().Count(), 1);
+  const DistributedLoad& load = h.model.distributedLoads().Front();
   const ElemEdge& edge = *std::ranges::find_if(h.model.edges(), [](const ElemEdge& e) {
     return e.a.number + e.b.number == 3 && e.a.number * e.b.number == 2;
   });
-  EXPECT_EQ(load.end_i.number, edge.a.number);
-  EXPECT_EQ(load.end_j.number, edge.b.number);
+  EXPECT_EQ(load.endI.number, edge.a.number);
+  EXPECT_EQ(load.endJ.number, edge.b.number);
   EXPECT_EQ(load.qi, 10.0);
   EXPECT_EQ(load.qj, 0.0);
-  EXPECT_DOUBLE_EQ(h.model.VisualScaleofDisLoad(), 0.1);
-  EXPECT_EQ(h.view.LoadScale(), h.model.VisualScaleofDisLoad());
+  EXPECT_DOUBLE_EQ(h.model.loadScale(), 0.1);
   EXPECT_EQ(h.model.edges().CountSelected(), 0);
 }
 
 TEST_F(Loads, VanishingDistributedLoadWarnsWithItsOwnTexts) {
   SelectEdgeThrough(7.5, 0);
   h.model.ApplyDistributedLoad(1e-11, -1e-11);
-  EXPECT_EQ(h.model.VisualScaleofDisLoad(), 1.0);
+  EXPECT_EQ(h.model.loadScale(), 1.0);
   EXPECT_EQ(h.notifier.messages,
             Warnings("分布力强度太小|Fmax|<1e-10!", "临时给m_VisualScaleofDisLoad赋值为1"));
 }

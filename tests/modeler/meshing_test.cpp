@@ -9,7 +9,7 @@ namespace {
 
 std::vector<ModelPosition> NodePositions(const Model& model) {
   std::vector<ModelPosition> positions;
-  for (const ModelPoint& node : model.node_array()) positions.push_back(node.position());
+  for (const ModelPoint& node : model.nodeArray()) positions.push_back(node.position());
   return positions;
 }
 
@@ -17,8 +17,8 @@ std::vector<ModelPosition> NodePositions(const Model& model) {
 double DoubleSignedArea(const Model& model, const Element& element) {
   double sum = 0.0;
   for (int k = 0; k < 4; ++k) {
-    const ModelPoint& p = model.node_array()[element[k]];
-    const ModelPoint& q = model.node_array()[element[(k + 1) % 4]];
+    const ModelPoint& p = model.nodeArray()[element[k]];
+    const ModelPoint& q = model.nodeArray()[element[(k + 1) % 4]];
     sum += p.x * q.y - q.x * p.y;
   }
   return sum;
@@ -37,10 +37,10 @@ TEST_F(Meshing, UnitSquareStripGivesNodesElementsAndEdgesInOrder) {
   h.MeshPolygonAround(0.5, 0.5, 2, 1);
   EXPECT_EQ(NodePositions(h.model),
             (std::vector<ModelPosition>{{0, 0}, {0.5, 0}, {1, 0}, {0, 1}, {0.5, 1}, {1, 1}}));
-  EXPECT_EQ(h.model.connectivity(), (std::vector<Element>{{0, 1, 4, 3}, {1, 2, 5, 4}}));
+  EXPECT_EQ(ConnectivityRows(h.model), (std::vector<Element>{{0, 1, 4, 3}, {1, 2, 5, 4}}));
   EXPECT_EQ(h.model.edges().Count(), 7);
   EXPECT_EQ(h.model.displacements().size(), 12u);
-  EXPECT_DOUBLE_EQ(h.model.average_element_edge_length(), 0.75);
+  EXPECT_DOUBLE_EQ(h.model.averageElementEdgeLength(), 0.75);
   EXPECT_FALSE(h.model.polygons().Front().selected);
 }
 
@@ -50,8 +50,8 @@ TEST_F(Meshing, MergesNodesAndSharedEdgesAcrossPolygons) {
   DrawRightSquare();
   h.MeshPolygonAround(1.5, 0.5, 1, 1);
   EXPECT_EQ(h.model.NPOIN(), 8);
-  EXPECT_EQ(h.model.node_array()[6].position(), (ModelPosition{2, 0}));
-  EXPECT_EQ(h.model.node_array()[7].position(), (ModelPosition{2, 1}));
+  EXPECT_EQ(h.model.nodeArray()[6].position(), (ModelPosition{2, 0}));
+  EXPECT_EQ(h.model.nodeArray()[7].position(), (ModelPosition{2, 1}));
   EXPECT_EQ(h.model.connectivity().back(), (Element{2, 6, 7, 5}));
   EXPECT_EQ(h.model.edges().Count(), 10);
 }
@@ -63,8 +63,8 @@ TEST_F(Meshing, MergesOnlyNodesCloserThanTheTolerance) {
   h.MeshPolygonAround(1.5, 0.5, 1, 1);
   EXPECT_EQ(h.model.NPOIN(), 7);
   EXPECT_EQ(h.model.connectivity().back(), (Element{1, 4, 6, 5}));
-  EXPECT_EQ(h.model.node_array()[1].position(), (ModelPosition{1, 0}));
-  EXPECT_EQ(h.model.node_array()[5].position(), (ModelPosition{1.0002, 1}));
+  EXPECT_EQ(h.model.nodeArray()[1].position(), (ModelPosition{1, 0}));
+  EXPECT_EQ(h.model.nodeArray()[5].position(), (ModelPosition{1.0002, 1}));
 }
 
 TEST_F(Meshing, ElementsRunCounterClockwiseLikeTheirPolygon) {
@@ -101,9 +101,9 @@ TEST_F(Meshing, NewerSelectedPolygonIsMeshedFirst) {
   h.DrawPolygon({{3, 0}, {4, 0}, {4, 1}, {3, 1}});
   h.ClickPolygon(0.5, 0.5);
   h.MeshPolygonAround(3.5, 0.5, 1, 1);
-  EXPECT_EQ(h.model.node_array()[0].position(), (ModelPosition{3, 0}));
-  EXPECT_EQ(h.model.node_array()[4].position(), (ModelPosition{0, 0}));
-  EXPECT_EQ(h.model.connectivity(), (std::vector<Element>{{0, 1, 3, 2}, {4, 5, 7, 6}}));
+  EXPECT_EQ(h.model.nodeArray()[0].position(), (ModelPosition{3, 0}));
+  EXPECT_EQ(h.model.nodeArray()[4].position(), (ModelPosition{0, 0}));
+  EXPECT_EQ(ConnectivityRows(h.model), (std::vector<Element>{{0, 1, 3, 2}, {4, 5, 7, 6}}));
 }
 
 TEST_F(Meshing, SamePolygonTwiceAddsElementsButNoNodesOrEdges) {
@@ -145,7 +145,7 @@ TEST_F(Meshing, DoesNotRecomputeTheBoundingBox) {
   const BoundingBox before = h.model.ComputeBoundingBox();
   h.DrawPolygon({{5, 5}, {6, 5}, {6, 6}, {5, 6}});
   h.MeshPolygonAround(5.5, 5.5, 1, 1);
-  EXPECT_EQ(h.model.bounding_box(), before);
+  EXPECT_EQ(h.model.boundingBox(), before);
 }
 
 }  // namespace

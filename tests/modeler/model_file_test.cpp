@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,31 +9,31 @@
 #include "model_file_writer.h"
 #include "model_session.h"
 #include "real_text.h"
-#include "scratch_directory.h"
+#include "support/scratch_folder.h"
 
 namespace kestrix {
 namespace {
 
 class ModelFileTest : public ::testing::Test {
  protected:
-  std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
+  std::string PathOf(const std::string& name) const { return (m_scratch / name).string(); }
 
   // Opens `text` as a model file; the model is empty when it was refused.
   std::unique_ptr<Model> Open(const std::string& text) {
-    return OpenModelFile(scratch_.Write("model.txt", text), &view_, notifier_);
+    return OpenModelFile(m_scratch.Write("model.txt", text), &m_view, m_notifier);
   }
 
   // Export, open and export again.
   std::string ReexportedText(const Model& model) {
     EXPECT_TRUE(ExportModelFile(model, PathOf("first.txt")));
-    const std::unique_ptr<Model> reopened = OpenModelFile(PathOf("first.txt"), &view_, notifier_);
+    const std::unique_ptr<Model> reopened = OpenModelFile(PathOf("first.txt"), &m_view, m_notifier);
     EXPECT_NE(reopened, nullptr);
     return reopened ? FormatModelFile(*reopened) : std::string();
   }
 
-  ScratchDirectory scratch_;
-  RecordingNotifier notifier_;
-  ViewTransform view_;
+  test_support::ScratchFolder m_scratch;
+  RecordingNotifier m_notifier;
+  ViewTransform m_view;
 };
 
 constexpr const char* kFreshModelFile =
@@ -77,7 +78,7 @@ TEST_F(ModelFileTest, FreshModelExportsDefaultsAndZeroCounts) {
   ASSERT_NE(reopened, nullptr);
   EXPECT_EQ(reopened->E(), 210000);
   EXPECT_EQ(reopened->NPOIN(), 0);
-  EXPECT_EQ(reopened->bounding_box(), (BoundingBox{-0.5, 0.5, -0.5, 0.5}));
+  EXPECT_EQ(reopened->boundingBox(), (BoundingBox{-0.5, 0.5, -0.5, 0.5}));
 }
 
 TEST_F(ModelFileTest, MeshedSquareListsNodesElementsAndPolygonInCreationOrder) {
@@ -109,19 +110,19 @@ TEST_F(ModelFileTest, ReopenedModelKeepsListOrderAndRebuildsDerivedData) {
   ModelSession session;
   BuildLoadedSquare(session);
   ASSERT_TRUE(ExportModelFile(session.model, PathOf("fem.txt")));
-  const std::unique_ptr<Model> reopened = OpenModelFile(PathOf("fem.txt"), &view_, notifier_);
+  const std::unique_ptr<Model> reopened = OpenModelFile(PathOf("fem.txt"), &m_view, m_notifier);
   ASSERT_NE(reopened, nullptr);
 
   EXPECT_EQ(reopened->Thick(), 2);
-  EXPECT_EQ(reopened->connectivity(), session.model.connectivity());
+  EXPECT_TRUE(std::ranges::equal(reopened->connectivity(), session.model.connectivity()));
   EXPECT_EQ(reopened->constraints().Front().point.number, 0);
   EXPECT_EQ(reopened->constraints().Front().UY, 1);
   EXPECT_EQ(reopened->forces().Front().Fx, 0.333333);
   EXPECT_EQ(reopened->edges().Count(), 7);
-  EXPECT_DOUBLE_EQ(reopened->average_element_edge_length(), 0.75);
-  EXPECT_EQ(reopened->bounding_box(), (BoundingBox{0, 1, 0, 1}));
+  EXPECT_DOUBLE_EQ(reopened->averageElementEdgeLength(), 0.75);
+  EXPECT_EQ(reopened->boundingBox(), (BoundingBox{0, 1, 0, 1}));
   EXPECT_FALSE(reopened->solved());
-  EXPECT_TRUE(notifier_.messages.empty());
+  EXPECT_TRUE(m_notifier.messages.empty());
 }
 
 TEST_F(ModelFileTest, ConstraintFlagsAreKeptAsReadAndWrittenAsZeroOrOne) {
@@ -146,8 +147,8 @@ TEST_F(ModelFileTest, FileWithoutGeometrySectionHasNoGeometricPoints) {
       Open("E=1\nMu=0\nThick=1\nNPOIN=1\n3,4\nNELEM=0\nNRN=0\nNFOR=0\nNPRS=0\n");
   ASSERT_NE(model, nullptr);
   EXPECT_EQ(model->NPOIN(), 1);
-  EXPECT_TRUE(model->geo_points().IsEmpty());
-  EXPECT_EQ(model->bounding_box(), (BoundingBox{2.5, 3.5, 3.5, 4.5}));
+  EXPECT_TRUE(model->geoPoints().IsEmpty());
+  EXPECT_EQ(model->boundingBox(), (BoundingBox{2.5, 3.5, 3.5, 4.5}));
 }
 
 TEST_F(ModelFileTest, CarriageReturnsBlankLinesAndExponentsReadLikePlainLines) {
@@ -173,7 +174,7 @@ TEST_F(ModelFileTest, PolygonVerticesReferToPointPositionsInTheFile) {
            "NGPT=3\n10:0,0\n11:4,0\n12:4,3\nNPG=1\n0[3]:2 0 1\n#end\n");
   ASSERT_NE(model, nullptr);
   const Polygon& polygon = model->polygons().Front();
-  ASSERT_EQ(polygon.vertex_count(), 3);
+  ASSERT_EQ(polygon.vertexCount(), 3);
   EXPECT_EQ(polygon.vertices()[0].number, 12);
   EXPECT_EQ(polygon.vertices()[1].x, 0);
   EXPECT_EQ(polygon.box(), (BoundingBox{0, 4, 0, 3}));
@@ -191,9 +192,9 @@ class MalformedModelFile : public ModelFileTest,
 TEST_P(MalformedModelFile, IsRefusedWithTheLineNamed) {
   const std::unique_ptr<Model> model = Open(GetParam().text);
   EXPECT_EQ(model, nullptr);
-  ASSERT_EQ(notifier_.messages.size(), 1u);
-  EXPECT_EQ(notifier_.messages[0].caption, "Warning!");
-  EXPECT_EQ(notifier_.messages[0].text,
+  ASSERT_EQ(m_notifier.messages.size(), 1u);
+  EXPECT_EQ(m_notifier.messages[0].caption, "Warning!");
+  EXPECT_EQ(m_notifier.messages[0].text,
             "Malformed model file " + PathOf("model.txt") + ", " + GetParam().message);
 }
 
@@ -231,10 +232,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 9: the file ends before a geometric point line number:x,y"}));
 
 TEST_F(ModelFileTest, UnreadableFileIsReportedAndNothingIsOpened) {
-  EXPECT_EQ(OpenModelFile(PathOf("missing.txt"), &view_, notifier_), nullptr);
-  EXPECT_EQ(OpenModelFile(scratch_.Path(), &view_, notifier_), nullptr);
+  EXPECT_EQ(OpenModelFile(PathOf("missing.txt"), &m_view, m_notifier), nullptr);
+  EXPECT_EQ(OpenModelFile(m_scratch.path().string(), &m_view, m_notifier), nullptr);
   const ShownMessage unreadable{"前处理文本文件读取错误!", "Warning!"};
-  EXPECT_EQ(notifier_.messages, (std::vector{unreadable, unreadable}));
+  EXPECT_EQ(m_notifier.messages, (std::vector{unreadable, unreadable}));
 }
 
 TEST_F(ModelFileTest, ExportThatCannotWriteWarnsAndKeepsTheModel) {
@@ -250,8 +251,8 @@ TEST_F(ModelFileTest, ExportThatCannotWriteWarnsAndKeepsTheModel) {
 
 TEST_F(ModelFileTest, ExportReplacesAnOlderFile) {
   ModelSession session;
-  ASSERT_TRUE(ExportModelFile(session.model, scratch_.Write("fem.txt", std::string(5000, 'x'))));
-  EXPECT_EQ(scratch_.Read("fem.txt"), kFreshModelFile);
+  ASSERT_TRUE(ExportModelFile(session.model, m_scratch.Write("fem.txt", std::string(5000, 'x'))));
+  EXPECT_EQ(m_scratch.Read("fem.txt"), kFreshModelFile);
 }
 
 }  // namespace

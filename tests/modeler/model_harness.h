@@ -69,7 +69,7 @@ class ModelHarness {
 
  private:
   bool HasGeoPtAt(ModelPosition p) const {
-    for (const ModelPoint& point : model.geo_points()) {
+    for (const ModelPoint& point : model.geoPoints()) {
       if (point.x == p.x && point.y == p.y) return true;
     }
     return false;
@@ -80,6 +80,12 @@ inline std::vector<int> VertexNumbers(const Polygon& polygon) {
   std::vector<int> numbers;
   for (const ModelPoint& vertex : polygon.vertices()) numbers.push_back(vertex.number);
   return numbers;
+}
+
+// The connectivity table, row r being element r.
+inline std::vector<Element> ConnectivityRows(const Model& model) {
+  const auto rows = model.connectivity();
+  return {rows.begin(), rows.end()};
 }
 
 // The numbers of the points of a list in insertion order.

@@ -149,8 +149,8 @@ TEST_F(Picking, ClickInsideOverlappingPolygonsTogglesAll) {
 TEST_F(Picking, GeoPtCanBePickedOnlyOnceUntilItIsCleared) {
   h.CreateGeoPts({{0, 0}, {1, 0}, {2, 0}});
   h.ClickGeoPts({{0, 0}, {1, 0}, {1, 0}, {2, 0}});
-  EXPECT_EQ(h.model.geo_points().CountSelected(), 3);
-  EXPECT_EQ(NumbersInInsertionOrder(h.model.picked_points()), (std::vector{0, 1, 2}));
+  EXPECT_EQ(h.model.geoPoints().CountSelected(), 3);
+  EXPECT_EQ(NumbersInInsertionOrder(h.model.pickedPoints()), (std::vector{0, 1, 2}));
 }
 
 TEST_F(Picking, EscapeClearsEverySelectionButKeepsThePicks) {
@@ -166,8 +166,8 @@ TEST_F(Picking, EscapeClearsEverySelectionButKeepsThePicks) {
   EXPECT_EQ(h.model.polygons().CountSelected(), 0);
   EXPECT_EQ(h.model.nodes().CountSelected(), 0);
   EXPECT_EQ(h.model.edges().CountSelected(), 0);
-  EXPECT_EQ(h.model.geo_points().CountSelected(), 0);
-  EXPECT_EQ(h.model.picked_points().Count(), 1);
+  EXPECT_EQ(h.model.geoPoints().CountSelected(), 0);
+  EXPECT_EQ(h.model.pickedPoints().Count(), 1);
 }
 
 TEST(PickingWithoutView, ChangesNothing) {
@@ -180,7 +180,7 @@ TEST(PickingWithoutView, ChangesNothing) {
   model.PickGeoPtAt(0, 0);
   EXPECT_EQ(model.nodes().CountSelected(), 0);
   EXPECT_EQ(model.edges().CountSelected(), 0);
-  EXPECT_TRUE(model.picked_points().IsEmpty());
+  EXPECT_TRUE(model.pickedPoints().IsEmpty());
 }
 
 }  // namespace

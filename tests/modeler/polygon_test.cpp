@@ -44,7 +44,7 @@ TEST(PolygonBox, FollowsTheVertices) {
   EXPECT_EQ(polygon.box(), (BoundingBox{7, 7, 8, 8}));
   const Polygon copy = polygon;
   polygon.SetVertices({});
-  EXPECT_EQ(copy.vertex_count(), 1);
+  EXPECT_EQ(copy.vertexCount(), 1);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "displacement_reader.h"
 #include "model_file_writer.h"
 #include "model_session.h"
-#include "scratch_directory.h"
+#include "support/scratch_folder.h"
 
 namespace kestrix {
 namespace {
@@ -64,26 +64,26 @@ void BuildCantilever(ModelSession& session, double tipLoad) {
 }
 
 // Exports the model, solves it in a scratch directory and reads the result back.
-void Solve(ModelSession& session, const ScratchDirectory& scratch) {
-  ASSERT_TRUE(ExportModelFile(session.model, scratch.PathOf("fem.txt")));
-  RunSolvane(scratch.Path());
-  ASSERT_TRUE(ReadDisplacements(scratch.PathOf("Node_Dis.txt"), session.model));
+void Solve(ModelSession& session, const test_support::ScratchFolder& scratch) {
+  ASSERT_TRUE(ExportModelFile(session.model, (scratch / "fem.txt").string()));
+  RunSolvane(scratch.path().string());
+  ASSERT_TRUE(ReadDisplacements((scratch / "Node_Dis.txt").string(), session.model));
   EXPECT_TRUE(session.model.solved());
   EXPECT_TRUE(session.notifier.messages.empty());
 }
 
 TEST(SolveRoundTrip, UniformStretchComesBackAsExactStrain) {
   if (!std::filesystem::exists(SOLVANE_PATH)) GTEST_SKIP() << "Solvane is not built";
-  ScratchDirectory scratch;
+  test_support::ScratchFolder scratch;
   ModelSession session;
   BuildStretchedPlate(session);
   ASSERT_EQ(session.model.NPOIN(), 15);
-  ASSERT_EQ(session.model.distributed_loads().Count(), 2);
+  ASSERT_EQ(session.model.distributedLoads().Count(), 2);
   Solve(session, scratch);
 
   // Constant stress is reproduced exactly: u = σ/E · x and v = −ν σ/E · y.
   const std::vector<double>& u = session.model.displacements();
-  for (const ModelPoint& node : session.model.node_array()) {
+  for (const ModelPoint& node : session.model.nodeArray()) {
     const double ux = kStress / kE * node.x;
     const double uy = -kMu * kStress / kE * node.y;
     EXPECT_NEAR(u[2 * node.number], ux, 1e-5 * std::abs(ux) + 1e-12) << "node " << node.number;
@@ -95,7 +95,7 @@ TEST(SolveRoundTrip, UniformStretchComesBackAsExactStrain) {
 
 TEST(SolveRoundTrip, CantileverTipDeflectsDownNearBeamTheory) {
   if (!std::filesystem::exists(SOLVANE_PATH)) GTEST_SKIP() << "Solvane is not built";
-  ScratchDirectory scratch;
+  test_support::ScratchFolder scratch;
   ModelSession session;
   const double tipLoad = 1.0;
   BuildCantilever(session, tipLoad);

@@ -166,6 +166,29 @@ TEST(ReadModelFile, MalformedInputNamesRecordAndLine) {
   }
 }
 
+// Reading stops after the loads, but what follows them must be the geometry
+// section or nothing: a load line beyond the count is not dropped silently.
+TEST(ReadModelFile, OnlyTheGeometrySectionOrTheEndMayFollowTheLoads) {
+  const std::string analysis = std::string(kExample).substr(0, std::string(kExample).find("NGPT"));
+  for (const std::string& tail : {std::string("NGPT=0\n"), std::string("\r\n\n  NGPT=4\n0:"),
+                                  std::string(" \n\t")}) {
+    const ReadResult r = ReadText(analysis + tail);
+    EXPECT_TRUE(r.ok) << tail << r.console;
+  }
+  const std::string refused =
+      "前处理文本文件格式错误: 第18行, 分布荷载(NPRS)记录之后只能是NGPT=记录或文件结束!\n";
+  for (const std::string& tail : {std::string("1(10,0),2(10,0)\n"), std::string("NGPT 4\n"),
+                                  std::string("NGPT=-1\n"), std::string("NPG=0\n"),
+                                  std::string("#end\n")}) {
+    const ReadResult r = ReadText(analysis + tail);
+    EXPECT_FALSE(r.ok) << tail;
+    EXPECT_EQ(r.console, refused) << tail;
+  }
+  const ReadResult countTooSmall = ReadText(Replace(kExample, "NPRS=1", "NPRS=0"));
+  EXPECT_EQ(countTooSmall.console,
+            "前处理文本文件格式错误: 第17行, 分布荷载(NPRS)记录之后只能是NGPT=记录或文件结束!\n");
+}
+
 TEST(ReadModelFile, FileEndingEarlyIsReported) {
   const std::string text = kExample;
   const ReadResult noLoads = ReadText(text.substr(0, text.find("NPRS")));

@@ -1,10 +1,14 @@
-// Text of a buffer's size or more is written past the buffer: it must still
-// land between what was written before and after it.
+// A result file gathers its text in a buffer: text of a buffer's size or more
+// is written past the buffer and must still land between what was written
+// before and after it. A file whose writing failed, or that its writer never
+// closed, must not look complete.
 
 #include "output/result_file.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "solvane_process.h"
@@ -12,20 +16,40 @@
 namespace solvane {
 namespace {
 
+const std::string kLarge(kResultFileBufferBytes, 'x');
+
 TEST(ResultFile, LargeTextStaysBetweenTheLinesAroundIt) {
   testing::ScratchFolder dir;
   const auto path = dir.path() / "text.txt";
-  const std::string large(kResultFileBufferBytes, 'x');
+  ResultFile file;
+  ASSERT_TRUE(file.Open(path.c_str()));
+  file.WriteLine("first");
+  file.WriteText(kLarge + '\n');
+  file.WriteText("middle\n");
+  file.WriteText(kLarge + '\n');
+  file.WriteLine("last");
+  ASSERT_TRUE(file.Close());
+  EXPECT_TRUE(testing::ReadFile(path) == "first\n" + kLarge + "\nmiddle\n" + kLarge + "\nlast\n");
+}
+
+TEST(ResultFile, FailedWriteIsReportedWithTheFileAndTheSystemsReason) {
+  ResultFile file;
+  ASSERT_TRUE(file.Open("/dev/full"));
+  file.WriteLine("a line that the device has no room for");
+  EXPECT_FALSE(file.Close());
+  EXPECT_EQ(file.Failure(), std::string("结果文件/dev/full写入失败: ") + std::strerror(ENOSPC));
+}
+
+TEST(ResultFile, FileThatItsWriterDidNotCloseIsLeftEmpty) {
+  testing::ScratchFolder dir;
+  const auto path = dir.path() / "text.txt";
   {
     ResultFile file;
     ASSERT_TRUE(file.Open(path.c_str()));
-    file.WriteLine("first");
-    file.WriteText(large + '\n');
-    file.WriteText("middle\n");
-    file.WriteText(large + '\n');
-    file.WriteLine("last");
+    file.WriteText(kLarge + '\n');  // on disk already
+    file.WriteLine("the writer stops here");
   }
-  EXPECT_TRUE(testing::ReadFile(path) == "first\n" + large + "\nmiddle\n" + large + "\nlast\n");
+  EXPECT_EQ(testing::ReadFile(path), "");
 }
 
 }  // namespace

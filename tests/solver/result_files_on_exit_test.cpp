@@ -50,7 +50,8 @@ const std::vector<ResultFileShape> kResultFilesInOrder = {
     {"Node_Stress_Tecplot.dat", 3 + kNodes + kElements},
     {"Equivalent_Node_Stress_Tecplot.dat", 3 + kNodes + kElements},
     {"Animate_Equivalent_Node_Stress_Tecplot.dat", 2 + 31 * (1 + kNodes + kElements)},
-    {"Node_Stress_ZelContour.txt", 2 + kNodes + kElements}};
+    {"Node_Stress_ZelContour.txt", 2 + kNodes + kElements},
+    {"Node_Reaction.txt", 1 + kRows + 1 + 1}};
 
 const std::string kPromptEnd = "退出，请按’Esc退出’键\n";
 
@@ -131,7 +132,10 @@ class ResultFilesOnExit : public ::testing::Test {
 TEST_F(ResultFilesOnExit, ACompleteRunEndsEveryFileWithItsLastLine) {
   for (const ResultFileShape& file : kResultFilesInOrder) {
     const std::string& text = Complete(file.name);
-    EXPECT_GT(text.size(), kResultFileBufferBytes) << file.name;
+    // The reactions of the clamped edge are the one short file.
+    if (file.name != "Node_Reaction.txt") {
+      EXPECT_GT(text.size(), kResultFileBufferBytes) << file.name;
+    }
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), file.lines) << file.name;
     EXPECT_EQ(text.back(), '\n') << file.name;
   }

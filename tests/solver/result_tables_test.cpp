@@ -88,5 +88,18 @@ TEST(ResultTables, ElementStressHasOneBlockPerElementWithGlobalNodeNumbers) {
   EXPECT_EQ(ReadFile(dir.path() / "Element_Stress.txt"), "");
 }
 
+TEST(ResultTables, NodeReactionListsTheFixedNodesThenTheirSums) {
+  ScratchFolder dir;
+  const std::vector<NodeReaction> reactions = {
+      {0, 105.0, 100.0}, {3, -95.0, 0.0}, {12, -1.23456789e+123, 2.5e-5}};
+  ASSERT_TRUE(WriteNodeReaction(reactions, (dir / "Node_Reaction.txt").c_str()));
+  EXPECT_EQ(ReadFile(dir.path() / "Node_Reaction.txt"),
+            "           Node             RX             RY\n"
+            "             0:            105            100\n"
+            "             3:            -95              0\n"
+            "            12:  -1.23457e+123        2.5e-05\n"
+            "            Sum: -1.23457e+123            100\n");
+}
+
 }  // namespace
 }  // namespace solvane

@@ -3,6 +3,7 @@
 // user or the front end starts it, and collects what it leaves behind.
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,11 +27,23 @@ struct ProcessResult {
   std::string console;
 };
 
+// Limits set on the process, in bytes; 0 leaves a limit as it is.
+struct ProcessLimits {
+  rlim_t addressSpace = 0;
+  // The largest file it may write. SIGXFSZ is ignored, so that a write
+  // beyond it fails with EFBIG as on a full disk instead of ending the process.
+  rlim_t fileSize = 0;
+};
+
+inline void SetLimit(int resource, rlim_t bytes) {
+  const rlimit limit{bytes, bytes};
+  if (bytes != 0) setrlimit(resource, &limit);
+}
+
 // Runs Solvane in `directory` with `input` as its whole standard input; an
-// alarm ends a run that would wait forever. A non-zero `memoryLimit` caps the
-// address space of the process in bytes.
+// alarm ends a run that would wait forever.
 inline ProcessResult RunSolvane(const fs::path& directory, const std::string& input = "",
-                                rlim_t memoryLimit = 0) {
+                                ProcessLimits limits = {}) {
   int in[2];
   int out[2];
   if (pipe(in) != 0 || pipe(out) != 0) return {};
@@ -41,10 +54,9 @@ inline ProcessResult RunSolvane(const fs::path& directory, const std::string& in
     close(in[1]);
     close(out[0]);
     if (chdir(directory.c_str()) != 0) _exit(127);
-    if (memoryLimit != 0) {
-      const rlimit limit{memoryLimit, memoryLimit};
-      setrlimit(RLIMIT_AS, &limit);
-    }
+    SetLimit(RLIMIT_AS, limits.addressSpace);
+    if (limits.fileSize != 0) signal(SIGXFSZ, SIG_IGN);
+    SetLimit(RLIMIT_FSIZE, limits.fileSize);
     alarm(60);
     execl(SOLVANE_PATH, "Solvane", static_cast<char*>(nullptr));
     _exit(127);

@@ -21,6 +21,10 @@ const testing::fs::path kGolden = testing::fs::path(PLATEFEM_TEST_DATA_DIR);
 
 const std::string kBackspaces(13, '\b');
 
+// An address space that holds any of these small runs, but not a band of
+// 512 MB nor arrays sized by a count of 25 million records.
+constexpr rlim_t kSmallAddressSpace = rlim_t{256} << 20;
+
 void CopyExample(const std::string& example, const ScratchFolder& dir) {
   testing::fs::copy_file(kExamples / example / "fem.txt", dir.path() / "fem.txt");
 }
@@ -108,6 +112,48 @@ TEST(SolvaneRun, MalformedModelFileIsReportedWithoutResults) {
   EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"fem.txt"});
 }
 
+// The single-element example with its one load line kept after "NPRS=0": the
+// line is not dropped silently, the file is malformed.
+TEST(SolvaneRun, LoadLineBeyondTheCountIsReportedWithoutResults) {
+  ScratchFolder dir;
+  WriteAlteredExample(dir, "NPRS=1", "NPRS=0");
+  const testing::ProcessResult run = RunSolvane(dir.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.console,
+            "前处理文本文件格式错误: 第17行, 分布荷载(NPRS)记录之后只能是NGPT=记录或文件结束!\n");
+  EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"fem.txt"});
+}
+
+// A count of 25 million records followed by 25 MB of junk: the arrays grow
+// with the records read, so the run reports the junk rather than running out
+// of memory first.
+TEST(SolvaneRun, HugeCountBeforeJunkIsMalformedWithinLittleMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer needs more address space than the limit allows";
+#endif
+  const std::string junk(25'000'000, 'x');
+  const std::string material = "E=1\nMu=0.3\nThick=1\n";
+  struct Case {
+    std::string model;
+    std::string message;
+  };
+  const Case cases[] = {
+      {material + "NPOIN=25000000\n" + junk, "第5行, 节点坐标(NPOIN)记录无法读取!"},
+      {material + "NPOIN=0\nNELEM=25000000\n" + junk, "第6行, 单元(NELEM)记录无法读取!"},
+      {material + "NPOIN=0\nNELEM=0\nNRN=0\nNFOR=0\nNPRS=25000000\n" + junk,
+       "第9行, 分布荷载(NPRS)记录无法读取!"},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder dir;
+    WriteFile(dir.path() / "fem.txt", c.model);
+    const testing::ProcessResult run =
+        RunSolvane(dir.path(), "", {.addressSpace = kSmallAddressSpace});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.console, "前处理文本文件格式错误: " + c.message + "\n");
+    EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"fem.txt"});
+  }
+}
+
 TEST(SolvaneRun, BandAboveOneGigabyteIsRefusedBeforeAnyDrawing) {
   // Half-bandwidth 8194 times 16384 equations is just above 2^27 entries.
   ScratchFolder dir;
@@ -142,7 +188,8 @@ TEST(SolvaneRun, FailedAllocationBelowTheGuardEndsWithAMessage) {
   // A band of 512 MB passes the guard but not a 256 MB address space.
   ScratchFolder dir;
   WriteFile(dir.path() / "fem.txt", WideBandModel(8192, 2047));
-  const testing::ProcessResult run = RunSolvane(dir.path(), "", rlim_t{256} << 20);
+  const testing::ProcessResult run =
+      RunSolvane(dir.path(), "", {.addressSpace = kSmallAddressSpace});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.console, "Assembling the global stiffness matrix...\n内存不足, 无法继续计算!\n");
   EXPECT_EQ(FilesIn(dir.path()), (std::set<std::string>{"fem.txt", "structure.dxf"}));
@@ -168,6 +215,11 @@ TEST(SolvaneRun, UnopenableTableStopsTheRunAfterItsMessage) {
        {"structure.dxf", "Node_Dis.txt", "deformation.dxf", "Node_Stress.txt", "Element_Stress.txt",
         "Node_Stress_Tecplot.dat", "Equivalent_Node_Stress_Tecplot.dat",
         "Animate_Equivalent_Node_Stress_Tecplot.dat"}},
+      {"Node_Reaction.txt",
+       "节点反力文件输出失败!\n",
+       {"structure.dxf", "Node_Dis.txt", "deformation.dxf", "Node_Stress.txt", "Element_Stress.txt",
+        "Node_Stress_Tecplot.dat", "Equivalent_Node_Stress_Tecplot.dat",
+        "Animate_Equivalent_Node_Stress_Tecplot.dat", "Node_Stress_ZelContour.txt"}},
   };
   for (const Case& c : cases) {
     ScratchFolder dir;
@@ -193,7 +245,37 @@ TEST(SolvaneRun, UnconstrainedModelIsWrittenButReportedAsSingular) {
             std::string::npos)
       << run.console;
   EXPECT_NE(run.console.find("Press any key to continue . . . \n"), std::string::npos);
-  EXPECT_EQ(FilesIn(dir.path()).size(), 10u);  // fem.txt, structure.dxf and the eight results
+  EXPECT_EQ(FilesIn(dir.path()).size(), 11u);  // fem.txt, structure.dxf and the nine results
+}
+
+// Fixed nowhere in a direction, the model slides as a whole: the warning says
+// so and which direction to fix, rather than naming the last pivots.
+TEST(SolvaneRun, ModelFixedNowhereInADirectionIsToldItCanMoveAsARigidBody) {
+  const std::string header = "ms)\n警告: 总刚阵奇异(约束不足), 计算的位移无效:\n";
+  const std::string freeX =
+      "    没有任何节点在x方向受约束, 模型可沿x方向作刚体移动; 请至少约束一个节点的UX.\n";
+  const std::string freeY =
+      "    没有任何节点在y方向受约束, 模型可沿y方向作刚体移动; 请至少约束一个节点的UY.\n";
+  struct Case {
+    std::string constraints;
+    std::string warning;
+  };
+  const Case cases[] = {
+      {"NRN=0\n", header + freeX + freeY},
+      {"NRN=2\n0:0 1\n3:2 1\n", header + freeX},
+      {"NRN=1\n3:1 0\n", header + freeY},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder dir;
+    WriteAlteredExample(dir, "NRN=2\n0:1 1\n3:1 0\n", c.constraints);
+    const testing::ProcessResult run = RunSolvane(dir.path());
+    EXPECT_EQ(run.status, 1) << c.constraints;
+    const std::size_t tail = run.console.rfind("ms)\n");
+    ASSERT_NE(tail, std::string::npos) << run.console;
+    EXPECT_EQ(run.console.substr(tail), c.warning + "Press any key to continue . . . \n")
+        << c.constraints;
+    EXPECT_EQ(FilesIn(dir.path()).size(), 11u) << c.constraints;
+  }
 }
 
 TEST(SolvaneRun, ModelWithoutElementsRunsToTheEnd) {
@@ -216,7 +298,7 @@ TEST(SolvaneRun, ModelWithoutNodesRunsToTheEnd) {
   EXPECT_EQ(WithoutTime(run.console),
             "Assembling the global stiffness matrix...Solute the equilibrium equations..."
             "(Solution time:T)\nPress any key to continue . . . \n");
-  EXPECT_EQ(FilesIn(dir.path()).size(), 10u);
+  EXPECT_EQ(FilesIn(dir.path()).size(), 11u);
 }
 
 }  // namespace

@@ -48,16 +48,16 @@ class RecordingCanvas : public Canvas {
   }
 
   void SetPen(const Pen& pen) override {
-    pen_ = pen;
+    m_pen = pen;
     Record(CanvasOp::SetPen);
   }
 
   void SetRasterMode(RasterMode mode) override {
-    rasterMode_ = mode;
+    m_rasterMode = mode;
     Record(CanvasOp::SetRasterMode);
   }
 
-  RasterMode GetRasterMode() const override { return rasterMode_; }
+  RasterMode GetRasterMode() const override { return m_rasterMode; }
 
   void DrawLine(int x1, int y1, int x2, int y2) override {
     RecordBox(CanvasOp::DrawLine, x1, y1, x2, y2);
@@ -68,12 +68,12 @@ class RecordingCanvas : public Canvas {
   }
 
   void SetFont(const Font& font) override {
-    font_ = font;
+    m_font = font;
     Record(CanvasOp::SetFont);
   }
 
   void SetTextColour(Rgb colour) override {
-    textColour_ = colour;
+    m_textColour = colour;
     CanvasCall& call = Record(CanvasOp::SetTextColour);
     call.colour = colour;
   }
@@ -83,12 +83,12 @@ class RecordingCanvas : public Canvas {
     call.text = text;
   }
 
-  const std::vector<CanvasCall>& Calls() const { return calls_; }
+  const std::vector<CanvasCall>& Calls() const { return m_calls; }
 
   // The recorded calls of one kind, in call order.
   std::vector<CanvasCall> CallsOf(CanvasOp op) const {
     std::vector<CanvasCall> matching;
-    for (const CanvasCall& call : calls_) {
+    for (const CanvasCall& call : m_calls) {
       if (call.op == op) matching.push_back(call);
     }
     return matching;
@@ -98,18 +98,18 @@ class RecordingCanvas : public Canvas {
   std::vector<CanvasCall> Texts() const { return CallsOf(CanvasOp::DrawText); }
 
   // Forgets the recorded calls but keeps the drawing state.
-  void ClearCalls() { calls_.clear(); }
+  void ClearCalls() { m_calls.clear(); }
 
  private:
   CanvasCall& Record(CanvasOp op) {
     CanvasCall call;
     call.op = op;
-    call.pen = pen_;
-    call.rasterMode = rasterMode_;
-    call.font = font_;
-    call.textColour = textColour_;
-    calls_.push_back(call);
-    return calls_.back();
+    call.pen = m_pen;
+    call.rasterMode = m_rasterMode;
+    call.font = m_font;
+    call.textColour = m_textColour;
+    m_calls.push_back(call);
+    return m_calls.back();
   }
 
   CanvasCall& RecordBox(CanvasOp op, int x1, int y1, int x2, int y2) {
@@ -121,11 +121,11 @@ class RecordingCanvas : public Canvas {
     return call;
   }
 
-  Pen pen_;
-  RasterMode rasterMode_ = RasterMode::Copy;
-  Font font_;
-  Rgb textColour_;
-  std::vector<CanvasCall> calls_;
+  Pen m_pen;
+  RasterMode m_rasterMode = RasterMode::Copy;
+  Font m_font;
+  Rgb m_textColour;
+  std::vector<CanvasCall> m_calls;
 };
 
 }  // namespace kestrix

@@ -41,24 +41,24 @@ class SessionTest : public QObject {
   void ChooseInFileDialog(int menuId, const QString& path);
   QRgb PixelAt(const QImage& image, double x, double y);
 
-  QTemporaryDir workDir_;
-  std::unique_ptr<QtMainWindow> window_;
-  QStringList unexpectedMessages_;
+  QTemporaryDir m_workDir;
+  std::unique_ptr<QtMainWindow> m_window;
+  QStringList m_unexpectedMessages;
 };
 
 void SessionTest::initTestCase() {
-  QVERIFY(workDir_.isValid());
-  QVERIFY2(QFile::copy(SOLVANE_PATH, workDir_.filePath(kSolverProgram)), "build Solvane first");
-  QVERIFY(QDir::setCurrent(workDir_.path()));
-  window_ = std::make_unique<QtMainWindow>();
-  window_->resize(640, 480);
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  QVERIFY(m_workDir.isValid());
+  QVERIFY2(QFile::copy(SOLVANE_PATH, m_workDir.filePath(kSolverProgram)), "build Solvane first");
+  QVERIFY(QDir::setCurrent(m_workDir.path()));
+  m_window = std::make_unique<QtMainWindow>();
+  m_window->resize(640, 480);
+  m_window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
   // A warning would block the session: note it and dismiss it.
   auto* watchdog = new QTimer(this);
   connect(watchdog, &QTimer::timeout, this, [this] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      unexpectedMessages_ << box->text();
+      m_unexpectedMessages << box->text();
       box->accept();
     }
   });
@@ -66,9 +66,9 @@ void SessionTest::initTestCase() {
 }
 
 QtDialog* SessionTest::OpenDialog(int menuId, int dialogId) {
-  window_->Action(menuId)->trigger();
+  m_window->Action(menuId)->trigger();
   const QString name = QString("dialog%1").arg(dialogId);
-  for (QtDialog* dialog : window_->findChildren<QtDialog*>(name)) {
+  for (QtDialog* dialog : m_window->findChildren<QtDialog*>(name)) {
     if (dialog->isVisible()) return dialog;
   }
   return nullptr;
@@ -101,15 +101,15 @@ void SessionTest::Close(QtDialog* dialog) {
 }
 
 void SessionTest::ClickModel(double x, double y) {
-  const ScreenPoint p = window_->logic().view().ModelToScreen(x, y);
-  QTest::mouseClick(&window_->clientArea(), Qt::LeftButton, {}, QPoint(p.x, p.y));
+  const ScreenPoint p = m_window->logic().view().ModelToScreen(x, y);
+  QTest::mouseClick(&m_window->clientArea(), Qt::LeftButton, {}, QPoint(p.x, p.y));
 }
 
 // Opens a modal dialog from the menu and lets `user` work in it.
 void SessionTest::RunModal(int menuId, const std::function<void(QtDialog*)>& user) {
   QTimer::singleShot(0, this,
                      [user] { user(qobject_cast<QtDialog*>(QApplication::activeModalWidget())); });
-  window_->Action(menuId)->trigger();
+  m_window->Action(menuId)->trigger();
 }
 
 // Answers the open or save dialog of a menu command with `path`.
@@ -121,11 +121,11 @@ void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
     dialog->selectFile(path);
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept validates the name
   });
-  window_->Action(menuId)->trigger();
+  m_window->Action(menuId)->trigger();
 }
 
 QRgb SessionTest::PixelAt(const QImage& image, double x, double y) {
-  const ScreenPoint p = window_->logic().view().ModelToScreen(x, y);
+  const ScreenPoint p = m_window->logic().view().ModelToScreen(x, y);
   return image.pixel(p.x, p.y);
 }
 
@@ -133,11 +133,11 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   const double corners[4][2] = {{0, 0}, {4, 0}, {4, 2}, {0, 2}};
   QtDialog* points = OpenDialog(menu_id::kCreateGeoPt, 103);
   QVERIFY(points != nullptr);
-  Model& model = window_->logic().model();
+  Model& model = m_window->logic().model();
   Type(points, 1004, QString::number(corners[0][0]));
   Type(points, 1005, QString::number(corners[0][1]));
   PressWithEnter(points, 1003);
-  QCOMPARE(model.geo_points().Count(), 1);
+  QCOMPARE(model.geoPoints().Count(), 1);
   QVERIFY(points->isVisible());
   for (const auto& corner : std::span(corners).subspan(1)) {
     Type(points, 1004, QString::number(corner[0]));
@@ -145,16 +145,16 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
     Press(points, 1003);
   }
   Close(points);
-  QCOMPARE(model.geo_points().Count(), 4);
+  QCOMPARE(model.geoPoints().Count(), 4);
 
-  window_->Action(menu_id::kPickGeoPt)->trigger();
+  m_window->Action(menu_id::kPickGeoPt)->trigger();
   for (const auto& corner : corners) ClickModel(corner[0], corner[1]);
   QtDialog* polygon = OpenDialog(menu_id::kCreatePolygon, 104);
   Press(polygon, 1006);
   Close(polygon);
   QCOMPARE(model.polygons().Count(), 1);
 
-  window_->Action(menu_id::kPickPolygon)->trigger();
+  m_window->Action(menu_id::kPickPolygon)->trigger();
   ClickModel(2, 1);
   QtDialog* mesh = OpenDialog(menu_id::kMeshQuad, 105);
   Type(mesh, 1008, "4");
@@ -165,7 +165,7 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   QCOMPARE(model.NELEM(), 8);
 
   // The left edge: a rectangle around its three nodes, both directions fixed.
-  window_->Action(menu_id::kPickNode)->trigger();
+  m_window->Action(menu_id::kPickNode)->trigger();
   ClickModel(-0.3, 2.3);
   ClickModel(0.3, -0.3);
   QCOMPARE(model.nodes().CountSelected(), 3);
@@ -189,13 +189,13 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   // The solver console takes a key for the solver's closing pause.
   QTimer keys;
   connect(&keys, &QTimer::timeout, this, [this] {
-    auto* console = window_->findChild<QDialog*>("solverConsole");
+    auto* console = m_window->findChild<QDialog*>("solverConsole");
     if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
   });
   keys.start(200);
-  window_->Action(menu_id::kSolve)->trigger();
+  m_window->Action(menu_id::kSolve)->trigger();
   keys.stop();
-  QVERIFY2(unexpectedMessages_.isEmpty(), qPrintable(unexpectedMessages_.join("; ")));
+  QVERIFY2(m_unexpectedMessages.isEmpty(), qPrintable(m_unexpectedMessages.join("; ")));
   QVERIFY(model.solved());
   QVERIFY(model.displacements()[2 * 14 + 1] < 0.0);  // the loaded corner moves down
 
@@ -208,23 +208,23 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   QtDialog* deformed = OpenDialog(menu_id::kDeformedShape, 109);
   Press(deformed, 1023);
   Press(deformed, 1);
-  QVERIFY(window_->logic().display().showDeformed);
-  QVERIFY(window_->logic().display().showStructure);
+  QVERIFY(m_window->logic().display().showDeformed);
+  QVERIFY(m_window->logic().display().showStructure);
 
   // One wheel step towards the user shows the whole deformed plate.
-  ClientArea& area = window_->clientArea();
+  ClientArea& area = m_window->clientArea();
   const QPointF centre(area.width() / 2, area.height() / 2);
   QWheelEvent wheel(centre, area.mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
-  const double scaleBefore = window_->logic().view().Scale();
+  const double scaleBefore = m_window->logic().view().scale();
   QApplication::sendEvent(&area, &wheel);
-  QCOMPARE(window_->logic().view().Scale(), scaleBefore / 1.1);
-  window_->Action(menu_id::kElemNumbers)->trigger();
-  QVERIFY(window_->Action(menu_id::kElemNumbers)->isChecked());
+  QCOMPARE(m_window->logic().view().scale(), scaleBefore / 1.1);
+  m_window->Action(menu_id::kElemNumbers)->trigger();
+  QVERIFY(m_window->Action(menu_id::kElemNumbers)->isChecked());
 
   const QImage picture = area.grab().toImage();
   const QByteArray screenshot = qgetenv("KESTRIX_SESSION_SCREENSHOT");
-  if (!screenshot.isEmpty()) QVERIFY(window_->grab().save(QString::fromLocal8Bit(screenshot)));
+  if (!screenshot.isEmpty()) QVERIFY(m_window->grab().save(QString::fromLocal8Bit(screenshot)));
   QCOMPARE(QColor(PixelAt(picture, 0.5, 1.5)), QColor(Qt::black));
   QCOMPARE(QColor(PixelAt(picture, 2, 0)), QColor(0, 255, 0));  // the undeformed lower side
   int deformedPixels = 0;
@@ -235,29 +235,29 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   }
   QVERIFY(deformedPixels > 200);
 
-  QVERIFY(unexpectedMessages_.isEmpty());
+  QVERIFY(m_unexpectedMessages.isEmpty());
 }
 
 // Runs after the solve: the exported model comes back unsolved, from the
 // folder that became the current directory.
 void SessionTest::ExportsAndReopensThroughTheFileDialogs() {
-  QVERIFY(QDir(workDir_.path()).mkdir("saved"));
-  const QString folder = workDir_.filePath("saved");
+  QVERIFY(QDir(m_workDir.path()).mkdir("saved"));
+  const QString folder = m_workDir.filePath("saved");
   ChooseInFileDialog(menu_id::kExport, folder + "/plate");
   QVERIFY(QFile::exists(folder + "/plate.txt"));
   QCOMPARE(QDir::currentPath(), QDir(folder).canonicalPath());
 
-  window_->logic().model().CreateGeoPt(10, 10);
+  m_window->logic().model().CreateGeoPt(10, 10);
   ChooseInFileDialog(menu_id::kOpen, folder + "/plate.txt");
-  Model& reopened = window_->logic().model();
-  QCOMPARE(reopened.geo_points().Count(), 4);
+  Model& reopened = m_window->logic().model();
+  QCOMPARE(reopened.geoPoints().Count(), 4);
   QCOMPARE(reopened.NPOIN(), 15);
   QCOMPARE(reopened.constraints().Count(), 3);
   QVERIFY(!reopened.solved());
-  QVERIFY(!window_->logic().display().showDeformed);
-  QVERIFY(window_->Action(menu_id::kStructure)->isChecked());
+  QVERIFY(!m_window->logic().display().showDeformed);
+  QVERIFY(m_window->Action(menu_id::kStructure)->isChecked());
   QVERIFY(!QFile::exists(folder + "/temp.tmp"));
-  QVERIFY(unexpectedMessages_.isEmpty());
+  QVERIFY(m_unexpectedMessages.isEmpty());
 }
 
 }  // namespace kestrix

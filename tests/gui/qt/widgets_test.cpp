@@ -45,12 +45,12 @@ class WidgetsTest : public QObject {
  private:
   QString Script(const QString& body);
 
-  QTemporaryDir dir_;
+  QTemporaryDir m_dir;
 };
 
 QString WidgetsTest::Script(const QString& body) {
   const QString path =
-      dir_.filePath(QString("solver%1.sh").arg(QRandomGenerator::global()->generate()));
+      m_dir.filePath(QString("solver%1.sh").arg(QRandomGenerator::global()->generate()));
   QFile file(path);
   file.open(QIODevice::WriteOnly);
   file.write(("#!/bin/sh\n" + body + "\n").toUtf8());
@@ -64,7 +64,7 @@ void WidgetsTest::ConsoleTextTakesBackCharactersOnBackspace() {
   console.Append("Solving\r\n 9%Completed.");
   console.Append(QString(13, QChar('\b')) + "10%Completed.");
   console.Append("\n\b\bdone");
-  QCOMPARE(console.Text(), QString("Solving\n10%Completed.\ndone"));
+  QCOMPARE(console.text(), QString("Solving\n10%Completed.\ndone"));
 }
 
 void WidgetsTest::ConsoleShowsOutputAndPassesKeysToTheSolver() {
@@ -88,7 +88,7 @@ void WidgetsTest::ClosingTheConsoleEndsTheSolversInput() {
 }
 
 void WidgetsTest::ConsoleReportsAProgramThatCannotStart() {
-  SolverConsoleWindow console(dir_.filePath("missing"), nullptr);
+  SolverConsoleWindow console(m_dir.filePath("missing"), nullptr);
   QCOMPARE(console.Run(), std::optional<int>());
 }
 
