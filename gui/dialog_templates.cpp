@@ -67,11 +67,14 @@ std::vector<DialogTemplate> BuildTemplates() {
         {kLoadQj, Edit, "", 21, 52, 41, 14}, Label("qj=", 7, 55, 11, 8),
         {kLoadApply, PushButton, "Apply", 73, 34, 38, 32}, {kLoadQi, Edit, "", 21, 36, 41, 14},
         Label("qi=", 7, 39, 11, 8)}},
-      {kDeformedShape, "Deformed shape", 122, 90, false, "MS Shell Dlg", 8,
+      {kDeformedShape, "Deformed shape", 232, 90, false, "MS Shell Dlg", 8,
        {OkButton(7, 67, 50, 14), CancelButton(65, 67, 50, 14),
         {kDefOnly, RadioButton, "Def only", 7, 14, 43, 10},
         {kDefAndUndeformed, RadioButton, "Def + UnDeformed", 7, 30, 77, 10},
-        {kDeformedApply, PushButton, "Apply", 35, 48, 50, 14}}},
+        {kDeformedApply, PushButton, "Apply", 35, 48, 50, 14},
+        Label("Scale (empty: automatic)", 100, 7, 125, 8),
+        {kDeformScale, Edit, "", 100, 18, 80, 14},
+        {kDeformAutoScale, Static, "", 100, 36, 125, 8}}},
   };
 }
 

@@ -41,6 +41,8 @@ inline constexpr int kLoadQi = 1021;
 inline constexpr int kDefOnly = 1022;
 inline constexpr int kDefAndUndeformed = 1023;
 inline constexpr int kDeformedApply = 1025;
+inline constexpr int kDeformScale = 1026;
+inline constexpr int kDeformAutoScale = 1027;
 }  // namespace control_id
 
 // The template with the given resource id; every id above has one.

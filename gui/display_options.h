@@ -2,6 +2,8 @@
 // What the main window's paint shows, as the View menu and the deformed-shape
 // dialog set it.
 
+#include <optional>
+
 #include "canvas.h"
 
 namespace kestrix {
@@ -13,8 +15,11 @@ struct DisplayOptions {
   bool elementNumbers = false;
   // 0 black, 1 white.
   int backgroundIndex = 0;
+  // The user's own deformation scale; the automatic one while empty.
+  std::optional<double> deformationScale;
 
   Rgb Background() const { return backgroundIndex == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255}; }
+  bool WhiteBackground() const { return backgroundIndex == 1; }
 };
 
 }  // namespace kestrix

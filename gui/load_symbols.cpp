@@ -6,13 +6,15 @@ namespace kestrix {
 namespace {
 
 constexpr Rgb kConstraintColour{255, 255, 0};
+constexpr Rgb kConstraintColourOnWhite{176, 136, 0};
 constexpr Rgb kForceColour{255, 0, 0};
 constexpr Rgb kDistributedLoadColour{255, 0, 1};
-constexpr double kConstraintSymbolLength = 15.0;
 constexpr double kArrowheadHalfAngle = 11.0;
 
 // Arrowheads are 3 % of the client height long on screen, whatever the zoom.
-double ArrowheadLength(const ViewTransform& view) { return 0.03 * view.height() / view.scale(); }
+double ArrowheadLength(const ViewTransform& view) {
+  return kArrowheadShare * view.height() / view.scale();
+}
 
 ModelPosition Offset(ModelPosition p, double length, double dx, double dy) {
   return {p.x + length * dx, p.y + length * dy};
@@ -53,8 +55,24 @@ void DrawLoadArrowhead(const ModelPlotter& plotter, ModelPosition end, double th
 
 }  // namespace
 
-void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint) {
-  plotter.UsePen(kConstraintColour, 1);
+ModelPosition NodalForceTip(const NodalForce& force, double scale) {
+  const double theta = DirectionAngle(force.Fx, force.Fy);
+  const double length = scale * std::sqrt(force.Fx * force.Fx + force.Fy * force.Fy);
+  return Offset(force.point.position(), length, std::cos(theta), std::sin(theta));
+}
+
+LoadLine DistributedLoadLine(const DistributedLoad& load, double scale) {
+  const ModelPosition i = load.endI.position();
+  const ModelPosition j = load.endJ.position();
+  const double theta = DirectionAngle(j.x - i.x, j.y - i.y);
+  const double nx = std::sin(theta);
+  const double ny = -std::cos(theta);
+  return {Offset(i, scale * load.qi, nx, ny), Offset(j, scale * load.qj, nx, ny)};
+}
+
+void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint,
+                    bool whiteBackground) {
+  plotter.UsePen(whiteBackground ? kConstraintColourOnWhite : kConstraintColour, 1);
   const ScreenPoint p = plotter.Pixel(constraint.point.position());
   if (constraint.UX != 0) DrawBowTie(plotter.canvas(), p, 15.0, true);
   if (constraint.UY != 0) DrawBowTie(plotter.canvas(), p, 75.0, false);
@@ -64,9 +82,8 @@ void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force, double
   if (force.Fx == 0.0 && force.Fy == 0.0) return;
   plotter.UsePen(kForceColour, force.selected ? 2 : 1);
   const double theta = DirectionAngle(force.Fx, force.Fy);
-  const double length = scale * std::sqrt(force.Fx * force.Fx + force.Fy * force.Fy);
   const ModelPosition tail = force.point.position();
-  const ModelPosition tip = Offset(tail, length, std::cos(theta), std::sin(theta));
+  const ModelPosition tip = NodalForceTip(force, scale);
   const double h = ArrowheadLength(plotter.view());
   const double lower = theta - Degrees(kArrowheadHalfAngle);
   const double upper = theta + Degrees(kArrowheadHalfAngle);
@@ -83,13 +100,10 @@ void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& loa
   const ModelPosition i = load.endI.position();
   const ModelPosition j = load.endJ.position();
   const double theta = DirectionAngle(j.x - i.x, j.y - i.y);
-  const double nx = std::sin(theta);
-  const double ny = -std::cos(theta);
-  const ModelPosition ai = Offset(i, scale * load.qi, nx, ny);
-  const ModelPosition aj = Offset(j, scale * load.qj, nx, ny);
-  plotter.Line(ai, aj);
-  plotter.Line(ai, i);
-  plotter.Line(aj, j);
+  const LoadLine line = DistributedLoadLine(load, scale);
+  plotter.Line(line.atI, line.atJ);
+  plotter.Line(line.atI, i);
+  plotter.Line(line.atJ, j);
   DrawLoadArrowhead(plotter, j, theta, load.qj);
   DrawLoadArrowhead(plotter, i, theta, load.qi);
 }

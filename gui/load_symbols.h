@@ -9,9 +9,28 @@
 
 namespace kestrix {
 
+// The sides of a constraint's triangles, in pixels.
+inline constexpr double kConstraintSymbolLength = 15.0;
+// Arrowheads are this share of the client height long on screen.
+inline constexpr double kArrowheadShare = 0.03;
+
+// Where a force's arrow ends: from the node in the force's direction, its
+// length the force times `scale`.
+ModelPosition NodalForceTip(const NodalForce& force, double scale);
+
+// The load line of an edge load: the ends offset from the edge by the
+// intensities times `scale`, to the left of i -> j for positive loads.
+struct LoadLine {
+  ModelPosition atI;
+  ModelPosition atJ;
+};
+LoadLine DistributedLoadLine(const DistributedLoad& load, double scale);
+
 // Narrow triangles pointing at the node, from left and right for a fixed x,
-// from below and above for a fixed y; a fixed size in pixels.
-void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint);
+// from below and above for a fixed y; a fixed size in pixels. Yellow, darker
+// on a white background, where pure yellow hardly shows.
+void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint,
+                    bool whiteBackground);
 
 // An arrow from the node in the force's direction, its length the force times
 // `scale` (the model's force scale); nothing for a zero force.

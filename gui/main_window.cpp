@@ -1,6 +1,9 @@
 #include "main_window.h"
 
+#include "deformation_scale_choice.h"
+#include "delete_command.h"
 #include "dialog_templates.h"
+#include "drawing_extent.h"
 #include "external_programs.h"
 #include "menu_resource.h"
 #include "modal_dialogs.h"
@@ -71,6 +74,7 @@ bool MainWindow::OnCommand(int menuId) {
     case kNodeDof: m_services.programs.ShowTextFile(kNodeDisplacementFile); return true;
     case kNodeStress: m_services.programs.ShowTextFile(kNodeStressFile); return true;
     case kElementStress: m_services.programs.ShowTextFile(kElementStressFile); return true;
+    case kDelete: DeleteCommand(*this); return true;
     default: return false;
   }
 }
@@ -129,7 +133,7 @@ void MainWindow::OnChar(char32_t character) {
     case 's': m_interaction.SetMode(InteractionMode::PickNode); break;
     case 'X':
     case 'x':
-      m_view->FitToBox();
+      FitViewToDrawing();
       m_services.repaint.Repaint();
       break;
     case 'Z':
@@ -143,6 +147,7 @@ void MainWindow::OnLeftButtonDown(int x, int y) {
 }
 
 void MainWindow::OnMouseMove(int x, int y) {
+  m_cursor = ScreenPoint{x, y};
   if (m_interaction.MouseMove({x, y}, *m_view)) m_services.repaint.Repaint();
 }
 
@@ -157,15 +162,18 @@ void MainWindow::Paint(Canvas& canvas) {
   const ScreenPoint end = m_interaction.rubberBandEnd();
   if (m_interaction.ShowsZoomRect()) DrawZoomRect(canvas, start.x, start.y, end.x, end.y);
   if (m_display.showStructure) {
-    DrawStructure(*m_model, *m_view, canvas, m_display.nodeNumbers, m_display.elementNumbers);
+    DrawStructure(*m_model, *m_view, canvas, m_display);
   }
-  if (m_model->solved() && m_display.showDeformed) DrawDeformedShape(*m_model, *m_view, canvas);
+  if (m_model->solved() && m_display.showDeformed) {
+    DrawDeformedShape(*m_model, *m_view, canvas, ShownDeformationScale(*m_model, m_display));
+  }
   if (m_interaction.ShowsPickRect()) DrawPickRect(canvas, start.x, start.y, end.x, end.y);
 }
 
 void MainWindow::ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view) {
   m_model = std::move(model);
   m_view = std::move(view);
+  m_display.deformationScale.reset();
   m_storedBox = m_model->ComputeBoundingBox();
   FitViewToStoredBox();
   m_model->ComputeForceScale();
@@ -185,6 +193,17 @@ void MainWindow::ShowDeformedShape(bool withStructure) {
   m_display.showStructure = withStructure;
   m_services.menuChecks.SetChecked(menu_id::kStructure, withStructure);
   m_services.repaint.FullRepaint();
+}
+
+void MainWindow::FitViewToDrawing() {
+  const BoundingBox box = FitBox(*m_model, m_display, m_clientWidth, m_clientHeight);
+  m_view->SetWindow(m_clientWidth, m_clientHeight, box.xmin, box.xmax, box.ymin, box.ymax);
+}
+
+StatusTexts MainWindow::Status() const {
+  std::optional<ModelPosition> cursor;
+  if (m_cursor) cursor = m_view->ModelFromScreen(m_cursor->x, m_cursor->y);
+  return DescribeStatus(m_interaction, *m_model, m_display, cursor);
 }
 
 }  // namespace kestrix

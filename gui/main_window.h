@@ -5,6 +5,7 @@
 // events here and supplies the platform services.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "canvas.h"
@@ -12,6 +13,7 @@
 #include "interaction.h"
 #include "main_window_services.h"
 #include "model.h"
+#include "status_texts.h"
 #include "view_transform.h"
 
 namespace kestrix {
@@ -32,11 +34,14 @@ class MainWindow {
   void Paint(Canvas& canvas);
 
   Model& model() { return *m_model; }
+  const Model& model() const { return *m_model; }
   ViewTransform& view() { return *m_view; }
   const Interaction& interaction() const { return m_interaction; }
   const DisplayOptions& display() const { return m_display; }
   const MainWindowServices& services() const { return m_services; }
   const BoundingBox& storedBoundingBox() const { return m_storedBox; }
+  // What the status bar shows now.
+  StatusTexts Status() const;
 
   // Takes a model opened from a file, with its view, fitted to the window.
   void ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view);
@@ -44,6 +49,11 @@ class MainWindow {
   void RefitToModel();
   // The deformed mesh shown, alone or over the structure.
   void ShowDeformedShape(bool withStructure);
+  // The user's own deformation scale, or the automatic one when empty.
+  void SetDeformationScale(std::optional<double> scale) { m_display.deformationScale = scale; }
+  // Fits the view to everything drawn: the model, its load symbols and the
+  // deformed mesh when shown.
+  void FitViewToDrawing();
 
   // The path last chosen in the open or save dialog, which both start from.
   std::string& lastChosenFile() { return m_lastChosenFile; }
@@ -71,6 +81,7 @@ class MainWindow {
   int m_markedBackground;
   std::string m_lastChosenFile;
   int m_deformedShapeChoice;
+  std::optional<ScreenPoint> m_cursor;
 };
 
 }  // namespace kestrix

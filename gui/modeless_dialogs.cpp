@@ -2,9 +2,12 @@
 
 #include <memory>
 
+#include "deformation_scale_choice.h"
+#include "deformed_shape.h"
 #include "dialog_templates.h"
 #include "field_numbers.h"
 #include "main_window.h"
+#include "real_text.h"
 
 namespace kestrix {
 namespace {
@@ -87,13 +90,19 @@ class DistributedLoadDialog : public ApplyingDialog {
 };
 
 // The radio choice outlives the dialog; applying shows the deformed mesh,
-// alone or over the structure.
+// alone or over the structure, with the scale typed (a finite number above
+// 0) or, with the field empty, the automatic one that the dialog shows.
 class DeformedShapeDialog : public ApplyingDialog {
  public:
   explicit DeformedShapeDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kDeformedApply) {}
 
-  void OnOpen(DialogControls& controls) override { Mark(controls); }
+  void OnOpen(DialogControls& controls) override {
+    Mark(controls);
+    const std::optional<double> own = window().display().deformationScale;
+    controls.SetText(control_id::kDeformScale, own ? FormatReal(*own) : std::string());
+    controls.SetText(control_id::kDeformAutoScale, AutomaticScaleText());
+  }
 
   void OnCommand(int controlId, DialogControls& controls) override {
     if (controlId == control_id::kDefOnly || controlId == control_id::kDefAndUndeformed) {
@@ -101,6 +110,8 @@ class DeformedShapeDialog : public ApplyingDialog {
       Mark(controls);
       return;
     }
+    const bool applies = controlId == control_id::kDeformedApply || controlId == control_id::kOk;
+    if (applies && !TakeScale(controls.Text(control_id::kDeformScale))) return;
     ApplyingDialog::OnCommand(controlId, controls);
   }
 
@@ -109,6 +120,30 @@ class DeformedShapeDialog : public ApplyingDialog {
   }
 
  private:
+  std::string AutomaticScaleText() const {
+    if (!model().solved()) return "Automatic: after a solve";
+    const double scale = DeformationScale(model());
+    return scale > 0.0 ? "Automatic: " + FormatReal(scale) : "Automatic: none, nothing moved";
+  }
+
+  // False, with a warning, for a field that holds no usable scale.
+  bool TakeScale(const std::string& text) const {
+    if (IsBlankField(text)) {
+      window().SetDeformationScale(std::nullopt);
+      return true;
+    }
+    const std::optional<double> scale = ParseScaleFactor(text);
+    if (!scale) {
+      window().services().notifier.ShowMessage(
+          "The scale must be a number greater than 0, or the field empty for the automatic "
+          "scale.",
+          kWarningCaption);
+      return false;
+    }
+    window().SetDeformationScale(scale);
+    return true;
+  }
+
   void Mark(DialogControls& controls) const {
     const int choice = window().deformedShapeChoice();
     controls.SetChecked(control_id::kDefOnly, choice == control_id::kDefOnly);

@@ -60,8 +60,10 @@ void DrawEdges(const ModelPlotter& plotter, const Model& model) {
   }
 }
 
-void DrawLoads(const ModelPlotter& plotter, const Model& model) {
-  for (const Constraint& constraint : model.constraints()) DrawConstraint(plotter, constraint);
+void DrawLoads(const ModelPlotter& plotter, const Model& model, bool whiteBackground) {
+  for (const Constraint& constraint : model.constraints()) {
+    DrawConstraint(plotter, constraint, whiteBackground);
+  }
   for (const NodalForce& force : model.forces()) {
     DrawNodalForce(plotter, force, model.forceScale());
   }
@@ -73,22 +75,21 @@ void DrawLoads(const ModelPlotter& plotter, const Model& model) {
 }  // namespace
 
 void DrawStructure(const Model& model, const ViewTransform& view, Canvas& canvas,
-                   bool nodeNumbers, bool elementNumbers) {
+                   const DisplayOptions& display) {
   const ModelPlotter plotter(view, canvas);
   DrawNodes(plotter, model);
-  if (nodeNumbers) DrawNodeNumbers(plotter, model);
-  if (elementNumbers) DrawElementNumbers(plotter, model);
+  if (display.nodeNumbers) DrawNodeNumbers(plotter, model);
+  if (display.elementNumbers) DrawElementNumbers(plotter, model);
   DrawGeoPoints(plotter, model);
   DrawPolygons(plotter, model);
   DrawElementOutlines(plotter, model);
   DrawEdges(plotter, model);
-  DrawLoads(plotter, model);
+  DrawLoads(plotter, model, display.WhiteBackground());
 }
 
-void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas) {
-  if (model.NELEM() == 0) return;
-  const double scale = DeformationScale(model);
-  if (scale == 0.0) return;
+void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas,
+                       double scale) {
+  if (model.NELEM() == 0 || scale == 0.0) return;
   const ModelPlotter plotter(view, canvas);
   plotter.UsePen(kDeformedColour, 1);
   for (const Element& element : model.connectivity()) {

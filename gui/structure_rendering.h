@@ -2,6 +2,7 @@
 // The model as the main window paints it, mapped through the view onto a canvas.
 
 #include "canvas.h"
+#include "display_options.h"
 #include "model.h"
 #include "view_transform.h"
 
@@ -9,12 +10,14 @@ namespace kestrix {
 
 // Nodes, the numbers asked for, geometric points, polygons, element outlines,
 // element edges, constraints, forces and distributed loads, each layer over
-// the ones before. Selection shows as red and a wider pen.
+// the ones before, with the numbers that `display` asks for. Selection shows
+// as red and a wider pen.
 void DrawStructure(const Model& model, const ViewTransform& view, Canvas& canvas,
-                   bool nodeNumbers, bool elementNumbers);
+                   const DisplayOptions& display);
 
-// The mesh moved by the displacements of the last solve, magnified; nothing
-// without elements or when nothing moved.
-void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas);
+// The mesh moved by the displacements of the last solve, magnified by
+// `scale`; nothing without elements or with a scale of 0 (nothing moved).
+void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas,
+                       double scale);
 
 }  // namespace kestrix

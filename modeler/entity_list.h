@@ -17,6 +17,12 @@ class EntityList {
  public:
   void Insert(T value) { m_items.push_back(std::move(value)); }
   void Clear() { m_items.clear(); }
+  // Removes the elements for which `removes` is true, keeping the order of
+  // the others; returns how many went.
+  template <typename Predicate>
+  int RemoveIf(Predicate removes) {
+    return static_cast<int>(std::erase_if(m_items, removes));
+  }
 
   int Count() const { return static_cast<int>(m_items.size()); }
   bool IsEmpty() const { return m_items.empty(); }

@@ -11,6 +11,7 @@
 #include "element.h"
 #include "element_outline.h"
 #include "entity_list.h"
+#include "mesh_clearing.h"
 #include "model_point.h"
 #include "nodal_force.h"
 #include "notifier.h"
@@ -24,7 +25,8 @@ class ScreenMapping;
 
 // Everything Kestrix knows about the plate being prepared: material, geometry,
 // mesh, supports and loads, the current selection and, after a solve, the
-// nodal displacements. Entities only accumulate; nothing is removed singly.
+// nodal displacements. Entities accumulate; only the delete operations
+// remove supports, loads and the mesh of a polygon.
 class Model {
  public:
   Model();
@@ -57,12 +59,22 @@ class Model {
   void PickGeoPtAt(int px, int py);
   void PickPolygonAt(int px, int py);
   void ClearSelection();
+  void DeselectPolygons() { m_polygons.ClearSelected(); }
 
   // Supports and loads on the selected nodes or edges; each application adds
   // records and consumes the selection.
   void ApplyConstraint(bool UX, bool UY);
   void ApplyForce(double Fx, double Fy);
   void ApplyDistributedLoad(double qi, double qj);
+  // Removes the constraints and forces on the selected nodes and the edge
+  // loads on the selected edges; the selection stays.
+  DeletedLoads DeleteLoadsOnSelection();
+  // Removes the elements whose centres lie inside `polygon`, with their
+  // nodes, edges, constraints, forces and edge loads, and numbers the nodes
+  // that stay 0, 1, ... in their order. Refused, with nothing changed, when
+  // one of those nodes also belongs to an element that stays. Earlier
+  // displacements then belong to another node array: the model is unsolved.
+  MeshClearing ClearPolygonMesh(const Polygon& polygon);
   // Recompute a load-arrow scale: the model length that the drawing gives
   // one unit of force, and one unit of edge-load intensity.
   void ComputeForceScale();
@@ -128,6 +140,8 @@ class Model {
   void InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index);
   EdgeIndex IndexEdges() const;
   bool IsNode(int node) const { return node >= 0 && node < NPOIN(); }
+  void RemoveNodes(const std::vector<int>& newNumbers);
+  int PolygonSharingNode(int node, const Polygon& clearing) const;
   double ScaleForLargestLoad(double largest, const std::string& too_small,
                              const std::string& fallback) const;
   void Warn(const std::string& text) const;

@@ -28,6 +28,7 @@ QImage ClientArea::Render() {
 void ClientArea::paintEvent(QPaintEvent*) {
   const QImage image = Render();
   QPainter(this).drawImage(0, 0, image);
+  emit EventHandled();
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
@@ -38,12 +39,14 @@ void ClientArea::mousePressEvent(QMouseEvent* event) {
   if (m_logic == nullptr || event->button() != Qt::LeftButton) return;
   const QPoint p = event->position().toPoint();
   m_logic->OnLeftButtonDown(p.x(), p.y());
+  emit EventHandled();
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent* event) {
   if (m_logic == nullptr) return;
   const QPoint p = event->position().toPoint();
   m_logic->OnMouseMove(p.x(), p.y());
+  emit EventHandled();
 }
 
 // Only the vertical wheel zooms; one event is one step.
@@ -52,6 +55,7 @@ void ClientArea::wheelEvent(QWheelEvent* event) {
   if (m_logic == nullptr || delta == 0) return;
   const QPoint p = event->position().toPoint();
   m_logic->OnWheel(p.x(), p.y(), delta);
+  emit EventHandled();
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event) {
@@ -61,6 +65,7 @@ void ClientArea::keyPressEvent(QKeyEvent* event) {
   } else if (const QString text = event->text(); text.size() == 1) {
     m_logic->OnChar(text.front().unicode());
   }
+  emit EventHandled();
 }
 
 }  // namespace kestrix

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's client area: it paints the logic's picture through an
 // off-screen image copied in one step, and passes size, mouse, wheel and key
-// events on to the logic.
+// events on to the logic, telling after each that the window may have changed.
 
 #include <QWidget>
 
@@ -20,6 +20,10 @@ class ClientArea : public QWidget, public RepaintRequests {
 
   void Repaint() override { update(); }
   void FullRepaint() override { update(); }
+
+ signals:
+  // After a paint and after every mouse, wheel and key event passed on.
+  void EventHandled();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

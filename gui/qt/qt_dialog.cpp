@@ -1,5 +1,6 @@
 #include "qt_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -18,6 +19,14 @@ constexpr int kMaxFieldLength = 99;
 
 // A static text no taller than this (in dialog units) holds a single line.
 constexpr int kOneLineHeight = 8;
+
+// The widest value a field is to show in full: a real as the dialogs write
+// it, with six decimals.
+constexpr const char* kWidestFieldValue = "-210000.000000";
+// A line edit's frame and text margins, and the title bar's icon and
+// buttons, in pixels.
+constexpr int kFieldFrame = 12;
+constexpr int kTitleBarControls = 120;
 
 bool IsMultiLineStatic(const ControlTemplate& control) {
   return control.kind == ControlKind::Static && control.height > kOneLineHeight;
@@ -65,6 +74,7 @@ void QtDialog::Build(const DialogTemplate& dialog) {
   const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   m_baseUnitX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
   m_baseUnitY = metrics.height();
+  m_widening = WideningFor(dialog);
   setFixedSize(DialogUnitsToPixels(0, 0, dialog.width, dialog.height).size());
 
   QWidget* previousTabStop = nullptr;
@@ -127,8 +137,27 @@ QWidget* QtDialog::MakeControl(const ControlTemplate& control) {
 }
 
 QRect QtDialog::DialogUnitsToPixels(int x, int y, int width, int height) const {
-  return QRect(x * m_baseUnitX / 4, y * m_baseUnitY / 8, width * m_baseUnitX / 4,
-               height * m_baseUnitY / 8);
+  const auto across = [this](int units) {
+    return static_cast<int>(units * m_baseUnitX / 4 * m_widening);
+  };
+  return QRect(across(x), y * m_baseUnitY / 8, across(width), height * m_baseUnitY / 8);
+}
+
+// The template's layout was made for another font: where a field is too
+// narrow for a whole value, or the dialog for its caption, the layout grows
+// across by one factor, which keeps every control in its place.
+double QtDialog::WideningFor(const DialogTemplate& dialog) const {
+  const auto pixels = [this](int units) { return std::max(1, units * m_baseUnitX / 4); };
+  const int valueWidth = QFontMetrics(m_font).horizontalAdvance(kWidestFieldValue) + kFieldFrame;
+  double widening = 1.0;
+  for (const ControlTemplate& control : dialog.controls) {
+    if (control.kind != ControlKind::Edit) continue;
+    widening = std::max(widening, static_cast<double>(valueWidth) / pixels(control.width));
+  }
+  const int captionWidth =
+      QFontMetrics(QApplication::font()).horizontalAdvance(ToQString(dialog.caption)) +
+      kTitleBarControls;
+  return std::max(widening, static_cast<double>(captionWidth) / pixels(dialog.width));
 }
 
 QWidget* QtDialog::Control(int controlId) const {
@@ -141,8 +170,14 @@ std::string QtDialog::Text(int controlId) const {
   return edit != nullptr ? edit->text().toStdString() : std::string();
 }
 
+// A value set in a field shows from its start, should it not fit.
 void QtDialog::SetText(int controlId, const std::string& text) {
-  if (auto* edit = qobject_cast<QLineEdit*>(Control(controlId))) edit->setText(ToQString(text));
+  if (auto* edit = qobject_cast<QLineEdit*>(Control(controlId))) {
+    edit->setText(ToQString(text));
+    edit->setCursorPosition(0);
+  } else if (auto* label = qobject_cast<QLabel*>(Control(controlId))) {
+    label->setText(ToQString(text));
+  }
 }
 
 bool QtDialog::IsChecked(int controlId) const {

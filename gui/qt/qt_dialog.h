@@ -41,6 +41,7 @@ class QtDialog : public QDialog, public DialogControls {
   void Build(const DialogTemplate& dialog);
   QWidget* MakeControl(const ControlTemplate& control);
   QRect DialogUnitsToPixels(int x, int y, int width, int height) const;
+  double WideningFor(const DialogTemplate& dialog) const;
 
   std::unique_ptr<DialogBehaviour> m_ownedBehaviour;
   DialogBehaviour& m_behaviour;
@@ -48,6 +49,8 @@ class QtDialog : public QDialog, public DialogControls {
   QFont m_font;
   int m_baseUnitX = 1;
   int m_baseUnitY = 1;
+  // Horizontal positions and widths grow by this factor (at least 1).
+  double m_widening = 1.0;
   std::map<int, QWidget*> m_controls;
 };
 

@@ -1,6 +1,9 @@
 #include "qt_main_window.h"
 
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "kestrix_icon.h"
 
@@ -13,6 +16,21 @@ void SetCheckedOn(QAction* action, bool checked) {
   action->setChecked(checked);
 }
 
+// The keys of menu commands that have a standard one.
+QKeySequence StandardShortcut(int menuId) {
+  return menuId == menu_id::kDelete ? QKeySequence(QKeySequence::Delete) : QKeySequence();
+}
+
+// Four fifths of the screen's free area, centred on it.
+QRect InitialGeometry() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return QRect(0, 0, 800, 600);
+  const QRect available = screen->availableGeometry();
+  QRect geometry(QPoint(), available.size() * 4 / 5);
+  geometry.moveCenter(available.center());
+  return geometry;
+}
+
 }  // namespace
 
 QtMainWindow::QtMainWindow()
@@ -20,7 +38,8 @@ QtMainWindow::QtMainWindow()
       m_fileDialogs(*this),
       m_dialogs(*this),
       m_programs(*this),
-      m_logic({m_notifier, m_fileDialogs, *m_clientArea, *this, m_dialogs, m_programs}) {
+      m_logic({m_notifier, m_fileDialogs, *m_clientArea, *this, m_dialogs, m_programs}),
+      m_statusFields(*statusBar()) {
   setObjectName("kestrixMainWindow");
   setWindowTitle(QString("Kestrix - plane-stress plates with four-node quadrilaterals (built %1)")
                      .arg(__DATE__));
@@ -31,8 +50,12 @@ QtMainWindow::QtMainWindow()
   setCentralWidget(m_clientArea);
   m_clientArea->Attach(m_logic);
   m_clientArea->setFocus();
-  resize(800, 600);
+  connect(m_clientArea, &ClientArea::EventHandled, this, &QtMainWindow::ShowStatus);
+  setGeometry(InitialGeometry());
+  ShowStatus();
 }
+
+void QtMainWindow::ShowStatus() { m_statusFields.Show(m_logic.Status()); }
 
 void QtMainWindow::AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries) {
   for (const MenuEntry& entry : entries) {
@@ -44,7 +67,11 @@ void QtMainWindow::AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries
         QAction* action = menu.addAction(text);
         const int id = entry.id;
         if (entry.checked) SetCheckedOn(action, true);
-        connect(action, &QAction::triggered, this, [this, id] { m_logic.OnCommand(id); });
+        action->setShortcut(StandardShortcut(id));
+        connect(action, &QAction::triggered, this, [this, id] {
+          m_logic.OnCommand(id);
+          ShowStatus();
+        });
         m_actions[id] = action;
         break;
       }

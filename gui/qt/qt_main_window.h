@@ -14,6 +14,7 @@
 #include "qt_file_dialogs.h"
 #include "qt_notifier.h"
 #include "qt_program_launcher.h"
+#include "status_fields.h"
 
 class QMenu;
 
@@ -31,6 +32,8 @@ class QtMainWindow : public QMainWindow, public MenuChecks {
   ClientArea& clientArea() { return *m_clientArea; }
   // The menu action of a command id, or null.
   QAction* Action(int menuId) const;
+  // Shows what the logic says now in the status bar.
+  void ShowStatus();
 
  private:
   void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries);
@@ -42,6 +45,7 @@ class QtMainWindow : public QMainWindow, public MenuChecks {
   QtProgramLauncher m_programs;
   MainWindow m_logic;
   std::map<int, QAction*> m_actions;
+  StatusFields m_statusFields;
 };
 
 }  // namespace kestrix

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "deformed_shape.h"
 #include "load_symbols.h"
 #include "support/recording_canvas.h"
 
@@ -16,6 +17,14 @@ constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kYellow{255, 255, 0};
 constexpr Rgb kLoadRed{255, 0, 1};
 constexpr Rgb kDeformed{255, 97, 0};
+DisplayOptions Numbers(bool nodes, bool elements) {
+  DisplayOptions display;
+  display.nodeNumbers = nodes;
+  display.elementNumbers = elements;
+  return display;
+}
+const DisplayOptions kBothNumbers = Numbers(true, true);
+const DisplayOptions kNodeNumbersOnly = Numbers(true, false);
 
 struct Segment {
   int x1, y1, x2, y2;
@@ -52,7 +61,7 @@ class RenderingTest : public ::testing::Test {
 TEST_F(RenderingTest, NodesAreCirclesThatGrowRedWhenSelected) {
   ASSERT_TRUE(model.ReplaceMesh({{1, 2}, {3, 0}}, {}));
   model.PickNodeAt(230, 250);
-  DrawStructure(model, view, canvas, false, false);
+  DrawStructure(model, view, canvas, DisplayOptions{});
   const auto circles = canvas.CallsOf(CanvasOp::DrawEllipse);
   ASSERT_EQ(circles.size(), 2u);
   // Newest node first.
@@ -65,7 +74,7 @@ TEST_F(RenderingTest, NodesAreCirclesThatGrowRedWhenSelected) {
 
   canvas.ClearCalls();
   model.ClearSelection();
-  DrawStructure(model, view, canvas, false, false);
+  DrawStructure(model, view, canvas, DisplayOptions{});
   const auto restored = canvas.CallsOf(CanvasOp::DrawEllipse);
   EXPECT_EQ(restored[0].x2 - restored[0].x1, 6);
   EXPECT_EQ(restored[0].pen.colour, kGreen);
@@ -74,7 +83,7 @@ TEST_F(RenderingTest, NodesAreCirclesThatGrowRedWhenSelected) {
 TEST_F(RenderingTest, GeoPointsKeepTheirRadiusWhenSelected) {
   model.CreateGeoPt(1, 1);
   model.PickGeoPtAt(210, 240);
-  DrawStructure(model, view, canvas, false, false);
+  DrawStructure(model, view, canvas, DisplayOptions{});
   const auto circles = canvas.CallsOf(CanvasOp::DrawEllipse);
   ASSERT_EQ(circles.size(), 1u);
   EXPECT_EQ((Segment{circles[0].x1, circles[0].y1, circles[0].x2, circles[0].y2}),
@@ -86,7 +95,7 @@ TEST_F(RenderingTest, ConstraintBowTiesHaveAFixedPixelSize) {
   for (const double scale : {10.0, 37.0}) {
     canvas.ClearCalls();
     view.ZoomAt(200, 250, scale);
-    DrawConstraint(ModelPlotter(view, canvas), Constraint{1, 1, ModelPoint{}});
+    DrawConstraint(ModelPlotter(view, canvas), Constraint{1, 1, ModelPoint{}}, false);
     EXPECT_EQ(Segments(canvas), (std::vector<Segment>{{200, 250, 214, 253},
                                                       {214, 253, 214, 247},
                                                       {214, 247, 186, 253},
@@ -100,7 +109,7 @@ TEST_F(RenderingTest, ConstraintBowTiesHaveAFixedPixelSize) {
     EXPECT_EQ(canvas.Lines().front().pen, (Pen{kYellow, 1, PenStyle::Solid}));
   }
   canvas.ClearCalls();
-  DrawConstraint(ModelPlotter(view, canvas), Constraint{0, 2, ModelPoint{}});
+  DrawConstraint(ModelPlotter(view, canvas), Constraint{0, 2, ModelPoint{}}, false);
   EXPECT_EQ(canvas.Lines().size(), 5u);
   EXPECT_EQ(canvas.Lines().front().x2, 203);
 }
@@ -172,7 +181,7 @@ TEST_F(RenderingTest, NegativeLoadHeadsPointAtTheEdgeFromTheOtherSide) {
 TEST_F(RenderingTest, NumbersAreAFifthOfTheAverageEdgeAndPlacedByNodeAndCentroid) {
   MeshUnitSquare();
   view.ZoomAt(200, 250, 100.0);
-  DrawStructure(model, view, canvas, true, true);
+  DrawStructure(model, view, canvas, kBothNumbers);
   const auto texts = canvas.Texts();
   ASSERT_EQ(texts.size(), 5u);
   for (int k = 0; k < 4; ++k) {
@@ -190,10 +199,10 @@ TEST_F(RenderingTest, NumbersAreAFifthOfTheAverageEdgeAndPlacedByNodeAndCentroid
 }
 
 TEST_F(RenderingTest, NumbersAreSkippedWithoutNodesOrElements) {
-  DrawStructure(model, view, canvas, true, true);
+  DrawStructure(model, view, canvas, kBothNumbers);
   EXPECT_TRUE(canvas.Calls().empty());
   ASSERT_TRUE(model.ReplaceMesh({{0, 0}}, {}));
-  DrawStructure(model, view, canvas, true, true);
+  DrawStructure(model, view, canvas, kBothNumbers);
   EXPECT_EQ(canvas.Texts().size(), 1u);
   EXPECT_EQ(canvas.Texts()[0].font.height, 0);
 }
@@ -207,7 +216,7 @@ TEST_F(RenderingTest, LayersAreDrawnFromNodesUpToDistributedLoads) {
   ASSERT_TRUE(model.AddConstraint(0, 1, 0));
   ASSERT_TRUE(model.AddForce(2, 1, 0));
   ASSERT_TRUE(model.AddDistributedLoad(0, 1, 1, 1));
-  DrawStructure(model, view, canvas, true, false);
+  DrawStructure(model, view, canvas, kNodeNumbersOnly);
   std::vector<std::pair<CanvasOp, Rgb>> layers;
   for (const CanvasCall& call : canvas.Calls()) {
     if (call.op != CanvasOp::DrawLine && call.op != CanvasOp::DrawEllipse &&
@@ -233,10 +242,10 @@ TEST_F(RenderingTest, DeformedMeshIsMagnifiedToATenthOfTheModelSize) {
   ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {10, 0}, {10, 4}, {0, 4}}, {{0, 1, 2, 3}}));
   model.ComputeBoundingBox();
   model.ZeroDisplacements();
-  DrawDeformedShape(model, view, canvas);
+  DrawDeformedShape(model, view, canvas, DeformationScale(model));
   EXPECT_TRUE(canvas.Calls().empty());  // nothing moved
   for (int k = 0; k < 4; ++k) model.SetNodeDisplacement(k, 0.001, 0);
-  DrawDeformedShape(model, view, canvas);
+  DrawDeformedShape(model, view, canvas, DeformationScale(model));
   EXPECT_EQ(
       Segments(canvas),
       (std::vector<Segment>{
@@ -247,7 +256,7 @@ TEST_F(RenderingTest, DeformedMeshIsMagnifiedToATenthOfTheModelSize) {
 TEST_F(RenderingTest, DeformedShapeNeedsElements) {
   ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}}, {}));
   model.SetNodeDisplacement(1, 1, 1);
-  DrawDeformedShape(model, view, canvas);
+  DrawDeformedShape(model, view, canvas, DeformationScale(model));
   EXPECT_TRUE(canvas.Calls().empty());
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+// Deleting on the current selection, from the Delete key and the Edit menu:
+// the one place where the model loses supports, loads or a mesh.
+
+namespace kestrix {
+
+class MainWindow;
+
+// With polygons selected, clears each one's mesh (or says why it stays) and
+// deselects them; otherwise removes the constraints, forces and edge loads
+// on the selected nodes and edges. Says so when there is nothing to delete.
+void DeleteCommand(MainWindow& window);
+
+}  // namespace kestrix
