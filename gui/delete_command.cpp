@@ -13,18 +13,21 @@ void Tell(MainWindow& window, const std::string& text) {
 
 std::string PolygonName(int number) { return "polygon " + std::to_string(number); }
 
-// Why the mesh of `polygon` stays, or nothing when it went.
-std::string ClearMesh(Model& model, const Polygon& polygon) {
-  const MeshClearing clearing = model.ClearPolygonMesh(polygon);
+// Why the meshes stay, or nothing when they went.
+std::string ClearMeshes(Model& model, const std::vector<Polygon>& polygons) {
+  const MeshClearing clearing = model.ClearPolygonMeshes(polygons);
   switch (clearing.outcome) {
     case MeshClearing::Outcome::Cleared: return {};
     case MeshClearing::Outcome::NoMesh:
-      return "The mesh of " + PolygonName(polygon.number) + " stays: it has no elements.";
+      return polygons.size() == 1 ? "The selected polygon has no mesh to clear."
+                                  : "The selected polygons have no mesh to clear.";
     case MeshClearing::Outcome::SharedNodes:
-      return "The mesh of " + PolygonName(polygon.number) + " stays: it shares nodes with " +
-             (clearing.sharingPolygon >= 0 ? "the mesh of " + PolygonName(clearing.sharingPolygon)
-                                           : std::string("elements outside every polygon")) +
-             ". Clear that mesh first.";
+      return "No mesh was cleared: the mesh of " + PolygonName(clearing.clearedPolygon) +
+             " shares nodes with " +
+             (clearing.sharingPolygon >= 0
+                  ? "the mesh of " + PolygonName(clearing.sharingPolygon) +
+                        ". Select both polygons to clear them together."
+                  : std::string("elements outside every polygon."));
   }
   return {};
 }
@@ -35,13 +38,9 @@ void ClearSelectedMeshes(MainWindow& window) {
   for (const Polygon& polygon : model.polygons()) {
     if (polygon.selected) selected.push_back(polygon);
   }
-  std::string reasons;
-  for (const Polygon& polygon : selected) {
-    const std::string reason = ClearMesh(model, polygon);
-    if (!reason.empty()) reasons += (reasons.empty() ? "" : "\n") + reason;
-  }
+  const std::string reason = ClearMeshes(model, selected);
   model.DeselectPolygons();
-  if (!reasons.empty()) Tell(window, reasons);
+  if (!reason.empty()) Tell(window, reason);
 }
 
 void DeleteLoads(MainWindow& window) {

@@ -6,7 +6,7 @@ namespace kestrix {
 
 class MainWindow;
 
-// With polygons selected, clears each one's mesh (or says why it stays) and
+// With polygons selected, clears their meshes (or says why they stay) and
 // deselects them; otherwise removes the constraints, forces and edge loads
 // on the selected nodes and edges. Says so when there is nothing to delete.
 void DeleteCommand(MainWindow& window);

@@ -17,7 +17,7 @@ std::vector<MenuEntry> BuildMainMenu() {
   using namespace menu_id;
   return {
       Popup("&File", {Command(kOpen, "&Open..."), Command(kExport, "&Export...")}),
-      Popup("&Edit", {Command(kDelete, "&Delete supports, loads or mesh\tDel")}),
+      Popup("&Edit", {Command(kDelete, "&Delete supports, loads or mesh")}),
       Popup("&View", {Command(kStructure, "Structure", true), Command(kNodeNumbers, "NodeNumbers"),
                       Command(kElemNumbers, "ElemNumbers"),
                       Command(kBlackBackground, "&Black background", true),

@@ -17,8 +17,10 @@ struct MeshClearing {
   Outcome outcome = Outcome::NoMesh;
   int elementsRemoved = 0;
   int nodesRemoved = 0;
-  // SharedNodes: the number of a polygon whose mesh shares nodes with this
-  // one, or -1 when the elements that share them lie in no polygon.
+  // SharedNodes: a polygon being cleared whose mesh shares a node with the
+  // mesh of another polygon, which stays (-1 when the elements that share
+  // it lie in no polygon).
+  int clearedPolygon = -1;
   int sharingPolygon = -1;
 };
 

@@ -69,12 +69,12 @@ class Model {
   // Removes the constraints and forces on the selected nodes and the edge
   // loads on the selected edges; the selection stays.
   DeletedLoads DeleteLoadsOnSelection();
-  // Removes the elements whose centres lie inside `polygon`, with their
-  // nodes, edges, constraints, forces and edge loads, and numbers the nodes
-  // that stay 0, 1, ... in their order. Refused, with nothing changed, when
-  // one of those nodes also belongs to an element that stays. Earlier
+  // Removes the elements whose centres lie inside any of `polygons`, with
+  // their nodes, edges, constraints, forces and edge loads, and numbers the
+  // nodes that stay 0, 1, ... in their order. Refused, with nothing changed,
+  // when one of those nodes also belongs to an element that stays. Earlier
   // displacements then belong to another node array: the model is unsolved.
-  MeshClearing ClearPolygonMesh(const Polygon& polygon);
+  MeshClearing ClearPolygonMeshes(std::span<const Polygon> polygons);
   // Recompute a load-arrow scale: the model length that the drawing gives
   // one unit of force, and one unit of edge-load intensity.
   void ComputeForceScale();
@@ -141,7 +141,7 @@ class Model {
   EdgeIndex IndexEdges() const;
   bool IsNode(int node) const { return node >= 0 && node < NPOIN(); }
   void RemoveNodes(const std::vector<int>& newNumbers);
-  int PolygonSharingNode(int node, const Polygon& clearing) const;
+  MeshClearing SharedNodeClearing(int node, std::span<const Polygon> clearing) const;
   double ScaleForLargestLoad(double largest, const std::string& too_small,
                              const std::string& fallback) const;
   void Warn(const std::string& text) const;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -47,9 +48,9 @@ DeletedLoads Model::DeleteLoadsOnSelection() {
   return deleted;
 }
 
-MeshClearing Model::ClearPolygonMesh(const Polygon& polygon) {
-  const auto inside = [&polygon](const ElementOutline& outline) {
-    return polygon.Contains(Centre(outline));
+MeshClearing Model::ClearPolygonMeshes(std::span<const Polygon> polygons) {
+  const auto inside = [polygons](const ElementOutline& outline) {
+    return std::ranges::any_of(polygons, [&](const Polygon& p) { return p.Contains(Centre(outline)); });
   };
   std::vector<bool> going(NPOIN(), false);
   std::vector<bool> staying(NPOIN(), false);
@@ -62,9 +63,7 @@ MeshClearing Model::ClearPolygonMesh(const Polygon& polygon) {
   if (clearing.elementsRemoved == 0) return clearing;
 
   for (int node = 0; node < NPOIN(); ++node) {
-    if (going[node] && staying[node]) {
-      return {MeshClearing::Outcome::SharedNodes, 0, 0, PolygonSharingNode(node, polygon)};
-    }
+    if (going[node] && staying[node]) return SharedNodeClearing(node, polygons);
   }
   std::vector<int> newNumbers(NPOIN());
   int next = 0;
@@ -76,20 +75,28 @@ MeshClearing Model::ClearPolygonMesh(const Polygon& polygon) {
   return clearing;
 }
 
-// The polygon, other than `clearing`, around an element that stays and uses `node`.
-int Model::PolygonSharingNode(int node, const Polygon& clearing) const {
+// Which of `clearing` has an element on `node`, and which other polygon
+// holds an element that stays on it (-1 for none).
+MeshClearing Model::SharedNodeClearing(int node, std::span<const Polygon> clearing) const {
+  const auto polygonAround = [](const auto& polygons, ModelPosition p) {
+    for (const Polygon& polygon : polygons) {
+      if (polygon.Contains(p)) return polygon.number;
+    }
+    return -1;
+  };
+  MeshClearing refusal{MeshClearing::Outcome::SharedNodes, 0, 0, -1, -1};
   for (const ElementOutline& outline : m_elementOutlines) {
     const bool usesNode = std::ranges::any_of(
         outline.vertices, [node](const ModelPoint& vertex) { return vertex.number == node; });
-    if (!usesNode || clearing.Contains(Centre(outline))) continue;
-    for (const Polygon& polygon : m_polygons) {
-      if (polygon.number != clearing.number && polygon.Contains(Centre(outline))) {
-        return polygon.number;
-      }
+    if (!usesNode) continue;
+    const int cleared = polygonAround(clearing, Centre(outline));
+    if (cleared >= 0) {
+      refusal.clearedPolygon = cleared;
+    } else {
+      refusal.sharingPolygon = polygonAround(m_polygons, Centre(outline));
     }
-    return -1;
   }
-  return -1;
+  return refusal;
 }
 
 // Drops every node numbered -1 in `newNumbers` with whatever refers to it
