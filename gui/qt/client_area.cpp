@@ -17,6 +17,16 @@ ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void ClientArea::Repaint() {
+  update();
+  emit EventHandled();
+}
+
+void ClientArea::FullRepaint() {
+  update();
+  emit EventHandled();
+}
+
 QImage ClientArea::Render() {
   QImage image(size(), QImage::Format_RGB32);
   QPainter painter(&image);

@@ -18,11 +18,14 @@ class ClientArea : public QWidget, public RepaintRequests {
   // The logic is attached once it exists; it must outlive the events.
   void Attach(MainWindow& logic) { m_logic = &logic; }
 
-  void Repaint() override { update(); }
-  void FullRepaint() override { update(); }
+  // Each also tells that the window has changed, so that the status bar
+  // follows the model at once.
+  void Repaint() override;
+  void FullRepaint() override;
 
  signals:
-  // After a paint and after every mouse, wheel and key event passed on.
+  // After a repaint request, a paint and every mouse, wheel and key event
+  // passed on.
   void EventHandled();
 
  protected:

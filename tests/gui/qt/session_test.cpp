@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -40,6 +41,7 @@ class SessionTest : public QObject {
   void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
   void ChooseInFileDialog(int menuId, const QString& path);
   QRgb PixelAt(const QImage& image, double x, double y);
+  QString StatusText(const char* field);
 
   QTemporaryDir m_workDir;
   std::unique_ptr<QtMainWindow> m_window;
@@ -163,11 +165,14 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   Press(mesh, 1021);
   QCOMPARE(model.NPOIN(), 15);
   QCOMPARE(model.NELEM(), 8);
+  QVERIFY(StatusText("statusCounts").contains("15 nodes, 8 elements"));
 
   // The left edge: a rectangle around its three nodes, both directions fixed.
   m_window->Action(menu_id::kPickNode)->trigger();
+  QCOMPARE(StatusText("statusMode"), QString("Pick nodes: click the first corner of a rectangle"));
   ClickModel(-0.3, 2.3);
   ClickModel(0.3, -0.3);
+  QCOMPARE(StatusText("statusSelection"), QString("Selected: 3 nodes"));
   QCOMPARE(model.nodes().CountSelected(), 3);
   RunModal(menu_id::kBoundaryCondition, [this](QtDialog* dialog) {
     QVERIFY(dialog != nullptr);
@@ -210,6 +215,7 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   Press(deformed, 1);
   QVERIFY(m_window->logic().display().showDeformed);
   QVERIFY(m_window->logic().display().showStructure);
+  QVERIFY(StatusText("statusDeformation").startsWith("Deformation x "));
 
   // One wheel step towards the user shows the whole deformed plate.
   ClientArea& area = m_window->clientArea();
@@ -257,7 +263,23 @@ void SessionTest::ExportsAndReopensThroughTheFileDialogs() {
   QVERIFY(!m_window->logic().display().showDeformed);
   QVERIFY(m_window->Action(menu_id::kStructure)->isChecked());
   QVERIFY(!QFile::exists(folder + "/temp.tmp"));
+
+  // The Delete key takes the force off the loaded corner.
+  m_window->Action(menu_id::kPickNode)->trigger();
+  ClickModel(3.7, 0.3);
+  ClickModel(4.3, -0.3);
+  QApplication::setActiveWindow(m_window.get());
+  QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+  QTest::keyClick(&m_window->clientArea(), Qt::Key_Delete);
+  QCOMPARE(reopened.forces().Count(), 0);
+  QCOMPARE(reopened.constraints().Count(), 3);
+  QVERIFY(StatusText("statusCounts").endsWith("3 constraints, 0 forces, 0 edge loads"));
   QVERIFY(m_unexpectedMessages.isEmpty());
+}
+
+QString SessionTest::StatusText(const char* field) {
+  const auto* label = m_window->findChild<QLabel*>(field);
+  return label != nullptr ? label->text() : QString("(no field %1)").arg(field);
 }
 
 }  // namespace kestrix

@@ -40,6 +40,7 @@ class WidgetsTest : public QObject {
   void DialogReportsButtonsEscAndTheCloseBox();
   void EnterPressesTheFocusedButtonElseTheDefault();
   void DialogStaticTextsShowInFull();
+  void DialogFieldsShowWholeValuesAndCaptionsFit();
   void FileDialogListsTextFilesOfEitherCase();
 
  private:
@@ -252,6 +253,36 @@ void WidgetsTest::DialogStaticTextsShowInFull() {
       for (const QWidget* other : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         QVERIFY2(other == label || !other->geometry().intersects(text), qPrintable(context));
       }
+    }
+  }
+}
+
+// A value as the dialogs write it fits its field, which shows it from the
+// start; the caption fits the dialog's width with room for the title bar's
+// buttons.
+void WidgetsTest::DialogFieldsShowWholeValuesAndCaptionsFit() {
+  const QString value = "-210000.000000";
+  for (int id = dialog_id::kBoundaryCondition; id <= dialog_id::kDeformedShape; ++id) {
+    RecordingBehaviour behaviour;
+    const DialogTemplate& dialogTemplate = FindDialogTemplate(id);
+    QtDialog dialog(dialogTemplate, behaviour, nullptr);
+    const QString caption = QString::fromStdString(dialogTemplate.caption);
+    QVERIFY2(QFontMetrics(QApplication::font()).horizontalAdvance(caption) + 100 < dialog.width(),
+             qPrintable(caption));
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+      if (control.kind != ControlKind::Edit) continue;
+      dialog.SetText(control.id, value.toStdString());
+      auto* edit = qobject_cast<QLineEdit*>(dialog.Control(control.id));
+      QVERIFY(edit != nullptr);
+      QCOMPARE(edit->cursorPosition(), 0);
+      const int textWidth = edit->fontMetrics().horizontalAdvance(value);
+      QVERIFY2(textWidth + 8 <= edit->width(),
+               qPrintable(QString("%1, field %2: %3 of %4 pixels")
+                              .arg(caption)
+                              .arg(control.id)
+                              .arg(textWidth)
+                              .arg(edit->width())));
+      QVERIFY2(dialog.rect().contains(edit->geometry()), qPrintable(caption));
     }
   }
 }
