@@ -144,6 +144,9 @@ class Bench {
     m_window.ShowDeformedShape(true);
   }
 
+  // The view fitted to the model's stored box, as a resize fits it.
+  void FitView() { m_window.OnSize(m_image.width(), m_image.height()); }
+
   Times PaintImage() {
     return TimeOf([this] {
       QPainter painter(&m_image);
@@ -171,7 +174,7 @@ class Bench {
 
   // Repaints at the fitted view.
   void Fitted(bool counting) {
-    m_window.OnChar('x');
+    FitView();
     Series series;
     for (int k = 0; k < 9; ++k) series.Add(counting ? PaintCounting() : PaintImage());
     counting ? ReportCounting("fitted view, repaint", series) : Report("fitted view, repaint", series);
@@ -179,7 +182,7 @@ class Bench {
 
   // One repaint after each wheel step at a point off the centre, in and out.
   void Wheel(bool counting) {
-    m_window.OnChar('x');
+    FitView();
     const int x = m_image.width() * 2 / 5;
     const int y = m_image.height() * 3 / 5;
     Series series;
@@ -193,7 +196,7 @@ class Bench {
 
   // Zoomed in 30 wheel steps: a few hundred elements show.
   void ZoomedIn(bool counting) {
-    m_window.OnChar('x');
+    FitView();
     for (int step = 0; step < 30; ++step) m_window.OnWheel(m_image.width() / 3, m_image.height() / 2, 120);
     Series series;
     for (int k = 0; k < 9; ++k) series.Add(counting ? PaintCounting() : PaintImage());
@@ -202,7 +205,7 @@ class Bench {
   }
 
   void Picks() {
-    m_window.OnChar('x');
+    FitView();
     Model& model = m_window.model();
     const int cx = m_image.width() / 2;
     const int cy = m_image.height() / 2;

@@ -3,6 +3,7 @@
 // It is our own small interface so that drawing logic stays toolkit-neutral:
 // the Qt backend implements it on an off-screen image, tests record the calls.
 
+#include <span>
 #include <string>
 
 namespace kestrix {
@@ -32,6 +33,14 @@ struct Font {
   friend bool operator==(const Font&, const Font&) = default;
 };
 
+// A line between two pixels.
+struct CanvasLine {
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+};
+
 // How lines are put on the surface: in the pen's colour, or by inverting the
 // pixels under them (drawing the same outline twice restores the picture).
 enum class RasterMode { Copy, Invert };
@@ -47,6 +56,11 @@ class Canvas {
   virtual RasterMode GetRasterMode() const = 0;
   // A straight line from (x1, y1) to (x2, y2) with the current pen.
   virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
+  // The lines in their order with the current pen, as many DrawLine calls
+  // would draw them; a canvas may draw them in one go.
+  virtual void DrawLines(std::span<const CanvasLine> lines) {
+    for (const CanvasLine& line : lines) DrawLine(line.x1, line.y1, line.x2, line.y2);
+  }
   // The full outline of the ellipse inscribed in the box (left, top)-(right, bottom).
   virtual void DrawEllipse(int left, int top, int right, int bottom) = 0;
 

@@ -23,7 +23,7 @@ ModelPosition Offset(ModelPosition p, double length, double dx, double dy) {
 // Two narrow triangles with their tips at P, their sides `degrees` off the
 // horizontal: on the left and right of P for a fixed x, below and above it
 // for a fixed y.
-void DrawBowTie(Canvas& canvas, ScreenPoint p, double degrees, bool fixedX) {
+void DrawBowTie(const ModelPlotter& plotter, ScreenPoint p, double degrees, bool fixedX) {
   const int c = static_cast<int>(kConstraintSymbolLength * std::cos(Degrees(degrees)));
   const int s = static_cast<int>(kConstraintSymbolLength * std::sin(Degrees(degrees)));
   const ScreenPoint corners[] = {
@@ -35,7 +35,7 @@ void DrawBowTie(Canvas& canvas, ScreenPoint p, double degrees, bool fixedX) {
       p,
   };
   for (std::size_t k = 0; k + 1 < std::size(corners); ++k) {
-    canvas.DrawLine(corners[k].x, corners[k].y, corners[k + 1].x, corners[k + 1].y);
+    plotter.PixelLine(corners[k], corners[k + 1]);
   }
 }
 
@@ -74,8 +74,8 @@ void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint,
                     bool whiteBackground) {
   plotter.UsePen(whiteBackground ? kConstraintColourOnWhite : kConstraintColour, 1);
   const ScreenPoint p = plotter.Pixel(constraint.point.position());
-  if (constraint.UX != 0) DrawBowTie(plotter.canvas(), p, 15.0, true);
-  if (constraint.UY != 0) DrawBowTie(plotter.canvas(), p, 75.0, false);
+  if (constraint.UX != 0) DrawBowTie(plotter, p, 15.0, true);
+  if (constraint.UY != 0) DrawBowTie(plotter, p, 75.0, false);
 }
 
 void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force, double scale) {

@@ -1,5 +1,6 @@
 #include "model_plotter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -21,26 +22,54 @@ int TruncatedPixels(double measure) {
   return static_cast<int>(measure);
 }
 
+namespace {
+
+// Beyond the client area by more than this, no pen of the drawing reaches into it.
+constexpr int kPenReach = 8;
+
+}  // namespace
+
 void ModelPlotter::UsePen(Rgb colour, int width) const {
-  m_canvas.SetPen(Pen{colour, width, PenStyle::Solid});
+  const Pen pen{colour, width, PenStyle::Solid};
+  if (m_pen == pen) return;
+  Flush();
+  m_pen = pen;
+  m_canvas.SetPen(pen);
 }
 
-void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
-  const ScreenPoint from = Pixel(a);
-  const ScreenPoint to = Pixel(b);
-  m_canvas.DrawLine(from.x, from.y, to.x, to.y);
+bool ModelPlotter::Shows(ScreenPoint a, ScreenPoint b) const {
+  return std::max(a.x, b.x) >= -kPenReach && std::min(a.x, b.x) <= m_view.width() + kPenReach &&
+         std::max(a.y, b.y) >= -kPenReach && std::min(a.y, b.y) <= m_view.height() + kPenReach;
+}
+
+void ModelPlotter::PixelLine(ScreenPoint a, ScreenPoint b) const {
+  if (Shows(a, b)) m_lines.push_back({a.x, a.y, b.x, b.y});
+}
+
+void ModelPlotter::Flush() const {
+  if (m_lines.empty()) return;
+  m_canvas.DrawLines(m_lines);
+  m_lines.clear();
 }
 
 void ModelPlotter::Circle(ModelPosition centre, int radius) const {
   const ScreenPoint p = Pixel(centre);
+  if (!Shows({p.x - radius, p.y - radius}, {p.x + radius, p.y + radius})) return;
+  Flush();
   m_canvas.DrawEllipse(p.x - radius, p.y - radius, p.x + radius, p.y + radius);
 }
 
+// Each vertex is mapped once.
 void ModelPlotter::ClosedOutline(std::span<const ModelPoint> vertices) const {
-  const std::size_t count = vertices.size();
-  for (std::size_t k = 0; k < count; ++k) {
-    Line(vertices[k].position(), vertices[(k + 1) % count].position());
+  if (vertices.empty()) return;
+  const ScreenPoint first = Pixel(vertices.front().position());
+  ScreenPoint from = first;
+  for (std::size_t k = 1; k < vertices.size(); ++k) {
+    const ScreenPoint to = Pixel(vertices[k].position());
+    PixelLine(from, to);
+    from = to;
   }
+  PixelLine(from, first);
 }
 
 }  // namespace kestrix

@@ -2,7 +2,9 @@
 // Drawing in model coordinates: every point is mapped through the view and
 // drawn on the canvas of the current paint.
 
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "canvas.h"
 #include "model_point.h"
@@ -22,24 +24,42 @@ double DirectionAngle(double dx, double dy);
 // is not finite or negative, so that no unusable value reaches the canvas.
 int TruncatedPixels(double measure);
 
+// Lines wholly outside the client area (with room for the widest pen) and
+// circles outside it are left out; the lines passed in a row with one pen go
+// to the canvas together, in their order. A pen set again unchanged is not
+// passed on.
 class ModelPlotter {
  public:
   ModelPlotter(const ViewTransform& view, Canvas& canvas) : m_view(view), m_canvas(canvas) {}
+  ~ModelPlotter() { Flush(); }
+  ModelPlotter(const ModelPlotter&) = delete;
+  ModelPlotter& operator=(const ModelPlotter&) = delete;
 
-  Canvas& canvas() const { return m_canvas; }
+  // The canvas, with every line passed so far drawn on it.
+  Canvas& canvas() const {
+    Flush();
+    return m_canvas;
+  }
   const ViewTransform& view() const { return m_view; }
   ScreenPoint Pixel(ModelPosition p) const { return m_view.ModelToScreen(p.x, p.y); }
 
   void UsePen(Rgb colour, int width) const;
-  void Line(ModelPosition a, ModelPosition b) const;
+  void Line(ModelPosition a, ModelPosition b) const { PixelLine(Pixel(a), Pixel(b)); }
+  void PixelLine(ScreenPoint a, ScreenPoint b) const;
   // A full circle outline of `radius` pixels around the pixel of `centre`.
   void Circle(ModelPosition centre, int radius) const;
   // A segment from each vertex to the next and from the last back to the first.
   void ClosedOutline(std::span<const ModelPoint> vertices) const;
 
  private:
+  // Whether anything of a box spanned by two pixels can show.
+  bool Shows(ScreenPoint a, ScreenPoint b) const;
+  void Flush() const;
+
   const ViewTransform& m_view;
   Canvas& m_canvas;
+  mutable std::optional<Pen> m_pen;
+  mutable std::vector<CanvasLine> m_lines;
 };
 
 }  // namespace kestrix

@@ -1,5 +1,7 @@
 #include "structure_rendering.h"
 
+#include <vector>
+
 #include "deformed_shape.h"
 #include "load_symbols.h"
 #include "model_plotter.h"
@@ -92,11 +94,16 @@ void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& ca
   if (model.NELEM() == 0 || scale == 0.0) return;
   const ModelPlotter plotter(view, canvas);
   plotter.UsePen(kDeformedColour, 1);
+  // Each node is moved and mapped once.
+  std::vector<ScreenPoint> moved(model.NPOIN());
+  for (int node = 0; node < model.NPOIN(); ++node) {
+    moved[node] = plotter.Pixel(DeformedPosition(model, node, scale));
+  }
   for (const Element& element : model.connectivity()) {
     for (int j = 0; j < model.nodesPerElement(); ++j) {
       const int a = element[j];
       const int b = element[(j + 1) % model.nodesPerElement()];
-      plotter.Line(DeformedPosition(model, a, scale), DeformedPosition(model, b, scale));
+      plotter.PixelLine(moved[a], moved[b]);
     }
   }
 }

@@ -39,6 +39,29 @@ ModelPoint* NearestPoint(EntityList<ModelPoint>& points, ModelPosition p) {
   return nearest;
 }
 
+// An edge picked by a click lies within 5 pixels of it on screen; its mapped
+// ends are within a pixel of their exact places. Farther than this, no edge
+// is picked.
+constexpr int kEdgeReachPixels = 7;
+
+// The model box around a click that holds everything within `reach` pixels of it.
+struct ModelNeighbourhood {
+  double xmin, xmax, ymin, ymax;
+
+  // Whether the box spanned by a and b lies wholly outside; never for a
+  // coordinate that is not a number, which is left to the exact test.
+  bool Excludes(ModelPosition a, ModelPosition b) const {
+    return (a.x < xmin && b.x < xmin) || (a.x > xmax && b.x > xmax) ||
+           (a.y < ymin && b.y < ymin) || (a.y > ymax && b.y > ymax);
+  }
+};
+
+ModelNeighbourhood NeighbourhoodOf(const ScreenMapping& view, int px, int py, int reach) {
+  const ModelPosition a = view.ModelFromScreen(px - reach, py - reach);
+  const ModelPosition b = view.ModelFromScreen(px + reach, py + reach);
+  return {std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y), std::max(a.y, b.y)};
+}
+
 ScreenPoint ToScreen(const ScreenMapping& view, const ModelPoint& point) {
   return view.ModelToScreen(point.x, point.y);
 }
@@ -62,7 +85,9 @@ void Model::PickNodesInRectangle(int x1, int y1, int x2, int y2) {
 
 void Model::PickEdgesAt(int px, int py) {
   if (m_view == nullptr) return;
+  const ModelNeighbourhood near = NeighbourhoodOf(*m_view, px, py, kEdgeReachPixels);
   for (ElemEdge& edge : m_edges) {
+    if (near.Excludes(edge.a.position(), edge.b.position())) continue;
     if (ClickPicksEdge({px, py}, ToScreen(*m_view, edge.a), ToScreen(*m_view, edge.b))) {
       edge.selected = !edge.selected;
     }

@@ -33,11 +33,29 @@ QFont ToQFont(const Font& font) {
   return qfont;
 }
 
+// Direct writes need an image whose pixels are 32-bit words in the painter's
+// device space, without clipping.
+QImage* DirectlyWritableImage(QPainter& painter) {
+  QPaintDevice* device = painter.device();
+  if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format format = image->format();
+  const bool wordPixels = format == QImage::Format_RGB32 ||
+                          format == QImage::Format_ARGB32 ||
+                          format == QImage::Format_ARGB32_Premultiplied;
+  if (!wordPixels || !painter.deviceTransform().isIdentity() || painter.hasClipping()) {
+    return nullptr;
+  }
+  return image;
+}
+
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : m_painter(painter) {
+QtCanvas::QtCanvas(QPainter& painter)
+    : m_painter(painter), m_image(DirectlyWritableImage(painter)) {
   m_painter.setRenderHint(QPainter::Antialiasing, false);
   m_painter.setBackgroundMode(Qt::TransparentMode);
+  m_painter.setBrush(Qt::NoBrush);
 }
 
 void QtCanvas::FillBackground(Rgb colour) {
@@ -48,6 +66,8 @@ void QtCanvas::FillBackground(Rgb colour) {
 }
 
 void QtCanvas::SetPen(const Pen& pen) {
+  if (m_kestrixPen == pen) return;
+  m_kestrixPen = pen;
   m_pen = QPen(ToQColor(pen.colour), pen.width,
               pen.style == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
   m_painter.setPen(m_pen);
@@ -59,16 +79,72 @@ void QtCanvas::SetRasterMode(RasterMode mode) {
                                                          : QPainter::CompositionMode_SourceOver);
 }
 
-void QtCanvas::DrawLine(int x1, int y1, int x2, int y2) {
-  m_painter.setPen(m_pen);
-  m_painter.drawLine(x1, y1, x2, y2);
+void QtCanvas::DrawLine(int x1, int y1, int x2, int y2) { m_painter.drawLine(x1, y1, x2, y2); }
+
+void QtCanvas::DrawLines(std::span<const CanvasLine> lines) {
+  m_lines.clear();
+  m_lines.reserve(lines.size());
+  for (const CanvasLine& line : lines) m_lines.emplace_back(line.x1, line.y1, line.x2, line.y2);
+  m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
 }
 
 void QtCanvas::DrawEllipse(int left, int top, int right, int bottom) {
-  m_painter.setPen(m_pen);
-  m_painter.setBrush(Qt::NoBrush);
+  if (StampEllipse(left, top, right, bottom)) return;
   // An outlined QRect spans width + 1 pixels, so this covers left to right.
   m_painter.drawEllipse(QRect(left, top, right - left, bottom - top));
+}
+
+// Only opaque solid pens in the copy mode, whose result does not depend on
+// what lies beneath, and only small circles, whose patterns are few.
+bool QtCanvas::StampEllipse(int left, int top, int right, int bottom) {
+  constexpr int kLargestStamped = 32;
+  if (m_image == nullptr || m_rasterMode != RasterMode::Copy || !m_kestrixPen ||
+      m_kestrixPen->style != PenStyle::Solid || right - left > kLargestStamped ||
+      bottom - top > kLargestStamped || right < left || bottom < top) {
+    return false;
+  }
+  const Pattern* pattern = EllipsePattern(right - left, bottom - top);
+  if (pattern == nullptr) return false;
+  const QRgb colour = m_pen.color().rgb();
+  const int width = m_image->width();
+  const int height = m_image->height();
+  for (const QPoint& offset : *pattern) {
+    const int x = left + offset.x();
+    const int y = top + offset.y();
+    if (x < 0 || y < 0 || x >= width || y >= height) continue;
+    reinterpret_cast<QRgb*>(m_image->scanLine(y))[x] = colour;
+  }
+  return true;
+}
+
+// Drawn once by the painter in opaque white on a transparent image, with a
+// margin for the pen; none when the painter left any pixel half covered.
+const QtCanvas::Pattern* QtCanvas::EllipsePattern(int width, int height) {
+  const auto key = std::make_tuple(width, height, m_kestrixPen->width);
+  auto found = m_patterns.find(key);
+  if (found == m_patterns.end()) {
+    const int margin = m_kestrixPen->width + 2;
+    QImage image(width + 2 * margin + 1, height + 2 * margin + 1,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::white, m_kestrixPen->width, Qt::SolidLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRect(margin, margin, width, height));
+    painter.end();
+    std::optional<Pattern> pattern = Pattern();
+    for (int y = 0; y < image.height() && pattern; ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const int alpha = qAlpha(image.pixel(x, y));
+        if (alpha == 255) pattern->emplace_back(x - margin, y - margin);
+        if (alpha != 0 && alpha != 255) pattern.reset();
+        if (!pattern) break;
+      }
+    }
+    found = m_patterns.emplace(key, std::move(pattern)).first;
+  }
+  return found->second ? &*found->second : nullptr;
 }
 
 void QtCanvas::SetFont(const Font& font) { m_painter.setFont(ToQFont(font)); }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
+#include "edge_pick.h"
 #include "model_harness.h"
 
 namespace kestrix {
@@ -168,6 +170,38 @@ TEST_F(Picking, EscapeClearsEverySelectionButKeepsThePicks) {
   EXPECT_EQ(h.model.edges().CountSelected(), 0);
   EXPECT_EQ(h.model.geoPoints().CountSelected(), 0);
   EXPECT_EQ(h.model.pickedPoints().Count(), 1);
+}
+
+// The edges that the click test passes, looked at one by one over the whole
+// list, are exactly those that a click toggles, at any zoom.
+TEST_F(Picking, EdgeClickTogglesWhatTheExactTestPassesOverAllEdges) {
+  std::mt19937 random(7);
+  std::vector<ModelPosition> nodes;
+  std::vector<Element> elements;
+  std::uniform_real_distribution<double> jitter(-0.02, 0.02);
+  for (int r = 0; r <= 10; ++r) {
+    for (int c = 0; c <= 10; ++c) nodes.push_back({c * 0.9 + jitter(random), r * 0.7 + jitter(random)});
+  }
+  for (int r = 0; r < 10; ++r) {
+    for (int c = 0; c < 10; ++c) elements.push_back({r * 11 + c, r * 11 + c + 1, r * 11 + c + 12, r * 11 + c + 11});
+  }
+  ASSERT_TRUE(h.model.ReplaceMesh(nodes, elements));
+  std::uniform_int_distribution<int> pixel(0, 1000);
+  for (const double scale : {3.0, 64.0, 900.0}) {
+    h.view.ZoomAt(500, 500, scale);
+    for (int k = 0; k < 300; ++k) {
+      const ScreenPoint click{pixel(random), pixel(random)};
+      std::vector<bool> expected;
+      for (const ElemEdge& edge : h.model.edges()) {
+        expected.push_back(edge.selected != ClickPicksEdge(click, h.PixelOf(edge.a.x, edge.a.y),
+                                                           h.PixelOf(edge.b.x, edge.b.y)));
+      }
+      h.model.PickEdgesAt(click.x, click.y);
+      std::vector<bool> picked;
+      for (const ElemEdge& edge : h.model.edges()) picked.push_back(edge.selected);
+      ASSERT_EQ(picked, expected) << "scale " << scale << ", click " << click.x << "," << click.y;
+    }
+  }
 }
 
 TEST(PickingWithoutView, ChangesNothing) {
