@@ -29,6 +29,20 @@ constexpr int kPenReach = 8;
 
 }  // namespace
 
+// Two pixels more than the pens' reach cover the truncation of mapped positions.
+ModelPlotter::ModelPlotter(const ViewTransform& view, Canvas& canvas)
+    : m_view(view), m_canvas(canvas) {
+  const int reach = kPenReach + 2;
+  const ModelPosition a = view.ModelFromScreen(-reach, -reach);
+  const ModelPosition b = view.ModelFromScreen(view.width() + reach, view.height() + reach);
+  m_visible = {std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y), std::max(a.y, b.y)};
+}
+
+bool ModelPlotter::Beyond(const BoundingBox& box) const {
+  return box.xmax < m_visible.xmin || box.xmin > m_visible.xmax || box.ymax < m_visible.ymin ||
+         box.ymin > m_visible.ymax;
+}
+
 void ModelPlotter::UsePen(Rgb colour, int width) const {
   const Pen pen{colour, width, PenStyle::Solid};
   if (m_pen == pen) return;
@@ -42,6 +56,12 @@ bool ModelPlotter::Shows(ScreenPoint a, ScreenPoint b) const {
          std::max(a.y, b.y) >= -kPenReach && std::min(a.y, b.y) <= m_view.height() + kPenReach;
 }
 
+void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
+  const auto [xmin, xmax] = std::minmax(a.x, b.x);
+  const auto [ymin, ymax] = std::minmax(a.y, b.y);
+  if (!Beyond({xmin, xmax, ymin, ymax})) PixelLine(Pixel(a), Pixel(b));
+}
+
 void ModelPlotter::PixelLine(ScreenPoint a, ScreenPoint b) const {
   if (Shows(a, b)) m_lines.push_back({a.x, a.y, b.x, b.y});
 }
@@ -53,15 +73,19 @@ void ModelPlotter::Flush() const {
 }
 
 void ModelPlotter::Circle(ModelPosition centre, int radius) const {
+  if (Beyond(BoundingBox::At(centre))) return;
   const ScreenPoint p = Pixel(centre);
   if (!Shows({p.x - radius, p.y - radius}, {p.x + radius, p.y + radius})) return;
   Flush();
   m_canvas.DrawEllipse(p.x - radius, p.y - radius, p.x + radius, p.y + radius);
 }
 
-// Each vertex is mapped once.
+// Each vertex is mapped once, and none when the outline lies beyond the view.
 void ModelPlotter::ClosedOutline(std::span<const ModelPoint> vertices) const {
   if (vertices.empty()) return;
+  BoundingBox box = BoundingBox::At(vertices.front().position());
+  for (const ModelPoint& vertex : vertices) box.Include(vertex.position());
+  if (Beyond(box)) return;
   const ScreenPoint first = Pixel(vertices.front().position());
   ScreenPoint from = first;
   for (std::size_t k = 1; k < vertices.size(); ++k) {

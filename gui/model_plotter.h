@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "bounding_box.h"
 #include "canvas.h"
 #include "model_point.h"
 #include "view_transform.h"
@@ -30,7 +31,7 @@ int TruncatedPixels(double measure);
 // passed on.
 class ModelPlotter {
  public:
-  ModelPlotter(const ViewTransform& view, Canvas& canvas) : m_view(view), m_canvas(canvas) {}
+  ModelPlotter(const ViewTransform& view, Canvas& canvas);
   ~ModelPlotter() { Flush(); }
   ModelPlotter(const ModelPlotter&) = delete;
   ModelPlotter& operator=(const ModelPlotter&) = delete;
@@ -44,7 +45,7 @@ class ModelPlotter {
   ScreenPoint Pixel(ModelPosition p) const { return m_view.ModelToScreen(p.x, p.y); }
 
   void UsePen(Rgb colour, int width) const;
-  void Line(ModelPosition a, ModelPosition b) const { PixelLine(Pixel(a), Pixel(b)); }
+  void Line(ModelPosition a, ModelPosition b) const;
   void PixelLine(ScreenPoint a, ScreenPoint b) const;
   // A full circle outline of `radius` pixels around the pixel of `centre`.
   void Circle(ModelPosition centre, int radius) const;
@@ -54,10 +55,15 @@ class ModelPlotter {
  private:
   // Whether anything of a box spanned by two pixels can show.
   bool Shows(ScreenPoint a, ScreenPoint b) const;
+  // Whether a model box lies wholly beyond the client area, so that nothing
+  // drawn from it shows; decided before any position is mapped.
+  bool Beyond(const BoundingBox& box) const;
   void Flush() const;
 
   const ViewTransform& m_view;
   Canvas& m_canvas;
+  // The model box of the client area widened by the pens' reach.
+  BoundingBox m_visible;
   mutable std::optional<Pen> m_pen;
   mutable std::vector<CanvasLine> m_lines;
 };

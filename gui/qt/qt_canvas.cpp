@@ -51,8 +51,8 @@ QImage* DirectlyWritableImage(QPainter& painter) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter)
-    : m_painter(painter), m_image(DirectlyWritableImage(painter)) {
+QtCanvas::QtCanvas(QPainter& painter) : m_painter(painter) {
+  if (QImage* image = DirectlyWritableImage(painter)) m_pixels.emplace(*image);
   m_painter.setRenderHint(QPainter::Antialiasing, false);
   m_painter.setBackgroundMode(Qt::TransparentMode);
   m_painter.setBrush(Qt::NoBrush);
@@ -81,12 +81,27 @@ void QtCanvas::SetRasterMode(RasterMode mode) {
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2) { m_painter.drawLine(x1, y1, x2, y2); }
 
+// Thin lines inside the image are written directly; the others (wider,
+// dashed, inverting, or reaching beyond the image) go to the painter.
 void QtCanvas::DrawLines(std::span<const CanvasLine> lines) {
   m_lines.clear();
-  m_lines.reserve(lines.size());
-  for (const CanvasLine& line : lines) m_lines.emplace_back(line.x1, line.y1, line.x2, line.y2);
-  m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
+  const bool direct = WritesThinLinesDirectly();
+  const QRgb colour = m_pen.color().rgb();
+  for (const CanvasLine& line : lines) {
+    if (direct && m_pixels->Contains(line.x1, line.y1) && m_pixels->Contains(line.x2, line.y2)) {
+      DrawThinLine(*m_pixels, line.x1, line.y1, line.x2, line.y2, colour);
+    } else {
+      m_lines.emplace_back(line.x1, line.y1, line.x2, line.y2);
+    }
+  }
+  if (!m_lines.empty()) m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
 }
+
+bool QtCanvas::WritesThinLinesDirectly() const {
+  return m_pixels && m_rasterMode == RasterMode::Copy && m_kestrixPen &&
+         m_kestrixPen->style == PenStyle::Solid && m_kestrixPen->width <= 1;
+}
+
 
 void QtCanvas::DrawEllipse(int left, int top, int right, int bottom) {
   if (StampEllipse(left, top, right, bottom)) return;
@@ -98,7 +113,7 @@ void QtCanvas::DrawEllipse(int left, int top, int right, int bottom) {
 // what lies beneath, and only small circles, whose patterns are few.
 bool QtCanvas::StampEllipse(int left, int top, int right, int bottom) {
   constexpr int kLargestStamped = 32;
-  if (m_image == nullptr || m_rasterMode != RasterMode::Copy || !m_kestrixPen ||
+  if (!m_pixels || m_rasterMode != RasterMode::Copy || !m_kestrixPen ||
       m_kestrixPen->style != PenStyle::Solid || right - left > kLargestStamped ||
       bottom - top > kLargestStamped || right < left || bottom < top) {
     return false;
@@ -106,13 +121,10 @@ bool QtCanvas::StampEllipse(int left, int top, int right, int bottom) {
   const Pattern* pattern = EllipsePattern(right - left, bottom - top);
   if (pattern == nullptr) return false;
   const QRgb colour = m_pen.color().rgb();
-  const int width = m_image->width();
-  const int height = m_image->height();
   for (const QPoint& offset : *pattern) {
     const int x = left + offset.x();
     const int y = top + offset.y();
-    if (x < 0 || y < 0 || x >= width || y >= height) continue;
-    reinterpret_cast<QRgb*>(m_image->scanLine(y))[x] = colour;
+    if (m_pixels->Contains(x, y)) m_pixels->Put(x, y, colour);
   }
   return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The canvas on a QPainter, used on the off-screen image of a paint. Small
-// circles in the copy mode go onto an image as the painter draws them, from
-// a pattern it drew once: a paint holds one for every node.
+// The canvas on a QPainter, used on the off-screen image of a paint. In the
+// copy mode with a solid pen, thin lines and small circles go straight into
+// an image's pixels, exactly as the painter draws them: a paint holds a line
+// for every side and a circle for every node of the mesh.
 
 #include <QImage>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "thin_lines.h"
 
 namespace kestrix {
 
@@ -33,11 +35,12 @@ class QtCanvas : public Canvas {
   // The pixels an ellipse outline covers, relative to its box's top left.
   using Pattern = std::vector<QPoint>;
   bool StampEllipse(int left, int top, int right, int bottom);
+  bool WritesThinLinesDirectly() const;
   const Pattern* EllipsePattern(int width, int height);
 
   QPainter& m_painter;
-  // The painter's image, where pixels may be written directly.
-  QImage* m_image = nullptr;
+  // The pixels of the painter's image, where they may be written directly.
+  std::optional<PixelWords> m_pixels;
   std::optional<Pen> m_kestrixPen;
   QPen m_pen;
   std::vector<QLine> m_lines;

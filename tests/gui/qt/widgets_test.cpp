@@ -21,6 +21,7 @@
 #include "qt_dialog.h"
 #include "qt_file_dialogs.h"
 #include "solver_console_window.h"
+#include "thin_lines.h"
 
 namespace kestrix {
 
@@ -36,6 +37,7 @@ class WidgetsTest : public QObject {
   void CanvasDrawsInThePenColour();
   void CanvasCircleCoversExactlyItsSquare();
   void CanvasFontCellIsTheRequestedHeight();
+  void ThinLinesSetThePaintersPixels();
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
   void EnterPressesTheFocusedButtonElseTheDefault();
@@ -161,6 +163,46 @@ void WidgetsTest::CanvasFontCellIsTheRequestedHeight() {
     canvas.SetFont(Font{"Times New Roman", height, height / 2});
     QVERIFY(std::abs(painter.fontMetrics().height() - height) <= 1);
   }
+}
+
+// Lines of every direction and length, ends on the border included, written
+// directly and by the painter, give the same picture; so does the canvas,
+// which writes them directly where it can.
+void WidgetsTest::ThinLinesSetThePaintersPixels() {
+  QRandomGenerator random(11);
+  for (int k = 0; k < 3000; ++k) {
+    const int reach = k % 3 == 0 ? 120 : (k % 3 == 1 ? 25 : 4);
+    const int x1 = random.bounded(120);
+    const int y1 = random.bounded(100);
+    const int x2 = std::clamp(x1 + random.bounded(-reach, reach + 1), 0, 119);
+    const int y2 = std::clamp(y1 + random.bounded(-reach, reach + 1), 0, 99);
+    QImage painted(120, 100, QImage::Format_RGB32);
+    painted.fill(Qt::black);
+    QPainter painter(&painted);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawLine(x1, y1, x2, y2);
+    painter.end();
+    QImage written(120, 100, QImage::Format_RGB32);
+    written.fill(Qt::black);
+    DrawThinLine(PixelWords(written), x1, y1, x2, y2, QColor(Qt::white).rgb());
+    QVERIFY2(painted == written, qPrintable(QString("%1,%2 to %3,%4").arg(x1).arg(y1).arg(x2).arg(y2)));
+  }
+  QImage byPainter(60, 50, QImage::Format_RGB32);
+  QImage byCanvas(60, 50, QImage::Format_RGB32);
+  const std::vector<CanvasLine> lines{{-5, 3, 40, 30}, {2, 2, 58, 47}, {59, 0, 0, 49}, {10, 10, 10, 10}};
+  for (QImage* image : {&byPainter, &byCanvas}) {
+    image->fill(Qt::black);
+    QPainter painter(image);
+    if (image == &byPainter) {
+      painter.setPen(QPen(QColor(0, 255, 0), 1));
+      for (const CanvasLine& line : lines) painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    } else {
+      QtCanvas canvas(painter);
+      canvas.SetPen(Pen{Rgb{0, 255, 0}, 1, PenStyle::Solid});
+      canvas.DrawLines(lines);
+    }
+  }
+  QCOMPARE(byCanvas, byPainter);
 }
 
 // Records what the dialog reports.
