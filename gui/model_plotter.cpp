@@ -26,6 +26,8 @@ namespace {
 
 // Beyond the client area by more than this, no pen of the drawing reaches into it.
 constexpr int kPenReach = 8;
+// Lines go to the canvas in batches of at most this many, which stay in the cache.
+constexpr std::size_t kLineBatch = 4096;
 
 }  // namespace
 
@@ -63,7 +65,9 @@ void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
 }
 
 void ModelPlotter::PixelLine(ScreenPoint a, ScreenPoint b) const {
-  if (Shows(a, b)) m_lines.push_back({a.x, a.y, b.x, b.y});
+  if (!Shows(a, b)) return;
+  m_lines.push_back({a.x, a.y, b.x, b.y});
+  if (m_lines.size() == kLineBatch) Flush();
 }
 
 void ModelPlotter::Flush() const {
