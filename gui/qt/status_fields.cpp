@@ -18,12 +18,15 @@ void ShowText(QLabel& label, const std::string& text) {
 
 }  // namespace
 
+// The mode takes the room the other fields leave, and gives it up first.
 StatusFields::StatusFields(QStatusBar& bar)
     : m_mode(AddField(bar, "statusMode", 1)),
       m_cursor(AddField(bar, "statusCursor", 0)),
       m_counts(AddField(bar, "statusCounts", 0)),
       m_selection(AddField(bar, "statusSelection", 0)),
-      m_deformation(AddField(bar, "statusDeformation", 0)) {}
+      m_deformation(AddField(bar, "statusDeformation", 0)) {
+  m_mode->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
 
 void StatusFields::Show(const StatusTexts& texts) {
   ShowText(*m_mode, texts.mode);
