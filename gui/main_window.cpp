@@ -1,11 +1,15 @@
 #include "main_window.h"
 
+#include <filesystem>
+
 #include "dialog_templates.h"
+#include "document_title.h"
 #include "external_programs.h"
 #include "menu_resource.h"
 #include "modal_dialogs.h"
 #include "model_file_commands.h"
 #include "modeless_dialogs.h"
+#include "model_step_names.h"
 #include "rubber_band.h"
 #include "structure_rendering.h"
 
@@ -17,7 +21,8 @@ MainWindow::MainWindow(const MainWindowServices& services)
       m_model(std::make_unique<Model>()),
       m_markedPickMode(menu_id::kRectanglePick),
       m_markedBackground(menu_id::kBlackBackground),
-      m_deformedShapeChoice(control_id::kDefAndUndeformed) {
+      m_deformedShapeChoice(control_id::kDefAndUndeformed),
+      m_recentFiles(services.recentFileStore) {
   m_model->AttachView(m_view.get());
   m_model->AttachNotifier(&m_services.notifier);
 }
@@ -34,10 +39,25 @@ void MainWindow::FitViewToStoredBox() {
 }
 
 bool MainWindow::OnCommand(int menuId) {
+  const bool handled = DispatchCommand(menuId);
+  UpdateDocumentFrame();
+  return handled;
+}
+
+bool MainWindow::DispatchCommand(int menuId) {
   using namespace menu_id;
+  if (menuId >= kRecentFileFirst && menuId <= kRecentFileLast) {
+    OpenRecentFileCommand(*this, menuId - kRecentFileFirst);
+    return true;
+  }
   switch (menuId) {
+    case kNew: NewModelCommand(*this); return true;
     case kOpen: OpenModelFileCommand(*this); return true;
+    case kSave: SaveModelFileCommand(*this); return true;
     case kExport: ExportModelFileCommand(*this); return true;
+    case kExit: m_services.frame.CloseWindow(); return true;
+    case kUndo: UndoOrRedo(true); return true;
+    case kRedo: UndoOrRedo(false); return true;
     case kStructure:
       ShowStructure();
       m_services.repaint.FullRepaint();
@@ -75,6 +95,35 @@ bool MainWindow::OnCommand(int menuId) {
   }
 }
 
+void MainWindow::RecordModelStep(const std::string& name) {
+  m_history.Record(*m_model, name);
+  ShowDocumentState();
+}
+
+void MainWindow::UndoOrRedo(bool undo) {
+  if (undo ? m_history.Undo(*m_model) : m_history.Redo(*m_model)) m_services.repaint.FullRepaint();
+}
+
+void MainWindow::UpdateDocumentFrame() {
+  m_history.Settle(*m_model);
+  ShowDocumentState();
+}
+
+void MainWindow::ShowDocumentState() {
+  std::error_code ignored;
+  const std::string folder = std::filesystem::current_path(ignored).string();
+  m_services.frame.SetTitle(DocumentTitle(m_documentPath, m_history.IsModified(), folder));
+  const bool canUndo = m_history.CanUndo();
+  const bool canRedo = m_history.CanRedo();
+  m_services.frame.SetCommandText(
+      menu_id::kUndo, canUndo ? "&Undo " + m_history.undoName() : "&Undo", canUndo);
+  m_services.frame.SetCommandText(
+      menu_id::kRedo, canRedo ? "&Redo " + m_history.redoName() : "&Redo", canRedo);
+  m_services.frame.SetRecentFiles(m_recentFiles.MenuLabels());
+}
+
+bool MainWindow::QueryClose() { return ConfirmDiscardChanges(*this); }
+
 void MainWindow::ShowStructure() {
   m_display.showStructure = true;
   m_display.showDeformed = false;
@@ -99,12 +148,15 @@ void MainWindow::RunBoundaryConditionDialog() {
   if (m_services.dialogs.RunModal(FindDialogTemplate(dialog_id::kBoundaryCondition), dialog) != 1) {
     return;
   }
+  RecordModelStep(ConstraintStepName(*m_model));
   m_model->ApplyConstraint(dialog.ux(), dialog.uy());
   m_services.repaint.Repaint();
 }
 
 void MainWindow::RunMaterialDialog() {
   MaterialDialog dialog(*m_model);
+  // A cancelled dialog leaves the material as it was, and the step is dropped.
+  RecordModelStep(kMaterialStepName);
   if (m_services.dialogs.RunModal(FindDialogTemplate(dialog_id::kMaterial), dialog) == 1) {
     m_services.repaint.Repaint();
   }
@@ -166,6 +218,7 @@ void MainWindow::Paint(Canvas& canvas) {
 void MainWindow::ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view) {
   m_model = std::move(model);
   m_view = std::move(view);
+  m_history.Clear();
   m_storedBox = m_model->ComputeBoundingBox();
   FitViewToStoredBox();
   m_model->ComputeForceScale();

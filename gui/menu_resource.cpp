@@ -4,19 +4,30 @@ namespace kestrix {
 namespace {
 
 MenuEntry Command(int id, std::string text, bool checked = false) {
-  return {MenuEntry::Kind::Command, id, std::move(text), checked, {}};
+  return {MenuEntry::Kind::Command, id, std::move(text), checked, {}, {}};
 }
 
-MenuEntry Separator() { return {MenuEntry::Kind::Separator, 0, {}, false, {}}; }
+MenuEntry CommandWithKeys(int id, std::string text, std::string keys) {
+  return {MenuEntry::Kind::Command, id, std::move(text), false, {}, std::move(keys)};
+}
 
-MenuEntry Popup(std::string text, std::vector<MenuEntry> entries) {
-  return {MenuEntry::Kind::Popup, 0, std::move(text), false, std::move(entries)};
+MenuEntry Separator() { return {MenuEntry::Kind::Separator, 0, {}, false, {}, {}}; }
+
+MenuEntry Popup(std::string text, std::vector<MenuEntry> entries, int id = 0) {
+  return {MenuEntry::Kind::Popup, id, std::move(text), false, std::move(entries), {}};
 }
 
 std::vector<MenuEntry> BuildMainMenu() {
   using namespace menu_id;
   return {
-      Popup("&File", {Command(kOpen, "&Open..."), Command(kExport, "&Export...")}),
+      Popup("&File", {CommandWithKeys(kNew, "&New", "Ctrl+N"),
+                      CommandWithKeys(kOpen, "&Open...", "Ctrl+O"),
+                      Popup("Open &Recent", {}, kRecentFilesMenu), Separator(),
+                      CommandWithKeys(kSave, "&Save", "Ctrl+S"),
+                      CommandWithKeys(kExport, "Save &As...", "Ctrl+Shift+S"), Separator(),
+                      CommandWithKeys(kExit, "E&xit", "Ctrl+Q")}),
+      Popup("&Edit", {CommandWithKeys(kUndo, "&Undo", "Ctrl+Z"),
+                      CommandWithKeys(kRedo, "&Redo", "Ctrl+Shift+Z; Ctrl+Y")}),
       Popup("&View", {Command(kStructure, "Structure", true), Command(kNodeNumbers, "NodeNumbers"),
                       Command(kElemNumbers, "ElemNumbers"),
                       Command(kBlackBackground, "&Black background", true),

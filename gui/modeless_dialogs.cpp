@@ -5,6 +5,7 @@
 #include "dialog_templates.h"
 #include "field_numbers.h"
 #include "main_window.h"
+#include "model_step_names.h"
 
 namespace kestrix {
 namespace {
@@ -20,6 +21,7 @@ class ApplyingDialog : public DialogBehaviour {
   void OnCommand(int controlId, DialogControls& controls) override {
     if (controlId == m_applyId || controlId == control_id::kOk) {
       Apply(controls);
+      m_window.UpdateDocumentFrame();
       m_window.services().repaint.FullRepaint();
       if (controlId == control_id::kOk) controls.End(1);
     } else if (controlId == m_closeId || controlId == control_id::kCancel) {
@@ -44,8 +46,10 @@ class CreateGeoPtDialog : public ApplyingDialog {
   explicit CreateGeoPtDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kGeoPtApply) {}
   void Apply(DialogControls& controls) override {
-    model().CreateGeoPt(FieldToReal(controls.Text(control_id::kGeoPtX)),
-                        FieldToReal(controls.Text(control_id::kGeoPtY)));
+    const double x = FieldToReal(controls.Text(control_id::kGeoPtX));
+    const double y = FieldToReal(controls.Text(control_id::kGeoPtY));
+    window().RecordModelStep(GeoPtStepName(x, y));
+    model().CreateGeoPt(x, y);
     window().RefitToModel();
   }
 };
@@ -54,7 +58,10 @@ class CreatePolygonDialog : public ApplyingDialog {
  public:
   explicit CreatePolygonDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kPolygonApply) {}
-  void Apply(DialogControls&) override { model().CreatePolygonFromPickedPoints(); }
+  void Apply(DialogControls&) override {
+    window().RecordModelStep(PolygonStepName(model()));
+    model().CreatePolygonFromPickedPoints();
+  }
 };
 
 class MeshQuadDialog : public ApplyingDialog {
@@ -62,6 +69,7 @@ class MeshQuadDialog : public ApplyingDialog {
   explicit MeshQuadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kMesh, control_id::kMeshExit) {}
   void Apply(DialogControls& controls) override {
+    window().RecordModelStep(MeshStepName(model()));
     model().MeshSelectedPolygons(FieldToInt(controls.Text(control_id::kMeshLn)),
                                  FieldToInt(controls.Text(control_id::kMeshWn)));
   }
@@ -71,6 +79,7 @@ class ForceDialog : public ApplyingDialog {
  public:
   explicit ForceDialog(MainWindow& window) : ApplyingDialog(window, control_id::kForceApply) {}
   void Apply(DialogControls& controls) override {
+    window().RecordModelStep(ForceStepName(model()));
     model().ApplyForce(FieldToReal(controls.Text(control_id::kForceFx)),
                        FieldToReal(controls.Text(control_id::kForceFy)));
   }
@@ -81,6 +90,7 @@ class DistributedLoadDialog : public ApplyingDialog {
   explicit DistributedLoadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kLoadApply) {}
   void Apply(DialogControls& controls) override {
+    window().RecordModelStep(EdgeLoadStepName(model()));
     model().ApplyDistributedLoad(FieldToReal(controls.Text(control_id::kLoadQi)),
                                  FieldToReal(controls.Text(control_id::kLoadQj)));
   }

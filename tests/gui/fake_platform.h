@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/fake_document_frame.h"
 #include "main_window_services.h"
 #include "menu_resource.h"
 #include "support/recording_notifier.h"
@@ -154,9 +155,11 @@ struct FakePlatform {
   MapMenuChecks menuChecks;
   FakeDialogHost dialogs;
   RecordingLauncher programs;
+  FakeDocumentFrame frame;
+  MemoryRecentFileStore recentFileStore;
 
   MainWindowServices Services() {
-    return {notifier, fileDialogs, repaints, menuChecks, dialogs, programs};
+    return {notifier, fileDialogs, repaints, menuChecks, dialogs, programs, frame, recentFileStore};
   }
 };
 

@@ -1,6 +1,7 @@
 // A whole Kestrix session through the real Qt widgets on the offscreen
 // platform: points, polygon, mesh, supports, load, a real solve and the
-// deformed shape, with the model, "fem.txt" and the picture checked.
+// deformed shape, with the model, "fem.txt" and the picture checked; then
+// files, undo and the question before closing a modified model.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QSettings>
 #include <QtTest>
 #include <span>
 
@@ -29,6 +31,9 @@ class SessionTest : public QObject {
   void initTestCase();
   void BuildsSolvesAndShowsTheDeformedPlate();
   void ExportsAndReopensThroughTheFileDialogs();
+  void UndoesRedoesAndSavesWithTheKeys();
+  void FileNamedAtStartOpensInItsFolder();
+  void ClosingAModifiedModelAsksFirst();
 
  private:
   QtDialog* OpenDialog(int menuId, int dialogId);
@@ -40,24 +45,38 @@ class SessionTest : public QObject {
   void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
   void ChooseInFileDialog(int menuId, const QString& path);
   QRgb PixelAt(const QImage& image, double x, double y);
+  void AddPoint(const QString& x, const QString& y);
+  void PressKeys(const QKeySequence& keys);
+  void AnswerSaveQuestion(QMessageBox::StandardButton button);
 
   QTemporaryDir m_workDir;
   std::unique_ptr<QtMainWindow> m_window;
   QStringList m_unexpectedMessages;
+  bool m_expectingFileDialog = false;
 };
 
 void SessionTest::initTestCase() {
   QVERIFY(m_workDir.isValid());
   QVERIFY2(QFile::copy(SOLVANE_PATH, m_workDir.filePath(kSolverProgram)), "build Solvane first");
   QVERIFY(QDir::setCurrent(m_workDir.path()));
+  // The recent files go to settings of this test's own.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_workDir.filePath("config"));
+  QApplication::setQuitOnLastWindowClosed(false);
   m_window = std::make_unique<QtMainWindow>();
   m_window->resize(640, 480);
   m_window->show();
   QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-  // A warning would block the session: note it and dismiss it.
+  // A warning would block the session: note it and dismiss it. So would a
+  // file dialog that no step of the test expects.
   auto* watchdog = new QTimer(this);
   connect(watchdog, &QTimer::timeout, this, [this] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !m_expectingFileDialog) {
+      m_unexpectedMessages << "file dialog: " + dialog->windowTitle();
+      dialog->reject();
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box != nullptr && box->objectName() == "warning") {
       m_unexpectedMessages << box->text();
       box->accept();
     }
@@ -114,6 +133,7 @@ void SessionTest::RunModal(int menuId, const std::function<void(QtDialog*)>& use
 
 // Answers the open or save dialog of a menu command with `path`.
 void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
+  m_expectingFileDialog = true;
   QTimer::singleShot(0, this, [path] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     QVERIFY(dialog != nullptr);
@@ -122,6 +142,7 @@ void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept validates the name
   });
   m_window->Action(menuId)->trigger();
+  m_expectingFileDialog = false;
 }
 
 QRgb SessionTest::PixelAt(const QImage& image, double x, double y) {
@@ -257,6 +278,87 @@ void SessionTest::ExportsAndReopensThroughTheFileDialogs() {
   QVERIFY(!m_window->logic().display().showDeformed);
   QVERIFY(m_window->Action(menu_id::kStructure)->isChecked());
   QVERIFY(!QFile::exists(folder + "/temp.tmp"));
+  QVERIFY(m_unexpectedMessages.isEmpty());
+}
+
+void SessionTest::AddPoint(const QString& x, const QString& y) {
+  QtDialog* points = OpenDialog(menu_id::kCreateGeoPt, 103);
+  QVERIFY(points != nullptr);
+  Type(points, 1004, x);
+  Type(points, 1005, y);
+  Press(points, 1);
+}
+
+// The keys pressed in the drawing, as the user presses them.
+void SessionTest::PressKeys(const QKeySequence& keys) {
+  QApplication::setActiveWindow(m_window.get());
+  QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+  QTest::keySequence(&m_window->clientArea(), keys);
+}
+
+void SessionTest::AnswerSaveQuestion(QMessageBox::StandardButton button) {
+  QTimer::singleShot(0, this, [button] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->objectName(), QString("saveChanges"));
+    box->button(button)->click();
+  });
+}
+
+// Runs on the model reopened from saved/plate.txt.
+void SessionTest::UndoesRedoesAndSavesWithTheKeys() {
+  const QString file = QDir::current().filePath("plate.txt");
+  const QString title = "plate.txt - " + QDir::currentPath() + " - Kestrix";
+  QCOMPARE(m_window->windowTitle(), title);
+  AddPoint("6", "6");
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 5);
+  QCOMPARE(m_window->windowTitle(), "plate.txt* - " + QDir::currentPath() + " - Kestrix");
+  QCOMPARE(m_window->Action(menu_id::kUndo)->text(), QString("&Undo Create point (6, 6)"));
+
+  PressKeys(QKeySequence("Ctrl+Z"));
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 4);
+  QCOMPARE(m_window->windowTitle(), title);
+  QVERIFY(!m_window->Action(menu_id::kUndo)->isEnabled());
+  PressKeys(QKeySequence("Ctrl+Y"));
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 5);
+  PressKeys(QKeySequence("Ctrl+Z"));
+  PressKeys(QKeySequence("Ctrl+Shift+Z"));
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 5);
+
+  PressKeys(QKeySequence("Ctrl+S"));  // no dialog: the watchdog would note one
+  QCOMPARE(m_window->windowTitle(), title);
+  QFile saved(file);
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  QVERIFY(saved.readAll().split('\n').contains("4:6,6"));
+  QVERIFY2(m_unexpectedMessages.isEmpty(), qPrintable(m_unexpectedMessages.join("; ")));
+}
+
+void SessionTest::FileNamedAtStartOpensInItsFolder() {
+  const QString folder = QDir::currentPath();
+  QVERIFY(QDir::setCurrent(m_workDir.path()));
+  QtMainWindow started;
+  started.OpenStartFile({"Kestrix", "saved/plate.txt"});
+  QCOMPARE(started.logic().model().geoPoints().Count(), 5);
+  QCOMPARE(QDir::currentPath(), folder);
+  QCOMPARE(started.windowTitle(), "plate.txt - " + folder + " - Kestrix");
+  // The recent files are kept across sessions: the new window lists them.
+  const QList<QAction*> recent = started.findChildren<QAction*>();
+  QVERIFY(std::any_of(recent.begin(), recent.end(), [&](QAction* action) {
+    return action->text() == "&1 " + folder + "/plate.txt";
+  }));
+  QVERIFY(m_unexpectedMessages.isEmpty());
+}
+
+void SessionTest::ClosingAModifiedModelAsksFirst() {
+  AddPoint("7", "7");
+  AnswerSaveQuestion(QMessageBox::Cancel);
+  QVERIFY(!m_window->close());
+  QVERIFY(m_window->isVisible());
+  AnswerSaveQuestion(QMessageBox::Discard);
+  QVERIFY(m_window->close());
+  QFile saved(QDir::current().filePath("plate.txt"));
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  QVERIFY(!saved.readAll().contains("7,7"));
   QVERIFY(m_unexpectedMessages.isEmpty());
 }
 
