@@ -4,7 +4,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
+#include "external_programs.h"
 #include "main_window.h"
 #include "model_file_reader.h"
 #include "model_file_writer.h"
@@ -127,6 +130,15 @@ bool ExportModelFileCommand(MainWindow& window) {
   const std::optional<std::string> path =
       ChooseFile(window, FileDialogKind::Save, "Export FEM information to a text.");
   return path && SaveTo(window, *path);
+}
+
+void MarkSavedWhenSolveWroteTheModelFile(MainWindow& window) {
+  const std::string& path = window.documentPath();
+  std::error_code error;
+  if (path.empty() || !fs::equivalent(path, kSolveModelFile, error)) return;
+  std::ifstream file(path, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(file), {}};
+  if (!file.bad() && text == FormatModelFile(window.model())) window.history().MarkSaved();
 }
 
 bool ConfirmDiscardChanges(MainWindow& window) {

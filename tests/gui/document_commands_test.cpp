@@ -143,6 +143,24 @@ TEST_F(DocumentCommandsTest, SaveChosenForAnUntitledModelGoesOnOnlyOnceItIsWritt
   EXPECT_TRUE(fs::exists(folder.path() / "kept.txt"));
 }
 
+// Solve writes "fem.txt": when that is the model's own file, the model is saved.
+TEST_F(DocumentCommandsTest, SolveThatRewritesTheModelsOwnFileLeavesItUnmodified) {
+  test_support::WriteFile(folder.path() / "models" / "Solvane", "");
+  OpenSavedFile();
+  AddPoint(9, 9);
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_TRUE(window.history().IsModified());  // plate.txt is not fem.txt
+
+  const std::string femFile = Folder() + "/fem.txt";  // written by that solve
+  OpenModelFileAt(window, femFile);
+  AddPoint(8, 8);
+  ASSERT_TRUE(window.history().IsModified());
+  platform.programs.onRun = [] { return std::optional<int>(1); };  // even a failed solve
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_FALSE(window.history().IsModified());
+  EXPECT_EQ(platform.frame.title, "fem.txt - " + Folder() + " - Kestrix");
+}
+
 TEST_F(DocumentCommandsTest, ExitClosesTheWindowWhichAsksFirst) {
   window.OnCommand(menu_id::kExit);
   EXPECT_EQ(platform.frame.closeRequests, 1);
