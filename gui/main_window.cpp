@@ -22,7 +22,7 @@ MainWindow::MainWindow(const MainWindowServices& services)
       m_markedPickMode(menu_id::kRectanglePick),
       m_markedBackground(menu_id::kBlackBackground),
       m_deformedShapeChoice(control_id::kDefAndUndeformed),
-      m_recentFiles(services.recentFileStore) {
+      m_recentFiles(services.recentFileStore, services.notifier) {
   m_model->AttachView(m_view.get());
   m_model->AttachNotifier(&m_services.notifier);
 }

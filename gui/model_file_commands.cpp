@@ -94,14 +94,13 @@ void OpenRecentFileCommand(MainWindow& window, int index) {
   const std::vector<std::string>& paths = window.recentFiles().paths();
   if (index < 0 || index >= std::ssize(paths)) return;
   const std::string path = paths[index];
-  if (!ConfirmDiscardChanges(window)) return;
   std::error_code error;
   if (!fs::exists(path, error)) {
     window.services().notifier.ShowMessage("文件 " + path + " 已不存在!", kWarningCaption);
     window.recentFiles().Remove(path);
     return;
   }
-  OpenModelFileAt(window, path);
+  if (ConfirmDiscardChanges(window)) OpenModelFileAt(window, path);
 }
 
 void OpenModelFileAt(MainWindow& window, const std::string& chosenPath) {

@@ -1,6 +1,7 @@
 #include "recent_files.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kestrix {
 namespace {
@@ -16,7 +17,8 @@ std::string EscapeMnemonics(const std::string& text) {
 
 }  // namespace
 
-RecentFiles::RecentFiles(RecentFileStore& store) : m_store(store), m_paths(store.Load()) {
+RecentFiles::RecentFiles(RecentFileStore& store, Notifier& notifier)
+    : m_store(store), m_notifier(notifier), m_paths(store.Load()) {
   if (m_paths.size() > kMaxCount) m_paths.resize(kMaxCount);
 }
 
@@ -24,11 +26,16 @@ void RecentFiles::Add(const std::string& path) {
   std::erase(m_paths, path);
   m_paths.insert(m_paths.begin(), path);
   if (m_paths.size() > kMaxCount) m_paths.resize(kMaxCount);
-  m_store.Store(m_paths);
+  Store();
 }
 
 void RecentFiles::Remove(const std::string& path) {
-  if (std::erase(m_paths, path) > 0) m_store.Store(m_paths);
+  if (std::erase(m_paths, path) > 0) Store();
+}
+
+void RecentFiles::Store() {
+  if (m_store.Store(m_paths) || std::exchange(m_reportedStoreFailure, true)) return;
+  m_notifier.ShowMessage("最近打开的文件列表无法保存!", kWarningCaption);
 }
 
 std::vector<std::string> RecentFiles::MenuLabels() const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "notifier.h"
+
 namespace kestrix {
 
 class RecentFileStore {
@@ -19,8 +21,9 @@ class RecentFiles {
  public:
   static constexpr int kMaxCount = 8;
 
-  // Starts from the stored list, cut to kMaxCount.
-  explicit RecentFiles(RecentFileStore& store);
+  // Starts from the stored list, cut to kMaxCount. A list that cannot be
+  // stored is reported through `notifier`, once a session.
+  RecentFiles(RecentFileStore& store, Notifier& notifier);
 
   // Puts `path` (absolute) at the front, once, and stores the list.
   void Add(const std::string& path);
@@ -30,8 +33,12 @@ class RecentFiles {
   std::vector<std::string> MenuLabels() const;
 
  private:
+  void Store();
+
   RecentFileStore& m_store;
+  Notifier& m_notifier;
   std::vector<std::string> m_paths;
+  bool m_reportedStoreFailure = false;
 };
 
 }  // namespace kestrix

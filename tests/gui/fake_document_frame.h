@@ -42,6 +42,7 @@ class MemoryRecentFileStore : public RecentFileStore {
  public:
   std::vector<std::string> Load() override { return stored; }
   bool Store(const std::vector<std::string>& paths) override {
+    if (!storeSucceeds) return false;
     stored = paths;
     ++stores;
     return true;
@@ -49,6 +50,7 @@ class MemoryRecentFileStore : public RecentFileStore {
 
   std::vector<std::string> stored;
   int stores = 0;
+  bool storeSucceeds = true;
 };
 
 }  // namespace kestrix
