@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "dialog_templates.h"
-#include "field_numbers.h"
+#include "field_reader.h"
 #include "main_window.h"
 
 namespace kestrix {
@@ -12,6 +12,8 @@ namespace {
 // A dialog whose apply button acts and keeps it open, whose OK acts and
 // closes it, and whose Cancel (or close button) only closes it. Each action
 // repaints the main window; the fields keep their text for the next action.
+// An action refused for a field that holds no valid number changes nothing
+// and leaves the dialog open, OK too.
 class ApplyingDialog : public DialogBehaviour {
  public:
   ApplyingDialog(MainWindow& window, int applyId, int closeId = control_id::kCancel)
@@ -19,7 +21,7 @@ class ApplyingDialog : public DialogBehaviour {
 
   void OnCommand(int controlId, DialogControls& controls) override {
     if (controlId == m_applyId || controlId == control_id::kOk) {
-      Apply(controls);
+      if (!Apply(controls)) return;
       m_window.services().repaint.FullRepaint();
       if (controlId == control_id::kOk) controls.End(1);
     } else if (controlId == m_closeId || controlId == control_id::kCancel) {
@@ -28,8 +30,10 @@ class ApplyingDialog : public DialogBehaviour {
   }
 
  protected:
-  virtual void Apply(DialogControls& controls) = 0;
+  // False when the fields did not hold what the action needs.
+  virtual bool Apply(DialogControls& controls) = 0;
   MainWindow& window() const { return m_window; }
+  Notifier& notifier() const { return m_window.services().notifier; }
   Model& model() const { return m_window.model(); }
 
  private:
@@ -43,10 +47,14 @@ class CreateGeoPtDialog : public ApplyingDialog {
  public:
   explicit CreateGeoPtDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kGeoPtApply) {}
-  void Apply(DialogControls& controls) override {
-    model().CreateGeoPt(FieldToReal(controls.Text(control_id::kGeoPtX)),
-                        FieldToReal(controls.Text(control_id::kGeoPtY)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double x = fields.Real(control_id::kGeoPtX, "x");
+    const double y = fields.Real(control_id::kGeoPtY, "y");
+    if (!fields.AllValid(notifier())) return false;
+    model().CreateGeoPt(x, y);
     window().RefitToModel();
+    return true;
   }
 };
 
@@ -54,25 +62,36 @@ class CreatePolygonDialog : public ApplyingDialog {
  public:
   explicit CreatePolygonDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kPolygonApply) {}
-  void Apply(DialogControls&) override { model().CreatePolygonFromPickedPoints(); }
+  bool Apply(DialogControls&) override {
+    model().CreatePolygonFromPickedPoints();
+    return true;
+  }
 };
 
 class MeshQuadDialog : public ApplyingDialog {
  public:
   explicit MeshQuadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kMesh, control_id::kMeshExit) {}
-  void Apply(DialogControls& controls) override {
-    model().MeshSelectedPolygons(FieldToInt(controls.Text(control_id::kMeshLn)),
-                                 FieldToInt(controls.Text(control_id::kMeshWn)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const int LN = fields.Count(control_id::kMeshLn, "LN=");
+    const int WN = fields.Count(control_id::kMeshWn, "WN=");
+    if (!fields.AllValid(notifier())) return false;
+    model().MeshSelectedPolygons(LN, WN);
+    return true;
   }
 };
 
 class ForceDialog : public ApplyingDialog {
  public:
   explicit ForceDialog(MainWindow& window) : ApplyingDialog(window, control_id::kForceApply) {}
-  void Apply(DialogControls& controls) override {
-    model().ApplyForce(FieldToReal(controls.Text(control_id::kForceFx)),
-                       FieldToReal(controls.Text(control_id::kForceFy)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double Fx = fields.Real(control_id::kForceFx, "Fx=");
+    const double Fy = fields.Real(control_id::kForceFy, "Fy=");
+    if (!fields.AllValid(notifier())) return false;
+    model().ApplyForce(Fx, Fy);
+    return true;
   }
 };
 
@@ -80,9 +99,13 @@ class DistributedLoadDialog : public ApplyingDialog {
  public:
   explicit DistributedLoadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kLoadApply) {}
-  void Apply(DialogControls& controls) override {
-    model().ApplyDistributedLoad(FieldToReal(controls.Text(control_id::kLoadQi)),
-                                 FieldToReal(controls.Text(control_id::kLoadQj)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double qi = fields.Real(control_id::kLoadQi, "qi=");
+    const double qj = fields.Real(control_id::kLoadQj, "qj=");
+    if (!fields.AllValid(notifier())) return false;
+    model().ApplyDistributedLoad(qi, qj);
+    return true;
   }
 };
 
@@ -104,8 +127,9 @@ class DeformedShapeDialog : public ApplyingDialog {
     ApplyingDialog::OnCommand(controlId, controls);
   }
 
-  void Apply(DialogControls&) override {
+  bool Apply(DialogControls&) override {
     window().ShowDeformedShape(window().deformedShapeChoice() != control_id::kDefOnly);
+    return true;
   }
 
  private:

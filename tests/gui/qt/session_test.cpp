@@ -29,6 +29,7 @@ class SessionTest : public QObject {
   void initTestCase();
   void BuildsSolvesAndShowsTheDeformedPlate();
   void ExportsAndReopensThroughTheFileDialogs();
+  void ASingularModelIsNotShownAsSolved();
 
  private:
   QtDialog* OpenDialog(int menuId, int dialogId);
@@ -39,6 +40,8 @@ class SessionTest : public QObject {
   void ClickModel(double x, double y);
   void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
   void ChooseInFileDialog(int menuId, const QString& path);
+  void SolveAnsweringTheConsole();
+  int PixelsOf(const QColor& colour);
   QRgb PixelAt(const QImage& image, double x, double y);
 
   QTemporaryDir m_workDir;
@@ -124,6 +127,30 @@ void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
   m_window->Action(menuId)->trigger();
 }
 
+// Solve, with a key for the solver's closing pause in its console.
+void SessionTest::SolveAnsweringTheConsole() {
+  QTimer keys;
+  connect(&keys, &QTimer::timeout, this, [this] {
+    auto* console = m_window->findChild<QDialog*>("solverConsole");
+    if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
+  });
+  keys.start(200);
+  m_window->Action(menu_id::kSolve)->trigger();
+  keys.stop();
+}
+
+// How many pixels of the client area have that colour.
+int SessionTest::PixelsOf(const QColor& colour) {
+  const QImage picture = m_window->clientArea().grab().toImage();
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (QColor(picture.pixel(x, y)) == colour) ++count;
+    }
+  }
+  return count;
+}
+
 QRgb SessionTest::PixelAt(const QImage& image, double x, double y) {
   const ScreenPoint p = m_window->logic().view().ModelToScreen(x, y);
   return image.pixel(p.x, p.y);
@@ -186,17 +213,10 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   Press(force, 1);
   QCOMPARE(model.forces().Count(), 1);
 
-  // The solver console takes a key for the solver's closing pause.
-  QTimer keys;
-  connect(&keys, &QTimer::timeout, this, [this] {
-    auto* console = m_window->findChild<QDialog*>("solverConsole");
-    if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
-  });
-  keys.start(200);
-  m_window->Action(menu_id::kSolve)->trigger();
-  keys.stop();
+  SolveAnsweringTheConsole();
   QVERIFY2(m_unexpectedMessages.isEmpty(), qPrintable(m_unexpectedMessages.join("; ")));
   QVERIFY(model.solved());
+  QCOMPARE(model.reactions().size(), std::size_t{3});  // the left edge holds the plate
   QVERIFY(model.displacements()[2 * 14 + 1] < 0.0);  // the loaded corner moves down
 
   QFile femFile(kSolveModelFile);
@@ -227,13 +247,14 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   if (!screenshot.isEmpty()) QVERIFY(m_window->grab().save(QString::fromLocal8Bit(screenshot)));
   QCOMPARE(QColor(PixelAt(picture, 0.5, 1.5)), QColor(Qt::black));
   QCOMPARE(QColor(PixelAt(picture, 2, 0)), QColor(0, 255, 0));  // the undeformed lower side
-  int deformedPixels = 0;
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      if (QColor(picture.pixel(x, y)) == QColor(255, 97, 0)) ++deformedPixels;
-    }
-  }
-  QVERIFY(deformedPixels > 200);
+  QVERIFY(PixelsOf(QColor(255, 97, 0)) > 200);
+
+  // The reactions at the left edge, as arrows, once asked for.
+  const QColor reactionColour(0, 255, 255);
+  QCOMPARE(PixelsOf(reactionColour), 0);
+  m_window->Action(menu_id::kReactionArrows)->trigger();
+  QVERIFY(m_window->Action(menu_id::kReactionArrows)->isChecked());
+  QVERIFY(PixelsOf(reactionColour) > 50);
 
   QVERIFY(m_unexpectedMessages.isEmpty());
 }
@@ -258,6 +279,28 @@ void SessionTest::ExportsAndReopensThroughTheFileDialogs() {
   QVERIFY(m_window->Action(menu_id::kStructure)->isChecked());
   QVERIFY(!QFile::exists(folder + "/temp.tmp"));
   QVERIFY(m_unexpectedMessages.isEmpty());
+}
+
+// The real solver on a plate with no support: it finds the model singular,
+// writes its files and ends with status 1. Nothing it wrote is shown.
+void SessionTest::ASingularModelIsNotShownAsSolved() {
+  QVERIFY(QDir(m_workDir.path()).mkdir("free"));
+  const QString folder = m_workDir.filePath("free");
+  QVERIFY(QFile::copy(SOLVANE_PATH, folder + "/" + kSolverProgram));
+  QFile file(folder + "/free.txt");
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("E=210000\nMu=0.3\nThick=1\nNPOIN=4\n0,0\n1,0\n1,1\n0,1\nNELEM=1\n0,1,2,3\n"
+             "NRN=0\nNFOR=1\n2<0,-100>\nNPRS=0\n");
+  file.close();
+  ChooseInFileDialog(menu_id::kOpen, folder + "/free.txt");
+  QCOMPARE(m_window->logic().model().NELEM(), 1);
+
+  SolveAnsweringTheConsole();
+  QVERIFY(QFile::exists(folder + "/" + kNodeDisplacementFile));
+  QVERIFY(!m_window->logic().model().solved());
+  QCOMPARE(m_unexpectedMessages,
+           QStringList{"计算程序\"Solvane\"异常结束, 退出状态 1! 不显示计算结果。"});
+  m_unexpectedMessages.clear();
 }
 
 }  // namespace kestrix
