@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "child_run.h"
+#include "output/result_file_names.h"
 #include "solvane_process.h"
 
 namespace solvane {
@@ -30,17 +31,8 @@ namespace fs = std::filesystem;
 const fs::path kExamples = fs::path(PLATEFEM_SOURCE_DIR) / "examples";
 
 // Every file a run writes, in the order it writes them.
-const std::vector<std::string> kResultFilesInOrder = {
-    "structure.dxf",
-    "Node_Dis.txt",
-    "deformation.dxf",
-    "Node_Stress.txt",
-    "Element_Stress.txt",
-    "Node_Stress_Tecplot.dat",
-    "Equivalent_Node_Stress_Tecplot.dat",
-    "Animate_Equivalent_Node_Stress_Tecplot.dat",
-    "Node_Stress_ZelContour.txt",
-    "Node_Reaction.txt"};
+const std::vector<std::string> kResultFilesInOrder(kResultFileNames.begin(),
+                                                   kResultFileNames.end());
 
 const std::string kPause = "Press any key to continue";
 const std::string kPromptEnd = "退出，请按’Esc退出’键\n";
