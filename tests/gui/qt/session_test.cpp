@@ -185,6 +185,12 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   ClickModel(2, 1);
   QtDialog* mesh = OpenDialog(menu_id::kMeshQuad, 105);
   Type(mesh, 1008, "4");
+  Type(mesh, 1009, "two");
+  Press(mesh, 1007);  // refused: the warning names the field, the dialog stays
+  QCOMPARE(m_unexpectedMessages, QStringList{"\"WN=\"的输入\"two\"无效, 应为不小于1的整数!"});
+  m_unexpectedMessages.clear();
+  QVERIFY(mesh->isVisible());
+  QCOMPARE(model.NELEM(), 0);
   Type(mesh, 1009, "2");
   Press(mesh, 1007);
   Press(mesh, 1021);
@@ -196,6 +202,19 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   ClickModel(-0.3, 2.3);
   ClickModel(0.3, -0.3);
   QCOMPARE(model.nodes().CountSelected(), 3);
+  // A thickness of 0 is refused and the dialog stays open for a better one.
+  RunModal(menu_id::kMaterial, [this](QtDialog* dialog) {
+    QVERIFY(dialog != nullptr);
+    Type(dialog, 1017, "0");
+    Press(dialog, 1);
+    QVERIFY(dialog->isVisible());
+    Type(dialog, 1017, "2");
+    Press(dialog, 1);
+  });
+  QCOMPARE(m_unexpectedMessages, QStringList{"\"Thick t=\"的输入\"0\"无效, 应为大于0的数!"});
+  m_unexpectedMessages.clear();
+  QCOMPARE(model.Thick(), 2.0);
+
   RunModal(menu_id::kBoundaryCondition, [this](QtDialog* dialog) {
     QVERIFY(dialog != nullptr);
     Press(dialog, 1002);
