@@ -20,8 +20,8 @@ inline constexpr const char* kNodeReactionFile = "Node_Reaction.txt";
 
 class MainWindow;
 
-// True when something of that name exists in the current directory; a folder
-// counts.
+// True when something exists under that name (taken in the current
+// directory) or path; a folder counts.
 bool FileExists(const std::string& name);
 
 // Where the program `name` is: in the current directory when it is there (the
