@@ -62,8 +62,8 @@ bool MainWindow::DispatchCommand(int menuId) {
       ShowStructure();
       m_services.repaint.FullRepaint();
       return true;
-    case kNodeNumbers: ToggleNumbers(m_display.nodeNumbers, menuId); return true;
-    case kElemNumbers: ToggleNumbers(m_display.elementNumbers, menuId); return true;
+    case kNodeNumbers: ToggleFlag(m_display.nodeNumbers, menuId); return true;
+    case kElemNumbers: ToggleFlag(m_display.elementNumbers, menuId); return true;
     case kBlackBackground:
     case kWhiteBackground:
       MoveCheckMark(m_markedBackground, menuId);
@@ -94,6 +94,8 @@ bool MainWindow::DispatchCommand(int menuId) {
     case kNodeDof: m_services.programs.ShowTextFile(kNodeDisplacementFile); return true;
     case kNodeStress: m_services.programs.ShowTextFile(kNodeStressFile); return true;
     case kElementStress: m_services.programs.ShowTextFile(kElementStressFile); return true;
+    case kReactionForces: m_services.programs.ShowTextFile(kNodeReactionFile); return true;
+    case kReactionArrows: ToggleFlag(m_display.reactionArrows, menuId); return true;
     default: return false;
   }
 }
@@ -133,7 +135,7 @@ void MainWindow::ShowStructure() {
   m_services.menuChecks.SetChecked(menu_id::kStructure, true);
 }
 
-void MainWindow::ToggleNumbers(bool& flag, int menuId) {
+void MainWindow::ToggleFlag(bool& flag, int menuId) {
   flag = !flag;
   m_services.menuChecks.SetChecked(menuId, flag);
   m_services.repaint.FullRepaint();
@@ -214,7 +216,10 @@ void MainWindow::Paint(Canvas& canvas) {
   if (m_display.showStructure) {
     DrawStructure(*m_model, *m_view, canvas, m_display.nodeNumbers, m_display.elementNumbers);
   }
-  if (m_model->solved() && m_display.showDeformed) DrawDeformedShape(*m_model, *m_view, canvas);
+  if (m_model->solved() && m_display.showDeformed) {
+    DrawDeformedShape(*m_model, *m_view, canvas);
+    if (m_display.reactionArrows) DrawReactions(*m_model, *m_view, canvas);
+  }
   if (m_interaction.ShowsPickRect()) DrawPickRect(canvas, start.x, start.y, end.x, end.y);
 }
 

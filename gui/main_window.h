@@ -70,7 +70,7 @@ class MainWindow {
  private:
   void FitViewToStoredBox();
   void ShowStructure();
-  void ToggleNumbers(bool& flag, int menuId);
+  void ToggleFlag(bool& flag, int menuId);
   void MoveCheckMark(int& markedId, int chosenId);
   void RunBoundaryConditionDialog();
   void RunMaterialDialog();

@@ -48,7 +48,8 @@ std::vector<MenuEntry> BuildMainMenu() {
       Popup("&Result",
             {Command(kContour, "&Contour"), Command(kDeformedShape, "Deformed Shape"),
              Popup("Node Solution", {Command(kNodeDof, "DOF"), Command(kNodeStress, "Stress")}),
-             Command(kElementStress, "Element Stress")}),
+             Command(kElementStress, "Element Stress"), Command(kReactionForces, "Reaction Forces"),
+             Command(kReactionArrows, "Reaction Arrows")}),
   };
 }
 

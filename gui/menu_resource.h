@@ -35,6 +35,8 @@ inline constexpr int kDeformedShape = 40038;
 inline constexpr int kNodeDof = 40034;
 inline constexpr int kNodeStress = 40035;
 inline constexpr int kElementStress = 40036;
+inline constexpr int kReactionForces = 40043;
+inline constexpr int kReactionArrows = 40044;
 // The commands of a desktop program's File and Edit menus.
 inline constexpr int kNew = 40201;
 inline constexpr int kSave = 40202;

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "dialog_templates.h"
-#include "field_numbers.h"
+#include "field_reader.h"
 #include "main_window.h"
 #include "model_step_names.h"
 
@@ -13,6 +13,8 @@ namespace {
 // A dialog whose apply button acts and keeps it open, whose OK acts and
 // closes it, and whose Cancel (or close button) only closes it. Each action
 // repaints the main window; the fields keep their text for the next action.
+// An action refused for a field that holds no valid number changes nothing
+// and leaves the dialog open, OK too.
 class ApplyingDialog : public DialogBehaviour {
  public:
   ApplyingDialog(MainWindow& window, int applyId, int closeId = control_id::kCancel)
@@ -20,7 +22,7 @@ class ApplyingDialog : public DialogBehaviour {
 
   void OnCommand(int controlId, DialogControls& controls) override {
     if (controlId == m_applyId || controlId == control_id::kOk) {
-      Apply(controls);
+      if (!Apply(controls)) return;
       m_window.UpdateDocumentFrame();
       m_window.services().repaint.FullRepaint();
       if (controlId == control_id::kOk) controls.End(1);
@@ -30,8 +32,10 @@ class ApplyingDialog : public DialogBehaviour {
   }
 
  protected:
-  virtual void Apply(DialogControls& controls) = 0;
+  // False when the fields did not hold what the action needs.
+  virtual bool Apply(DialogControls& controls) = 0;
   MainWindow& window() const { return m_window; }
+  Notifier& notifier() const { return m_window.services().notifier; }
   Model& model() const { return m_window.model(); }
 
  private:
@@ -45,12 +49,15 @@ class CreateGeoPtDialog : public ApplyingDialog {
  public:
   explicit CreateGeoPtDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kGeoPtApply) {}
-  void Apply(DialogControls& controls) override {
-    const double x = FieldToReal(controls.Text(control_id::kGeoPtX));
-    const double y = FieldToReal(controls.Text(control_id::kGeoPtY));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double x = fields.Real(control_id::kGeoPtX, "x");
+    const double y = fields.Real(control_id::kGeoPtY, "y");
+    if (!fields.AllValid(notifier())) return false;
     window().RecordModelStep(GeoPtStepName(x, y));
     model().CreateGeoPt(x, y);
     window().RefitToModel();
+    return true;
   }
 };
 
@@ -58,9 +65,10 @@ class CreatePolygonDialog : public ApplyingDialog {
  public:
   explicit CreatePolygonDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kPolygonApply) {}
-  void Apply(DialogControls&) override {
+  bool Apply(DialogControls&) override {
     window().RecordModelStep(PolygonStepName(model()));
     model().CreatePolygonFromPickedPoints();
+    return true;
   }
 };
 
@@ -68,20 +76,28 @@ class MeshQuadDialog : public ApplyingDialog {
  public:
   explicit MeshQuadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kMesh, control_id::kMeshExit) {}
-  void Apply(DialogControls& controls) override {
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const int LN = fields.Count(control_id::kMeshLn, "LN=");
+    const int WN = fields.Count(control_id::kMeshWn, "WN=");
+    if (!fields.AllValid(notifier())) return false;
     window().RecordModelStep(MeshStepName(model()));
-    model().MeshSelectedPolygons(FieldToInt(controls.Text(control_id::kMeshLn)),
-                                 FieldToInt(controls.Text(control_id::kMeshWn)));
+    model().MeshSelectedPolygons(LN, WN);
+    return true;
   }
 };
 
 class ForceDialog : public ApplyingDialog {
  public:
   explicit ForceDialog(MainWindow& window) : ApplyingDialog(window, control_id::kForceApply) {}
-  void Apply(DialogControls& controls) override {
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double Fx = fields.Real(control_id::kForceFx, "Fx=");
+    const double Fy = fields.Real(control_id::kForceFy, "Fy=");
+    if (!fields.AllValid(notifier())) return false;
     window().RecordModelStep(ForceStepName(model()));
-    model().ApplyForce(FieldToReal(controls.Text(control_id::kForceFx)),
-                       FieldToReal(controls.Text(control_id::kForceFy)));
+    model().ApplyForce(Fx, Fy);
+    return true;
   }
 };
 
@@ -89,10 +105,14 @@ class DistributedLoadDialog : public ApplyingDialog {
  public:
   explicit DistributedLoadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kLoadApply) {}
-  void Apply(DialogControls& controls) override {
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double qi = fields.Real(control_id::kLoadQi, "qi=");
+    const double qj = fields.Real(control_id::kLoadQj, "qj=");
+    if (!fields.AllValid(notifier())) return false;
     window().RecordModelStep(EdgeLoadStepName(model()));
-    model().ApplyDistributedLoad(FieldToReal(controls.Text(control_id::kLoadQi)),
-                                 FieldToReal(controls.Text(control_id::kLoadQj)));
+    model().ApplyDistributedLoad(qi, qj);
+    return true;
   }
 };
 
@@ -114,8 +134,9 @@ class DeformedShapeDialog : public ApplyingDialog {
     ApplyingDialog::OnCommand(controlId, controls);
   }
 
-  void Apply(DialogControls&) override {
+  bool Apply(DialogControls&) override {
     window().ShowDeformedShape(window().deformedShapeChoice() != control_id::kDefOnly);
+    return true;
   }
 
  private:

@@ -1,5 +1,8 @@
 #include "structure_rendering.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "deformed_shape.h"
 #include "load_symbols.h"
 #include "model_plotter.h"
@@ -97,6 +100,21 @@ void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& ca
       const int b = element[(j + 1) % model.nodesPerElement()];
       plotter.Line(DeformedPosition(model, a, scale), DeformedPosition(model, b, scale));
     }
+  }
+}
+
+void DrawReactions(const Model& model, const ViewTransform& view, Canvas& canvas) {
+  double largest = 0.0;
+  for (const NodeReaction& r : model.reactions()) {
+    largest = std::max({largest, std::abs(r.RX), std::abs(r.RY)});
+  }
+  if (largest == 0.0) return;
+  const BoundingBox& box = model.boundingBox();
+  const double scale = 0.1 * std::max(box.xmax - box.xmin, box.ymax - box.ymin) / largest;
+  const double deformation = DeformationScale(model);
+  const ModelPlotter plotter(view, canvas);
+  for (const NodeReaction& r : model.reactions()) {
+    DrawReaction(plotter, DeformedPosition(model, r.node, deformation), r, scale);
   }
 }
 

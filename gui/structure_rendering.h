@@ -17,4 +17,9 @@ void DrawStructure(const Model& model, const ViewTransform& view, Canvas& canvas
 // without elements or when nothing moved.
 void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas);
 
+// The support reactions of the last solve as arrows at the fixed nodes of the
+// deformed mesh, the largest component a tenth of the model size long;
+// nothing when no reaction was read or all are 0.
+void DrawReactions(const Model& model, const ViewTransform& view, Canvas& canvas);
+
 }  // namespace kestrix

@@ -139,10 +139,13 @@ class RecordingLauncher : public ProgramLauncher {
     return startSucceeds;
   }
   void ShowTextFile(const std::string& fileName) override { shown.push_back(fileName); }
+  std::string OwnFolder() const override { return ownFolder; }
 
   // What the "solver" does while it runs; it ends with the returned status.
   std::function<std::optional<int>()> onRun;
   bool startSucceeds = true;
+  // Where Kestrix's executable would lie; none by default.
+  std::string ownFolder;
   std::vector<std::string> ran;
   std::vector<std::string> started;
   std::vector<std::string> shown;

@@ -117,7 +117,8 @@ TEST_F(UndoRedoTest, ActionsThatChangeNothingLeaveNoStep) {
     c.texts[control_id::kMaterialE] = "1";
     b.OnCommand(control_id::kCancel, c);
   });
-  ApplyIn(menu_id::kForce, {{control_id::kForceFx, "1"}}, control_id::kForceApply);  // no node
+  ApplyIn(menu_id::kForce, {{control_id::kForceFx, "1"}, {control_id::kForceFy, "0"}},
+          control_id::kForceApply);  // no node picked
   EXPECT_FALSE(Item(menu_id::kUndo).enabled);
   EXPECT_EQ(platform.frame.title.find('*'), std::string::npos);
 }
@@ -127,7 +128,8 @@ TEST_F(UndoRedoTest, UndoRepaintsAndLeavesASolvedModelUnsolved) {
   window.model().SetSolved(true);
   window.ShowDeformedShape(true);
   PickNodeAtOrigin();
-  ApplyIn(menu_id::kForce, {{control_id::kForceFx, "1"}}, control_id::kForceApply);
+  ApplyIn(menu_id::kForce, {{control_id::kForceFx, "1"}, {control_id::kForceFy, "0"}},
+          control_id::kForceApply);
   const int fullRepaints = platform.repaints.fullRepaints;
   window.OnCommand(menu_id::kUndo);
   EXPECT_FALSE(window.model().solved());

@@ -33,6 +33,7 @@ class SessionTest : public QObject {
   void ExportsAndReopensThroughTheFileDialogs();
   void UndoesRedoesAndSavesWithTheKeys();
   void FileNamedAtStartOpensInItsFolder();
+  void ASingularModelIsNotShownAsSolved();
   void ClosingAModifiedModelAsksFirst();
 
  private:
@@ -44,6 +45,8 @@ class SessionTest : public QObject {
   void ClickModel(double x, double y);
   void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
   void ChooseInFileDialog(int menuId, const QString& path);
+  void SolveAnsweringTheConsole();
+  int PixelsOf(const QColor& colour);
   QRgb PixelAt(const QImage& image, double x, double y);
   void AddPoint(const QString& x, const QString& y);
   void PressKeys(const QKeySequence& keys);
@@ -145,6 +148,30 @@ void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
   m_expectingFileDialog = false;
 }
 
+// Solve, with a key for the solver's closing pause in its console.
+void SessionTest::SolveAnsweringTheConsole() {
+  QTimer keys;
+  connect(&keys, &QTimer::timeout, this, [this] {
+    auto* console = m_window->findChild<QDialog*>("solverConsole");
+    if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
+  });
+  keys.start(200);
+  m_window->Action(menu_id::kSolve)->trigger();
+  keys.stop();
+}
+
+// How many pixels of the client area have that colour.
+int SessionTest::PixelsOf(const QColor& colour) {
+  const QImage picture = m_window->clientArea().grab().toImage();
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (QColor(picture.pixel(x, y)) == colour) ++count;
+    }
+  }
+  return count;
+}
+
 QRgb SessionTest::PixelAt(const QImage& image, double x, double y) {
   const ScreenPoint p = m_window->logic().view().ModelToScreen(x, y);
   return image.pixel(p.x, p.y);
@@ -179,6 +206,12 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   ClickModel(2, 1);
   QtDialog* mesh = OpenDialog(menu_id::kMeshQuad, 105);
   Type(mesh, 1008, "4");
+  Type(mesh, 1009, "two");
+  Press(mesh, 1007);  // refused: the warning names the field, the dialog stays
+  QCOMPARE(m_unexpectedMessages, QStringList{"\"WN=\"的输入\"two\"无效, 应为不小于1的整数!"});
+  m_unexpectedMessages.clear();
+  QVERIFY(mesh->isVisible());
+  QCOMPARE(model.NELEM(), 0);
   Type(mesh, 1009, "2");
   Press(mesh, 1007);
   Press(mesh, 1021);
@@ -190,6 +223,19 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   ClickModel(-0.3, 2.3);
   ClickModel(0.3, -0.3);
   QCOMPARE(model.nodes().CountSelected(), 3);
+  // A thickness of 0 is refused and the dialog stays open for a better one.
+  RunModal(menu_id::kMaterial, [this](QtDialog* dialog) {
+    QVERIFY(dialog != nullptr);
+    Type(dialog, 1017, "0");
+    Press(dialog, 1);
+    QVERIFY(dialog->isVisible());
+    Type(dialog, 1017, "2");
+    Press(dialog, 1);
+  });
+  QCOMPARE(m_unexpectedMessages, QStringList{"\"Thick t=\"的输入\"0\"无效, 应为大于0的数!"});
+  m_unexpectedMessages.clear();
+  QCOMPARE(model.Thick(), 2.0);
+
   RunModal(menu_id::kBoundaryCondition, [this](QtDialog* dialog) {
     QVERIFY(dialog != nullptr);
     Press(dialog, 1002);
@@ -207,17 +253,10 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   Press(force, 1);
   QCOMPARE(model.forces().Count(), 1);
 
-  // The solver console takes a key for the solver's closing pause.
-  QTimer keys;
-  connect(&keys, &QTimer::timeout, this, [this] {
-    auto* console = m_window->findChild<QDialog*>("solverConsole");
-    if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
-  });
-  keys.start(200);
-  m_window->Action(menu_id::kSolve)->trigger();
-  keys.stop();
+  SolveAnsweringTheConsole();
   QVERIFY2(m_unexpectedMessages.isEmpty(), qPrintable(m_unexpectedMessages.join("; ")));
   QVERIFY(model.solved());
+  QCOMPARE(model.reactions().size(), std::size_t{3});  // the left edge holds the plate
   QVERIFY(model.displacements()[2 * 14 + 1] < 0.0);  // the loaded corner moves down
 
   QFile femFile(kSolveModelFile);
@@ -248,13 +287,14 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   if (!screenshot.isEmpty()) QVERIFY(m_window->grab().save(QString::fromLocal8Bit(screenshot)));
   QCOMPARE(QColor(PixelAt(picture, 0.5, 1.5)), QColor(Qt::black));
   QCOMPARE(QColor(PixelAt(picture, 2, 0)), QColor(0, 255, 0));  // the undeformed lower side
-  int deformedPixels = 0;
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      if (QColor(picture.pixel(x, y)) == QColor(255, 97, 0)) ++deformedPixels;
-    }
-  }
-  QVERIFY(deformedPixels > 200);
+  QVERIFY(PixelsOf(QColor(255, 97, 0)) > 200);
+
+  // The reactions at the left edge, as arrows, once asked for.
+  const QColor reactionColour(0, 255, 255);
+  QCOMPARE(PixelsOf(reactionColour), 0);
+  m_window->Action(menu_id::kReactionArrows)->trigger();
+  QVERIFY(m_window->Action(menu_id::kReactionArrows)->isChecked());
+  QVERIFY(PixelsOf(reactionColour) > 50);
 
   QVERIFY(m_unexpectedMessages.isEmpty());
 }
@@ -337,28 +377,55 @@ void SessionTest::FileNamedAtStartOpensInItsFolder() {
   const QString folder = QDir::currentPath();
   QVERIFY(QDir::setCurrent(m_workDir.path()));
   QtMainWindow started;
-  started.OpenStartFile({"Kestrix", "saved/plate.txt"});
-  QCOMPARE(started.logic().model().geoPoints().Count(), 5);
-  QCOMPARE(QDir::currentPath(), folder);
-  QCOMPARE(started.windowTitle(), "plate.txt - " + folder + " - Kestrix");
-  // The recent files are kept across sessions: the new window lists them.
+  // The recent files are kept across sessions: a new window lists the file saved last.
   const QList<QAction*> recent = started.findChildren<QAction*>();
   QVERIFY(std::any_of(recent.begin(), recent.end(), [&](QAction* action) {
     return action->text() == "&1 " + folder + "/plate.txt";
   }));
+  QCOMPARE(started.windowTitle(), "Untitled - " + m_workDir.path() + " - Kestrix");
+  started.OpenStartFile({"Kestrix", "saved/plate.txt"});
+  QCOMPARE(started.logic().model().geoPoints().Count(), 5);
+  QCOMPARE(QDir::currentPath(), folder);
+  QCOMPARE(started.windowTitle(), "plate.txt - " + folder + " - Kestrix");
   QVERIFY(m_unexpectedMessages.isEmpty());
 }
 
+// The real solver on a plate with no support: it finds the model singular,
+// writes its files and ends with status 1. Nothing it wrote is shown.
+void SessionTest::ASingularModelIsNotShownAsSolved() {
+  QVERIFY(QDir(m_workDir.path()).mkdir("free"));
+  const QString folder = m_workDir.filePath("free");
+  QVERIFY(QFile::copy(SOLVANE_PATH, folder + "/" + kSolverProgram));
+  QFile file(folder + "/free.txt");
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("E=210000\nMu=0.3\nThick=1\nNPOIN=4\n0,0\n1,0\n1,1\n0,1\nNELEM=1\n0,1,2,3\n"
+             "NRN=0\nNFOR=1\n2<0,-100>\nNPRS=0\n");
+  file.close();
+  ChooseInFileDialog(menu_id::kOpen, folder + "/free.txt");
+  QCOMPARE(m_window->logic().model().NELEM(), 1);
+
+  SolveAnsweringTheConsole();
+  QVERIFY(QFile::exists(folder + "/" + kNodeDisplacementFile));
+  QVERIFY(!m_window->logic().model().solved());
+  QCOMPARE(m_unexpectedMessages,
+           QStringList{"计算程序\"Solvane\"异常结束, 退出状态 1! 不显示计算结果。"});
+  m_unexpectedMessages.clear();
+}
+
+// Runs on the model opened from free/free.txt.
 void SessionTest::ClosingAModifiedModelAsksFirst() {
+  QFile saved(QString::fromStdString(m_window->logic().documentPath()));
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  const QByteArray before = saved.readAll();
+  saved.close();
   AddPoint("7", "7");
   AnswerSaveQuestion(QMessageBox::Cancel);
   QVERIFY(!m_window->close());
   QVERIFY(m_window->isVisible());
   AnswerSaveQuestion(QMessageBox::Discard);
   QVERIFY(m_window->close());
-  QFile saved(QDir::current().filePath("plate.txt"));
   QVERIFY(saved.open(QIODevice::ReadOnly));
-  QVERIFY(!saved.readAll().contains("7,7"));
+  QCOMPARE(saved.readAll(), before);
   QVERIFY(m_unexpectedMessages.isEmpty());
 }
 
