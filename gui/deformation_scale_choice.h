@@ -3,7 +3,6 @@
 // the largest displacement component as a tenth of the model size, or the
 // user's own from the deformed-shape dialog.
 
-#include <optional>
 #include <string_view>
 
 #include "display_options.h"
@@ -12,10 +11,6 @@
 namespace kestrix {
 
 double ShownDeformationScale(const Model& model, const DisplayOptions& display);
-
-// A factor typed by the user: a finite number greater than 0, with nothing
-// else in the field but blanks around it. None for anything else.
-std::optional<double> ParseScaleFactor(std::string_view text);
 
 // True when the field holds nothing but blanks: the automatic factor.
 bool IsBlankField(std::string_view text);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "main_window.h"
+#include "model_step_names.h"
 
 namespace kestrix {
 namespace {
@@ -58,7 +59,10 @@ void DeleteLoads(MainWindow& window) {
 
 }  // namespace
 
+// The step is recorded before the model changes; one that changed nothing
+// is dropped from the history again.
 void DeleteCommand(MainWindow& window) {
+  window.RecordModelStep(DeleteStepName(window.model()));
   if (window.model().polygons().CountSelected() > 0) {
     ClearSelectedMeshes(window);
   } else {

@@ -13,6 +13,8 @@ struct DisplayOptions {
   bool showDeformed = false;
   bool nodeNumbers = false;
   bool elementNumbers = false;
+  // The support reactions as arrows at the fixed nodes of the deformed mesh.
+  bool reactionArrows = false;
   // 0 black, 1 white.
   int backgroundIndex = 0;
   // The user's own deformation scale; the automatic one while empty.

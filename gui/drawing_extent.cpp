@@ -7,6 +7,7 @@
 #include "deformation_scale_choice.h"
 #include "deformed_shape.h"
 #include "load_symbols.h"
+#include "structure_rendering.h"
 
 namespace kestrix {
 namespace {
@@ -54,6 +55,13 @@ void IncludeDeformedMesh(ExtentBuilder& extent, const Model& model, double scale
   }
 }
 
+void IncludeReactionArrows(ExtentBuilder& extent, const Model& model, double deformationScale) {
+  const double scale = ReactionArrowScale(model);
+  for (const NodeReaction& r : model.reactions()) {
+    extent.Include(ArrowTip(DeformedPosition(model, r.node, deformationScale), r.RX, r.RY, scale));
+  }
+}
+
 // Pixels beyond the drawn extent that symbols of a fixed screen size reach.
 double SymbolMargin(const Model& model, int height) {
   double margin = 0.0;
@@ -70,7 +78,9 @@ BoundingBox DrawnExtent(const Model& model, const DisplayOptions& display) {
   ExtentBuilder extent;
   if (display.showStructure) IncludeStructure(extent, model);
   if (display.showDeformed && model.solved() && model.NELEM() > 0) {
-    IncludeDeformedMesh(extent, model, ShownDeformationScale(model, display));
+    const double scale = ShownDeformationScale(model, display);
+    IncludeDeformedMesh(extent, model, scale);
+    if (display.reactionArrows) IncludeReactionArrows(extent, model, scale);
   }
   return extent.Box();
 }

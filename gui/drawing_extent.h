@@ -10,7 +10,8 @@ namespace kestrix {
 
 // The model box of nodes, points, polygons, the mesh, force arrows and
 // edge-load diagrams (when the structure is shown) and of the deformed mesh
-// (when shown after a solve); the degenerate box of an empty model widened.
+// with its reaction arrows (when shown after a solve); the degenerate box of
+// an empty model widened.
 BoundingBox DrawnExtent(const Model& model, const DisplayOptions& display);
 
 // The drawn extent widened so that, fitted into a client area of

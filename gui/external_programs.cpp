@@ -6,6 +6,7 @@
 #include "displacement_reader.h"
 #include "main_window.h"
 #include "model_file_writer.h"
+#include "reaction_reader.h"
 
 namespace kestrix {
 namespace {
@@ -26,15 +27,25 @@ std::optional<std::filesystem::file_time_type> LastWriteTime(const char* name) {
   return time;
 }
 
-// A failed or crashed solver is reported; its results are not trusted then.
-void ReportSolverEnd(Notifier& notifier, std::optional<int> exitStatus) {
-  if (!exitStatus) {
-    notifier.ShowMessage("计算程序" + Quoted(kSolverProgram) + "未能正常运行!", kWarningCaption);
-  } else if (*exitStatus != 0) {
-    notifier.ShowMessage("计算程序" + Quoted(kSolverProgram) + "异常结束, 退出状态 " +
-                             std::to_string(*exitStatus) + "!",
-                         kWarningCaption);
+// Whether the solver ended with status 0; a failed or crashed solver is
+// reported, and nothing it left is shown as a result.
+bool SolverSucceeded(Notifier& notifier, std::optional<int> exitStatus) {
+  if (exitStatus == 0) return true;
+  const std::string why = exitStatus ? "异常结束, 退出状态 " + std::to_string(*exitStatus) + "!"
+                                     : "未能正常运行!";
+  notifier.ShowMessage("计算程序" + Quoted(kSolverProgram) + why + " 不显示计算结果。",
+                       kWarningCaption);
+  return false;
+}
+
+// Reads what the solver wrote in this run; displacements left over from an
+// earlier run are never shown as this run's.
+void ReadResults(Model& model, Notifier& notifier, bool displacementsRewritten) {
+  if (!displacementsRewritten) {
+    notifier.ShowMessage("节点位移文件读取错误!", kWarningCaption);
+    return;
   }
+  if (ReadDisplacements(kNodeDisplacementFile, model)) ReadReactions(kNodeReactionFile, model);
 }
 
 }  // namespace
@@ -44,38 +55,52 @@ bool FileExists(const std::string& name) {
   return std::filesystem::exists(name, error);
 }
 
+std::optional<std::string> FindProgram(const std::string& name, const std::string& ownFolder) {
+  if (FileExists(name)) return name;
+  if (ownFolder.empty()) return std::nullopt;
+  const std::string beside = (std::filesystem::path(ownFolder) / name).string();
+  if (FileExists(beside)) return beside;
+  return std::nullopt;
+}
+
 void SolveCommand(MainWindow& window) {
   const MainWindowServices& services = window.services();
-  if (!FileExists(kSolverProgram)) {
+  const std::optional<std::string> solver =
+      FindProgram(kSolverProgram, services.programs.OwnFolder());
+  if (!solver) {
     services.notifier.ShowMessage(MissingSolverMessage(), kWarningCaption);
     return;
   }
   Model& model = window.model();
+  if (model.NELEM() == 0) {
+    services.notifier.ShowMessage("模型中没有单元, 无法计算! 请先划分网格。", kWarningCaption);
+    return;
+  }
   if (!ExportModelFile(model, kSolveModelFile)) return;
   model.SetSolved(false);
+  model.ZeroDisplacements();
+  model.SetReactions({});
   const auto displacementsBefore = LastWriteTime(kNodeDisplacementFile);
-  const std::optional<int> exitStatus = services.programs.RunAndWait(kSolverProgram);
-  ReportSolverEnd(services.notifier, exitStatus);
-  // Displacements left over from an earlier run are never shown as this run's.
+  const std::optional<int> exitStatus = services.programs.RunAndWait(*solver);
+  if (!SolverSucceeded(services.notifier, exitStatus)) return;
   const auto displacementsAfter = LastWriteTime(kNodeDisplacementFile);
-  if (displacementsAfter && displacementsAfter != displacementsBefore) {
-    ReadDisplacements(kNodeDisplacementFile, model);
-  } else if (exitStatus == 0) {
-    services.notifier.ShowMessage("节点位移文件读取错误!", kWarningCaption);
-  }
+  ReadResults(model, services.notifier,
+              displacementsAfter && displacementsAfter != displacementsBefore);
 }
 
 void ContourCommand(MainWindow& window) {
-  Notifier& notifier = window.services().notifier;
-  if (!FileExists(kContourViewerProgram)) {
-    notifier.ShowMessage(
+  const MainWindowServices& services = window.services();
+  const std::optional<std::string> viewer =
+      FindProgram(kContourViewerProgram, services.programs.OwnFolder());
+  if (!viewer) {
+    services.notifier.ShowMessage(
         "后处理程序" + Quoted(kContourViewerProgram) + "不存在!请将其拷贝至当前文件夹",
         kWarningCaption);
   } else if (!window.model().solved()) {
-    notifier.ShowMessage("绘制应力云图之前, 应首先进行计算!", kWarningCaption);
-  } else if (!window.services().programs.StartDetached(kContourViewerProgram)) {
-    notifier.ShowMessage("后处理程序" + Quoted(kContourViewerProgram) + "无法启动!",
-                         kWarningCaption);
+    services.notifier.ShowMessage("绘制应力云图之前, 应首先进行计算!", kWarningCaption);
+  } else if (!services.programs.StartDetached(*viewer)) {
+    services.notifier.ShowMessage("后处理程序" + Quoted(kContourViewerProgram) + "无法启动!",
+                                  kWarningCaption);
   }
 }
 

@@ -2,9 +2,10 @@
 
 #include <locale.h>
 
-#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -19,18 +20,36 @@ locale_t CNumericLocale() {
   return locale;
 }
 
-}  // namespace
-
-double FieldToReal(std::string_view text) {
-  const std::string field(text);
-  return strtod_l(field.c_str(), nullptr, CNumericLocale());
+// The text without the blanks around it.
+std::string Trimmed(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n\v\f";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
 }
 
-// Values beyond the range of int give its nearest limit.
-int FieldToInt(std::string_view text) {
-  const std::string field(text);
-  const long value = strtol_l(field.c_str(), nullptr, 10, CNumericLocale());
-  return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+}  // namespace
+
+std::optional<double> FieldToReal(std::string_view text) {
+  const std::string field = Trimmed(text);
+  if (field.empty()) return std::nullopt;
+  char* end = nullptr;
+  // Beyond the range of double the value is infinite and refused; below it,
+  // it is as near 0 as double goes and kept.
+  const double value = strtod_l(field.c_str(), &end, CNumericLocale());
+  if (end != field.c_str() + field.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<int> FieldToInt(std::string_view text) {
+  const std::string field = Trimmed(text);
+  if (field.empty()) return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  const long value = strtol_l(field.c_str(), &end, 10, CNumericLocale());
+  if (end != field.c_str() + field.size() || errno == ERANGE) return std::nullopt;
+  if (value < INT_MIN || value > INT_MAX) return std::nullopt;
+  return static_cast<int>(value);
 }
 
 std::string RealToField(double value) {

@@ -9,6 +9,7 @@ constexpr Rgb kConstraintColour{255, 255, 0};
 constexpr Rgb kConstraintColourOnWhite{176, 136, 0};
 constexpr Rgb kForceColour{255, 0, 0};
 constexpr Rgb kDistributedLoadColour{255, 0, 1};
+constexpr Rgb kReactionColour{0, 255, 255};
 constexpr double kArrowheadHalfAngle = 11.0;
 
 // Arrowheads are 3 % of the client height long on screen, whatever the zoom.
@@ -53,12 +54,31 @@ void DrawLoadArrowhead(const ModelPlotter& plotter, ModelPosition end, double th
   plotter.Line(s, r);
 }
 
+// An arrow from `tail` along (fx, fy), scale × |(fx, fy)| long, with its head.
+void DrawArrow(const ModelPlotter& plotter, ModelPosition tail, double fx, double fy, double scale) {
+  const double theta = DirectionAngle(fx, fy);
+  const ModelPosition tip = ArrowTip(tail, fx, fy, scale);
+  const double h = ArrowheadLength(plotter.view());
+  const double lower = theta - Degrees(kArrowheadHalfAngle);
+  const double upper = theta + Degrees(kArrowheadHalfAngle);
+  const ModelPosition h1 = Offset(tip, -h, std::cos(lower), std::sin(lower));
+  const ModelPosition h2 = Offset(tip, -h, std::cos(upper), std::sin(upper));
+  plotter.Line(tail, tip);
+  plotter.Line(tip, h1);
+  plotter.Line(tip, h2);
+  plotter.Line(h1, h2);
+}
+
 }  // namespace
 
+ModelPosition ArrowTip(ModelPosition tail, double fx, double fy, double scale) {
+  const double theta = DirectionAngle(fx, fy);
+  const double length = scale * std::sqrt(fx * fx + fy * fy);
+  return Offset(tail, length, std::cos(theta), std::sin(theta));
+}
+
 ModelPosition NodalForceTip(const NodalForce& force, double scale) {
-  const double theta = DirectionAngle(force.Fx, force.Fy);
-  const double length = scale * std::sqrt(force.Fx * force.Fx + force.Fy * force.Fy);
-  return Offset(force.point.position(), length, std::cos(theta), std::sin(theta));
+  return ArrowTip(force.point.position(), force.Fx, force.Fy, scale);
 }
 
 LoadLine DistributedLoadLine(const DistributedLoad& load, double scale) {
@@ -81,18 +101,14 @@ void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint,
 void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force, double scale) {
   if (force.Fx == 0.0 && force.Fy == 0.0) return;
   plotter.UsePen(kForceColour, force.selected ? 2 : 1);
-  const double theta = DirectionAngle(force.Fx, force.Fy);
-  const ModelPosition tail = force.point.position();
-  const ModelPosition tip = NodalForceTip(force, scale);
-  const double h = ArrowheadLength(plotter.view());
-  const double lower = theta - Degrees(kArrowheadHalfAngle);
-  const double upper = theta + Degrees(kArrowheadHalfAngle);
-  const ModelPosition h1 = Offset(tip, -h, std::cos(lower), std::sin(lower));
-  const ModelPosition h2 = Offset(tip, -h, std::cos(upper), std::sin(upper));
-  plotter.Line(tail, tip);
-  plotter.Line(tip, h1);
-  plotter.Line(tip, h2);
-  plotter.Line(h1, h2);
+  DrawArrow(plotter, force.point.position(), force.Fx, force.Fy, scale);
+}
+
+void DrawReaction(const ModelPlotter& plotter, ModelPosition node, const NodeReaction& reaction,
+                  double scale) {
+  if (reaction.RX == 0.0 && reaction.RY == 0.0) return;
+  plotter.UsePen(kReactionColour, 2);
+  DrawArrow(plotter, node, reaction.RX, reaction.RY, scale);
 }
 
 void DrawDistributedLoad(const ModelPlotter& plotter, const DistributedLoad& load, double scale) {

@@ -1,11 +1,12 @@
 #pragma once
-// The symbols of supports and loads: constraint bow-ties, force arrows and
-// distributed-load diagrams.
+// The symbols of supports and loads: constraint bow-ties, force arrows,
+// distributed-load diagrams, and the reaction arrows of a solve.
 
 #include "constraint.h"
 #include "distributed_load.h"
 #include "model_plotter.h"
 #include "nodal_force.h"
+#include "node_reaction.h"
 
 namespace kestrix {
 
@@ -13,6 +14,9 @@ namespace kestrix {
 inline constexpr double kConstraintSymbolLength = 15.0;
 // Arrowheads are this share of the client height long on screen.
 inline constexpr double kArrowheadShare = 0.03;
+
+// The end of an arrow from `tail` along (fx, fy), scale × |(fx, fy)| long.
+ModelPosition ArrowTip(ModelPosition tail, double fx, double fy, double scale);
 
 // Where a force's arrow ends: from the node in the force's direction, its
 // length the force times `scale`.
@@ -35,6 +39,12 @@ void DrawConstraint(const ModelPlotter& plotter, const Constraint& constraint,
 // An arrow from the node in the force's direction, its length the force times
 // `scale` (the model's force scale); nothing for a zero force.
 void DrawNodalForce(const ModelPlotter& plotter, const NodalForce& force, double scale);
+
+// A support reaction as a wide arrow from `node` (where the node is drawn) in
+// the reaction's direction, its length the reaction times `scale`; nothing
+// for a zero reaction.
+void DrawReaction(const ModelPlotter& plotter, ModelPosition node, const NodeReaction& reaction,
+                  double scale);
 
 // The load line offset from the edge by the intensities times `scale` (the
 // model's distributed-load scale), the two end ordinates and an arrowhead at

@@ -1,14 +1,18 @@
 #include "main_window.h"
 
+#include <filesystem>
+
 #include "deformation_scale_choice.h"
 #include "delete_command.h"
 #include "dialog_templates.h"
+#include "document_title.h"
 #include "drawing_extent.h"
 #include "external_programs.h"
 #include "menu_resource.h"
 #include "modal_dialogs.h"
 #include "model_file_commands.h"
 #include "modeless_dialogs.h"
+#include "model_step_names.h"
 #include "rubber_band.h"
 #include "structure_rendering.h"
 
@@ -20,7 +24,8 @@ MainWindow::MainWindow(const MainWindowServices& services)
       m_model(std::make_unique<Model>()),
       m_markedPickMode(menu_id::kRectanglePick),
       m_markedBackground(menu_id::kBlackBackground),
-      m_deformedShapeChoice(control_id::kDefAndUndeformed) {
+      m_deformedShapeChoice(control_id::kDefAndUndeformed),
+      m_recentFiles(services.recentFileStore, services.notifier) {
   m_model->AttachView(m_view.get());
   m_model->AttachNotifier(&m_services.notifier);
 }
@@ -37,16 +42,31 @@ void MainWindow::FitViewToStoredBox() {
 }
 
 bool MainWindow::OnCommand(int menuId) {
+  const bool handled = DispatchCommand(menuId);
+  UpdateDocumentFrame();
+  return handled;
+}
+
+bool MainWindow::DispatchCommand(int menuId) {
   using namespace menu_id;
+  if (menuId >= kRecentFileFirst && menuId <= kRecentFileLast) {
+    OpenRecentFileCommand(*this, menuId - kRecentFileFirst);
+    return true;
+  }
   switch (menuId) {
+    case kNew: NewModelCommand(*this); return true;
     case kOpen: OpenModelFileCommand(*this); return true;
+    case kSave: SaveModelFileCommand(*this); return true;
     case kExport: ExportModelFileCommand(*this); return true;
+    case kExit: m_services.frame.CloseWindow(); return true;
+    case kUndo: UndoOrRedo(true); return true;
+    case kRedo: UndoOrRedo(false); return true;
     case kStructure:
       ShowStructure();
       m_services.repaint.FullRepaint();
       return true;
-    case kNodeNumbers: ToggleNumbers(m_display.nodeNumbers, menuId); return true;
-    case kElemNumbers: ToggleNumbers(m_display.elementNumbers, menuId); return true;
+    case kNodeNumbers: ToggleFlag(m_display.nodeNumbers, menuId); return true;
+    case kElemNumbers: ToggleFlag(m_display.elementNumbers, menuId); return true;
     case kBlackBackground:
     case kWhiteBackground:
       MoveCheckMark(m_markedBackground, menuId);
@@ -69,15 +89,49 @@ bool MainWindow::OnCommand(int menuId) {
     case kForce: OpenModelingDialog(*this, dialog_id::kForce); return true;
     case kDistributedLoad: OpenModelingDialog(*this, dialog_id::kDistributedLoad); return true;
     case kDeformedShape: ShowDeformedShapeDialog(); return true;
-    case kSolve: SolveCommand(*this); return true;
+    case kSolve:
+      SolveCommand(*this);
+      MarkSavedWhenSolveWroteTheModelFile(*this);
+      return true;
     case kContour: ContourCommand(*this); return true;
     case kNodeDof: m_services.programs.ShowTextFile(kNodeDisplacementFile); return true;
     case kNodeStress: m_services.programs.ShowTextFile(kNodeStressFile); return true;
     case kElementStress: m_services.programs.ShowTextFile(kElementStressFile); return true;
+    case kReactionForces: m_services.programs.ShowTextFile(kNodeReactionFile); return true;
+    case kReactionArrows: ToggleFlag(m_display.reactionArrows, menuId); return true;
     case kDelete: DeleteCommand(*this); return true;
     default: return false;
   }
 }
+
+void MainWindow::RecordModelStep(const std::string& name) {
+  m_history.Record(*m_model, name);
+  ShowDocumentState();
+}
+
+void MainWindow::UndoOrRedo(bool undo) {
+  if (undo ? m_history.Undo(*m_model) : m_history.Redo(*m_model)) m_services.repaint.FullRepaint();
+}
+
+void MainWindow::UpdateDocumentFrame() {
+  m_history.Settle(*m_model);
+  ShowDocumentState();
+}
+
+void MainWindow::ShowDocumentState() {
+  std::error_code ignored;
+  const std::string folder = std::filesystem::current_path(ignored).string();
+  m_services.frame.SetTitle(DocumentTitle(m_documentPath, m_history.IsModified(), folder));
+  const bool canUndo = m_history.CanUndo();
+  const bool canRedo = m_history.CanRedo();
+  m_services.frame.SetCommandText(
+      menu_id::kUndo, canUndo ? "&Undo " + m_history.undoName() : "&Undo", canUndo);
+  m_services.frame.SetCommandText(
+      menu_id::kRedo, canRedo ? "&Redo " + m_history.redoName() : "&Redo", canRedo);
+  m_services.frame.SetRecentFiles(m_recentFiles.MenuLabels());
+}
+
+bool MainWindow::QueryClose() { return ConfirmDiscardChanges(*this); }
 
 void MainWindow::ShowStructure() {
   m_display.showStructure = true;
@@ -85,7 +139,7 @@ void MainWindow::ShowStructure() {
   m_services.menuChecks.SetChecked(menu_id::kStructure, true);
 }
 
-void MainWindow::ToggleNumbers(bool& flag, int menuId) {
+void MainWindow::ToggleFlag(bool& flag, int menuId) {
   flag = !flag;
   m_services.menuChecks.SetChecked(menuId, flag);
   m_services.repaint.FullRepaint();
@@ -103,12 +157,15 @@ void MainWindow::RunBoundaryConditionDialog() {
   if (m_services.dialogs.RunModal(FindDialogTemplate(dialog_id::kBoundaryCondition), dialog) != 1) {
     return;
   }
+  RecordModelStep(ConstraintStepName(*m_model));
   m_model->ApplyConstraint(dialog.ux(), dialog.uy());
   m_services.repaint.Repaint();
 }
 
 void MainWindow::RunMaterialDialog() {
   MaterialDialog dialog(*m_model);
+  // A cancelled dialog leaves the material as it was, and the step is dropped.
+  RecordModelStep(kMaterialStepName);
   if (m_services.dialogs.RunModal(FindDialogTemplate(dialog_id::kMaterial), dialog) == 1) {
     m_services.repaint.Repaint();
   }
@@ -165,7 +222,9 @@ void MainWindow::Paint(Canvas& canvas) {
     DrawStructure(*m_model, *m_view, canvas, m_display);
   }
   if (m_model->solved() && m_display.showDeformed) {
-    DrawDeformedShape(*m_model, *m_view, canvas, ShownDeformationScale(*m_model, m_display));
+    const double scale = ShownDeformationScale(*m_model, m_display);
+    DrawDeformedShape(*m_model, *m_view, canvas, scale);
+    if (m_display.reactionArrows) DrawReactions(*m_model, *m_view, canvas, scale);
   }
   if (m_interaction.ShowsPickRect()) DrawPickRect(canvas, start.x, start.y, end.x, end.y);
 }
@@ -174,6 +233,7 @@ void MainWindow::ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<View
   m_model = std::move(model);
   m_view = std::move(view);
   m_display.deformationScale.reset();
+  m_history.Clear();
   m_storedBox = m_model->ComputeBoundingBox();
   FitViewToStoredBox();
   m_model->ComputeForceScale();

@@ -13,6 +13,8 @@
 #include "interaction.h"
 #include "main_window_services.h"
 #include "model.h"
+#include "model_history.h"
+#include "recent_files.h"
 #include "status_texts.h"
 #include "view_transform.h"
 
@@ -45,6 +47,21 @@ class MainWindow {
 
   // Takes a model opened from a file, with its view, fitted to the window.
   void ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view);
+  // Remembers the model as it is before a change, under the name that the
+  // Undo and Redo items then show ("Mesh polygon 1"). Every command that
+  // changes the model calls it once, right before the change.
+  void RecordModelStep(const std::string& name);
+  // Shows the title, the undo and redo items and the recent files as they now
+  // are, once a step that changed nothing has been dropped; the window calls
+  // it after each command.
+  void UpdateDocumentFrame();
+  // Whether the window may close: asks to save a modified model first.
+  bool QueryClose();
+  ModelHistory& history() { return m_history; }
+  RecentFiles& recentFiles() { return m_recentFiles; }
+  // The model file last opened or saved, absolute; empty before there is one.
+  std::string& documentPath() { return m_documentPath; }
+
   // Fits the view to the model's freshly computed bounding box.
   void RefitToModel();
   // The deformed mesh shown, alone or over the structure.
@@ -63,11 +80,14 @@ class MainWindow {
  private:
   void FitViewToStoredBox();
   void ShowStructure();
-  void ToggleNumbers(bool& flag, int menuId);
+  void ToggleFlag(bool& flag, int menuId);
   void MoveCheckMark(int& markedId, int chosenId);
   void RunBoundaryConditionDialog();
   void RunMaterialDialog();
   void ShowDeformedShapeDialog();
+  bool DispatchCommand(int menuId);
+  void UndoOrRedo(bool undo);
+  void ShowDocumentState();
 
   MainWindowServices m_services;
   std::unique_ptr<ViewTransform> m_view;
@@ -81,6 +101,9 @@ class MainWindow {
   int m_markedBackground;
   std::string m_lastChosenFile;
   int m_deformedShapeChoice;
+  ModelHistory m_history;
+  RecentFiles m_recentFiles;
+  std::string m_documentPath;
   std::optional<ScreenPoint> m_cursor;
 };
 

@@ -4,20 +4,31 @@ namespace kestrix {
 namespace {
 
 MenuEntry Command(int id, std::string text, bool checked = false) {
-  return {MenuEntry::Kind::Command, id, std::move(text), checked, {}};
+  return {MenuEntry::Kind::Command, id, std::move(text), checked, {}, {}};
 }
 
-MenuEntry Separator() { return {MenuEntry::Kind::Separator, 0, {}, false, {}}; }
+MenuEntry CommandWithKeys(int id, std::string text, std::string keys) {
+  return {MenuEntry::Kind::Command, id, std::move(text), false, {}, std::move(keys)};
+}
 
-MenuEntry Popup(std::string text, std::vector<MenuEntry> entries) {
-  return {MenuEntry::Kind::Popup, 0, std::move(text), false, std::move(entries)};
+MenuEntry Separator() { return {MenuEntry::Kind::Separator, 0, {}, false, {}, {}}; }
+
+MenuEntry Popup(std::string text, std::vector<MenuEntry> entries, int id = 0) {
+  return {MenuEntry::Kind::Popup, id, std::move(text), false, std::move(entries), {}};
 }
 
 std::vector<MenuEntry> BuildMainMenu() {
   using namespace menu_id;
   return {
-      Popup("&File", {Command(kOpen, "&Open..."), Command(kExport, "&Export...")}),
-      Popup("&Edit", {Command(kDelete, "&Delete supports, loads or mesh")}),
+      Popup("&File", {CommandWithKeys(kNew, "&New", "Ctrl+N"),
+                      CommandWithKeys(kOpen, "&Open...", "Ctrl+O"),
+                      Popup("Open &Recent", {}, kRecentFilesMenu), Separator(),
+                      CommandWithKeys(kSave, "&Save", "Ctrl+S"),
+                      CommandWithKeys(kExport, "Save &As...", "Ctrl+Shift+S"), Separator(),
+                      CommandWithKeys(kExit, "E&xit", "Ctrl+Q")}),
+      Popup("&Edit", {CommandWithKeys(kUndo, "&Undo", "Ctrl+Z"),
+                      CommandWithKeys(kRedo, "&Redo", "Ctrl+Shift+Z; Ctrl+Y"), Separator(),
+                      CommandWithKeys(kDelete, "&Delete supports, loads or mesh", "Del")}),
       Popup("&View", {Command(kStructure, "Structure", true), Command(kNodeNumbers, "NodeNumbers"),
                       Command(kElemNumbers, "ElemNumbers"),
                       Command(kBlackBackground, "&Black background", true),
@@ -38,7 +49,8 @@ std::vector<MenuEntry> BuildMainMenu() {
       Popup("&Result",
             {Command(kContour, "&Contour"), Command(kDeformedShape, "Deformed Shape"),
              Popup("Node Solution", {Command(kNodeDof, "DOF"), Command(kNodeStress, "Stress")}),
-             Command(kElementStress, "Element Stress")}),
+             Command(kElementStress, "Element Stress"), Command(kReactionForces, "Reaction Forces"),
+             Command(kReactionArrows, "Reaction Arrows")}),
   };
 }
 

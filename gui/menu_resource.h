@@ -35,10 +35,24 @@ inline constexpr int kDeformedShape = 40038;
 inline constexpr int kNodeDof = 40034;
 inline constexpr int kNodeStress = 40035;
 inline constexpr int kElementStress = 40036;
-inline constexpr int kDelete = 40070;
+inline constexpr int kReactionForces = 40043;
+inline constexpr int kReactionArrows = 40044;
+// The commands of a desktop program's File and Edit menus.
+inline constexpr int kNew = 40201;
+inline constexpr int kSave = 40202;
+inline constexpr int kExit = 40203;
+inline constexpr int kUndo = 40204;
+inline constexpr int kRedo = 40205;
+inline constexpr int kDelete = 40206;
+// The popup of recent files and its entries, the newest first.
+inline constexpr int kRecentFilesMenu = 40210;
+inline constexpr int kRecentFileFirst = 40211;
+inline constexpr int kRecentFileLast = 40219;
 }  // namespace menu_id
 
-// One entry of a menu: a command, a separator, or a popup with entries of its own.
+// One entry of a menu: a command, a separator, or a popup with entries of its
+// own. A popup that the program fills while it runs has an id. `keys` lists a
+// command's shortcuts, separated by "; " ("Ctrl+Shift+Z; Ctrl+Y").
 struct MenuEntry {
   enum class Kind { Command, Separator, Popup };
   Kind kind = Kind::Command;
@@ -46,6 +60,7 @@ struct MenuEntry {
   std::string text;
   bool checked = false;
   std::vector<MenuEntry> entries;
+  std::string keys;
 };
 
 // The popups of the menu bar, left to right.

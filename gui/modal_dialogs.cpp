@@ -2,6 +2,7 @@
 
 #include "dialog_templates.h"
 #include "field_numbers.h"
+#include "field_reader.h"
 
 namespace kestrix {
 
@@ -23,9 +24,12 @@ void MaterialDialog::OnOpen(DialogControls& controls) {
 
 void MaterialDialog::OnCommand(int controlId, DialogControls& controls) {
   if (controlId == control_id::kOk) {
-    m_model.SetMaterial(FieldToReal(controls.Text(control_id::kMaterialE)),
-                       FieldToReal(controls.Text(control_id::kMaterialMu)),
-                       FieldToReal(controls.Text(control_id::kMaterialThick)));
+    FieldReader fields(controls);
+    const double E = fields.Real(control_id::kMaterialE, "Young's Modulus E=", kPositiveReal);
+    const double Mu = fields.Real(control_id::kMaterialMu, "Poisson's Ratio Mu=", kPoissonsRatio);
+    const double Thick = fields.Real(control_id::kMaterialThick, "Thick t=", kPositiveReal);
+    if (!fields.AllValid(m_model.notifier())) return;
+    m_model.SetMaterial(E, Mu, Thick);
     controls.End(1);
   } else if (controlId == control_id::kCancel) {
     controls.End(0);

@@ -20,7 +20,8 @@ class BoundaryConditionDialog : public DialogBehaviour {
 };
 
 // "Material and Thick": shows the model's E, Mu and Thick; OK (result 1) sets
-// the values typed.
+// the values typed, once E and Thick are above 0 and -1 < Mu < 0.5; until
+// then OK names the field at fault and the dialog stays open.
 class MaterialDialog : public DialogBehaviour {
  public:
   explicit MaterialDialog(Model& model) : m_model(model) {}

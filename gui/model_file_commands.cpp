@@ -4,7 +4,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
+#include "external_programs.h"
 #include "main_window.h"
 #include "model_file_reader.h"
 #include "model_file_writer.h"
@@ -12,7 +15,18 @@
 namespace kestrix {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* kProbeFile = "temp.tmp";
+
+// Makes the folder of `path` the current directory; returns the path made
+// absolute first, so that a relative one keeps naming the same file.
+std::string MoveIntoFolderOf(const std::string& path) {
+  std::error_code ignored;
+  const fs::path absolute = fs::absolute(path, ignored);
+  fs::current_path(absolute.parent_path(), ignored);
+  return absolute.string();
+}
 
 // Shows the dialog from the last chosen file; a chosen file is remembered and
 // its folder becomes the current directory.
@@ -22,9 +36,7 @@ std::optional<std::string> ChooseFile(MainWindow& window, FileDialogKind kind,
       window.services().fileDialogs.AskForFile(kind, title, window.lastChosenFile());
   if (!path) return std::nullopt;
   window.lastChosenFile() = *path;
-  std::error_code ignored;
-  std::filesystem::current_path(std::filesystem::absolute(*path).parent_path(), ignored);
-  return path;
+  return MoveIntoFolderOf(*path);
 }
 
 // Creates the probe only where nothing of its name exists, so that a file of
@@ -37,18 +49,62 @@ bool CreateAndRemoveProbe(const std::string& name) {
   return true;
 }
 
+// Writes the model to `path`; once it is written whole, that is the model's
+// file and the model counts as saved.
+bool SaveTo(MainWindow& window, const std::string& path) {
+  if (!ExportModelFile(window.model(), path)) return false;
+  window.documentPath() = path;
+  window.lastChosenFile() = path;
+  window.history().MarkSaved();
+  window.recentFiles().Add(path);
+  return true;
+}
+
+std::string SaveQuestion(const std::string& documentPath) {
+  if (documentPath.empty()) return "当前模型已修改, 尚未保存到文件。是否保存?";
+  return "当前模型已修改, 是否保存到 " + documentPath + "?";
+}
+
 }  // namespace
 
 bool CurrentDirectoryIsWritable() {
   std::error_code error;
-  if (!std::filesystem::exists(kProbeFile, error)) return CreateAndRemoveProbe(kProbeFile);
+  if (!fs::exists(kProbeFile, error)) return CreateAndRemoveProbe(kProbeFile);
   return CreateAndRemoveProbe(std::string(kProbeFile) + "." + std::to_string(getpid()));
 }
 
+void NewModelCommand(MainWindow& window) {
+  if (!ConfirmDiscardChanges(window)) return;
+  auto view = std::make_unique<ViewTransform>();
+  auto model = std::make_unique<Model>();
+  model->AttachView(view.get());
+  model->AttachNotifier(&window.services().notifier);
+  window.ReplaceModel(std::move(model), std::move(view));
+  window.documentPath().clear();
+}
+
 void OpenModelFileCommand(MainWindow& window) {
+  if (!ConfirmDiscardChanges(window)) return;
   const std::optional<std::string> path =
       ChooseFile(window, FileDialogKind::Open, "Open File of Kestrix ");
-  if (!path) return;
+  if (path) OpenModelFileAt(window, *path);
+}
+
+void OpenRecentFileCommand(MainWindow& window, int index) {
+  const std::vector<std::string>& paths = window.recentFiles().paths();
+  if (index < 0 || index >= std::ssize(paths)) return;
+  const std::string path = paths[index];
+  std::error_code error;
+  if (!fs::exists(path, error)) {
+    window.services().notifier.ShowMessage("文件 " + path + " 已不存在!", kWarningCaption);
+    window.recentFiles().Remove(path);
+    return;
+  }
+  if (ConfirmDiscardChanges(window)) OpenModelFileAt(window, path);
+}
+
+void OpenModelFileAt(MainWindow& window, const std::string& chosenPath) {
+  const std::string path = MoveIntoFolderOf(chosenPath);
   Notifier& notifier = window.services().notifier;
   if (!CurrentDirectoryIsWritable()) {
     notifier.ShowMessage("当前文件所在设备无法写入!这样会造成某些计算结果无法输出。",
@@ -56,15 +112,43 @@ void OpenModelFileCommand(MainWindow& window) {
     return;
   }
   auto view = std::make_unique<ViewTransform>();
-  std::unique_ptr<Model> model = OpenModelFile(*path, view.get(), notifier);
+  std::unique_ptr<Model> model = OpenModelFile(path, view.get(), notifier);
   if (model == nullptr) return;
   window.ReplaceModel(std::move(model), std::move(view));
+  window.documentPath() = path;
+  window.lastChosenFile() = path;
+  window.recentFiles().Add(path);
 }
 
-void ExportModelFileCommand(MainWindow& window) {
+bool SaveModelFileCommand(MainWindow& window) {
+  if (window.documentPath().empty()) return ExportModelFileCommand(window);
+  return SaveTo(window, window.documentPath());
+}
+
+bool ExportModelFileCommand(MainWindow& window) {
   const std::optional<std::string> path =
       ChooseFile(window, FileDialogKind::Save, "Export FEM information to a text.");
-  if (path) ExportModelFile(window.model(), *path);
+  return path && SaveTo(window, *path);
+}
+
+void MarkSavedWhenSolveWroteTheModelFile(MainWindow& window) {
+  const std::string& path = window.documentPath();
+  std::error_code error;
+  if (path.empty() || !fs::equivalent(path, kSolveModelFile, error)) return;
+  std::ifstream file(path, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(file), {}};
+  if (!file.bad() && text == FormatModelFile(window.model())) window.history().MarkSaved();
+}
+
+bool ConfirmDiscardChanges(MainWindow& window) {
+  window.history().Settle(window.model());
+  if (!window.history().IsModified()) return true;
+  switch (window.services().frame.AskToSaveChanges(SaveQuestion(window.documentPath()))) {
+    case UnsavedChangesAnswer::Save: return SaveModelFileCommand(window);
+    case UnsavedChangesAnswer::Discard: return true;
+    case UnsavedChangesAnswer::Cancel: return false;
+  }
+  return false;
 }
 
 }  // namespace kestrix

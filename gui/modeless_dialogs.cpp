@@ -5,8 +5,9 @@
 #include "deformation_scale_choice.h"
 #include "deformed_shape.h"
 #include "dialog_templates.h"
-#include "field_numbers.h"
+#include "field_reader.h"
 #include "main_window.h"
+#include "model_step_names.h"
 #include "real_text.h"
 
 namespace kestrix {
@@ -15,6 +16,8 @@ namespace {
 // A dialog whose apply button acts and keeps it open, whose OK acts and
 // closes it, and whose Cancel (or close button) only closes it. Each action
 // repaints the main window; the fields keep their text for the next action.
+// An action refused for a field that holds no valid number changes nothing
+// and leaves the dialog open, OK too.
 class ApplyingDialog : public DialogBehaviour {
  public:
   ApplyingDialog(MainWindow& window, int applyId, int closeId = control_id::kCancel)
@@ -22,7 +25,8 @@ class ApplyingDialog : public DialogBehaviour {
 
   void OnCommand(int controlId, DialogControls& controls) override {
     if (controlId == m_applyId || controlId == control_id::kOk) {
-      Apply(controls);
+      if (!Apply(controls)) return;
+      m_window.UpdateDocumentFrame();
       m_window.services().repaint.FullRepaint();
       if (controlId == control_id::kOk) controls.End(1);
     } else if (controlId == m_closeId || controlId == control_id::kCancel) {
@@ -31,8 +35,10 @@ class ApplyingDialog : public DialogBehaviour {
   }
 
  protected:
-  virtual void Apply(DialogControls& controls) = 0;
+  // False when the fields did not hold what the action needs.
+  virtual bool Apply(DialogControls& controls) = 0;
   MainWindow& window() const { return m_window; }
+  Notifier& notifier() const { return m_window.services().notifier; }
   Model& model() const { return m_window.model(); }
 
  private:
@@ -46,10 +52,15 @@ class CreateGeoPtDialog : public ApplyingDialog {
  public:
   explicit CreateGeoPtDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kGeoPtApply) {}
-  void Apply(DialogControls& controls) override {
-    model().CreateGeoPt(FieldToReal(controls.Text(control_id::kGeoPtX)),
-                        FieldToReal(controls.Text(control_id::kGeoPtY)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double x = fields.Real(control_id::kGeoPtX, "x");
+    const double y = fields.Real(control_id::kGeoPtY, "y");
+    if (!fields.AllValid(notifier())) return false;
+    window().RecordModelStep(GeoPtStepName(x, y));
+    model().CreateGeoPt(x, y);
     window().RefitToModel();
+    return true;
   }
 };
 
@@ -57,25 +68,39 @@ class CreatePolygonDialog : public ApplyingDialog {
  public:
   explicit CreatePolygonDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kPolygonApply) {}
-  void Apply(DialogControls&) override { model().CreatePolygonFromPickedPoints(); }
+  bool Apply(DialogControls&) override {
+    window().RecordModelStep(PolygonStepName(model()));
+    model().CreatePolygonFromPickedPoints();
+    return true;
+  }
 };
 
 class MeshQuadDialog : public ApplyingDialog {
  public:
   explicit MeshQuadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kMesh, control_id::kMeshExit) {}
-  void Apply(DialogControls& controls) override {
-    model().MeshSelectedPolygons(FieldToInt(controls.Text(control_id::kMeshLn)),
-                                 FieldToInt(controls.Text(control_id::kMeshWn)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const int LN = fields.Count(control_id::kMeshLn, "LN=");
+    const int WN = fields.Count(control_id::kMeshWn, "WN=");
+    if (!fields.AllValid(notifier())) return false;
+    window().RecordModelStep(MeshStepName(model()));
+    model().MeshSelectedPolygons(LN, WN);
+    return true;
   }
 };
 
 class ForceDialog : public ApplyingDialog {
  public:
   explicit ForceDialog(MainWindow& window) : ApplyingDialog(window, control_id::kForceApply) {}
-  void Apply(DialogControls& controls) override {
-    model().ApplyForce(FieldToReal(controls.Text(control_id::kForceFx)),
-                       FieldToReal(controls.Text(control_id::kForceFy)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double Fx = fields.Real(control_id::kForceFx, "Fx=");
+    const double Fy = fields.Real(control_id::kForceFy, "Fy=");
+    if (!fields.AllValid(notifier())) return false;
+    window().RecordModelStep(ForceStepName(model()));
+    model().ApplyForce(Fx, Fy);
+    return true;
   }
 };
 
@@ -83,15 +108,20 @@ class DistributedLoadDialog : public ApplyingDialog {
  public:
   explicit DistributedLoadDialog(MainWindow& window)
       : ApplyingDialog(window, control_id::kLoadApply) {}
-  void Apply(DialogControls& controls) override {
-    model().ApplyDistributedLoad(FieldToReal(controls.Text(control_id::kLoadQi)),
-                                 FieldToReal(controls.Text(control_id::kLoadQj)));
+  bool Apply(DialogControls& controls) override {
+    FieldReader fields(controls);
+    const double qi = fields.Real(control_id::kLoadQi, "qi=");
+    const double qj = fields.Real(control_id::kLoadQj, "qj=");
+    if (!fields.AllValid(notifier())) return false;
+    window().RecordModelStep(EdgeLoadStepName(model()));
+    model().ApplyDistributedLoad(qi, qj);
+    return true;
   }
 };
 
 // The radio choice outlives the dialog; applying shows the deformed mesh,
-// alone or over the structure, with the scale typed (a finite number above
-// 0) or, with the field empty, the automatic one that the dialog shows.
+// alone or over the structure, with the scale typed (a number above 0) or,
+// with the field empty, the automatic one that the dialog shows.
 class DeformedShapeDialog : public ApplyingDialog {
  public:
   explicit DeformedShapeDialog(MainWindow& window)
@@ -110,13 +140,19 @@ class DeformedShapeDialog : public ApplyingDialog {
       Mark(controls);
       return;
     }
-    const bool applies = controlId == control_id::kDeformedApply || controlId == control_id::kOk;
-    if (applies && !TakeScale(controls.Text(control_id::kDeformScale))) return;
     ApplyingDialog::OnCommand(controlId, controls);
   }
 
-  void Apply(DialogControls&) override {
+  bool Apply(DialogControls& controls) override {
+    std::optional<double> scale;
+    if (!IsBlankField(controls.Text(control_id::kDeformScale))) {
+      FieldReader fields(controls);
+      scale = fields.Real(control_id::kDeformScale, "Scale", kPositiveReal);
+      if (!fields.AllValid(notifier())) return false;
+    }
+    window().SetDeformationScale(scale);
     window().ShowDeformedShape(window().deformedShapeChoice() != control_id::kDefOnly);
+    return true;
   }
 
  private:
@@ -124,24 +160,6 @@ class DeformedShapeDialog : public ApplyingDialog {
     if (!model().solved()) return "Automatic: after a solve";
     const double scale = DeformationScale(model());
     return scale > 0.0 ? "Automatic: " + FormatReal(scale) : "Automatic: none, nothing moved";
-  }
-
-  // False, with a warning, for a field that holds no usable scale.
-  bool TakeScale(const std::string& text) const {
-    if (IsBlankField(text)) {
-      window().SetDeformationScale(std::nullopt);
-      return true;
-    }
-    const std::optional<double> scale = ParseScaleFactor(text);
-    if (!scale) {
-      window().services().notifier.ShowMessage(
-          "The scale must be a number greater than 0, or the field empty for the automatic "
-          "scale.",
-          kWarningCaption);
-      return false;
-    }
-    window().SetDeformationScale(scale);
-    return true;
   }
 
   void Mark(DialogControls& controls) const {

@@ -1,5 +1,7 @@
 #include "structure_rendering.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "deformed_shape.h"
@@ -105,6 +107,26 @@ void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& ca
       const int b = element[(j + 1) % model.nodesPerElement()];
       plotter.PixelLine(moved[a], moved[b]);
     }
+  }
+}
+
+double ReactionArrowScale(const Model& model) {
+  double largest = 0.0;
+  for (const NodeReaction& r : model.reactions()) {
+    largest = std::max({largest, std::abs(r.RX), std::abs(r.RY)});
+  }
+  if (largest == 0.0) return 0.0;
+  const BoundingBox& box = model.boundingBox();
+  return 0.1 * std::max(box.xmax - box.xmin, box.ymax - box.ymin) / largest;
+}
+
+void DrawReactions(const Model& model, const ViewTransform& view, Canvas& canvas,
+                   double deformationScale) {
+  const double scale = ReactionArrowScale(model);
+  if (scale == 0.0) return;
+  const ModelPlotter plotter(view, canvas);
+  for (const NodeReaction& r : model.reactions()) {
+    DrawReaction(plotter, DeformedPosition(model, r.node, deformationScale), r, scale);
   }
 }
 

@@ -20,4 +20,12 @@ void DrawStructure(const Model& model, const ViewTransform& view, Canvas& canvas
 void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& canvas,
                        double scale);
 
+// The support reactions of the last solve as arrows at the fixed nodes of the
+// deformed mesh drawn with `deformationScale`, the largest component a tenth
+// of the model size long; nothing when no reaction was read or all are 0.
+void DrawReactions(const Model& model, const ViewTransform& view, Canvas& canvas,
+                   double deformationScale);
+// Their model length per unit of force; 0 when there are none to draw.
+double ReactionArrowScale(const Model& model);
+
 }  // namespace kestrix

@@ -8,12 +8,12 @@
 
 namespace kestrix {
 
-// Zeroes the model's displacement vector, skips the header line of the file
-// at `path` and reads one row "number: ux uy" per node of the model, the i-th
-// row being node i whatever its number; rows beyond the nodes are ignored and
-// reading stops at the first malformed row, leaving the rest 0. Marks the
-// model solved when the file could be read. When it cannot, the notifier shows
-// "节点位移文件读取错误!", the model is left unsolved and the result is false.
+// Takes the file at `path` only when it holds the header and exactly one row
+// "n: ux uy" per node of the model, numbered 0, 1, 2, ... in order, each with
+// two finite reals: then the values fill the displacement vector and the model
+// counts as solved. Otherwise the notifier names the file and what is wrong
+// ("节点位移文件读取错误!" and, for a damaged file, the line), the vector is
+// zeroed, the model is left unsolved and the result is false.
 bool ReadDisplacements(const std::string& path, Model& model);
 
 }  // namespace kestrix

@@ -141,6 +141,19 @@ void Model::SetNodeDisplacement(int node, double ux, double uy) {
   m_displacements[kDofsPerNode * node + 1] = uy;
 }
 
+std::vector<int> Model::FixedNodes() const {
+  std::vector<bool> fixed(NPOIN(), false);
+  for (const Constraint& constraint : m_constraints) {
+    const int node = constraint.point.number;
+    if (IsNode(node) && (constraint.UX != 0 || constraint.UY != 0)) fixed[node] = true;
+  }
+  std::vector<int> nodes;
+  for (int node = 0; node < NPOIN(); ++node) {
+    if (fixed[node]) nodes.push_back(node);
+  }
+  return nodes;
+}
+
 void Model::ZeroDisplacements() { std::ranges::fill(m_displacements, 0.0); }
 
 void Model::Warn(const std::string& text) const { m_notifier->ShowMessage(text, kWarningCaption); }

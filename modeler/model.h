@@ -2,6 +2,7 @@
 
 #include <ranges>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "bounding_box.h"
@@ -14,6 +15,7 @@
 #include "mesh_clearing.h"
 #include "model_point.h"
 #include "nodal_force.h"
+#include "node_reaction.h"
 #include "notifier.h"
 #include "polygon.h"
 
@@ -48,7 +50,8 @@ class Model {
   void CreatePolygonFromPickedPoints();
 
   // Meshes every selected four-vertex polygon into LN x WN elements, LN along
-  // the side from vertex 1 to 2 and WN along the side from vertex 1 to 4.
+  // the side from vertex 1 to 2 and WN along the side from vertex 1 to 4. A
+  // polygon that already holds elements is not meshed again: a warning.
   void MeshSelectedPolygons(int LN, int WN);
 
   // Picks at client pixels; each toggles or selects as its name says.
@@ -103,6 +106,11 @@ class Model {
   // u_x of node k at index 2k, u_y at 2k + 1.
   const std::vector<double>& displacements() const { return m_displacements; }
   bool solved() const { return m_solved; }
+  // The support reactions of the last solve, one per fixed node in node order;
+  // empty when none were read.
+  const std::vector<NodeReaction>& reactions() const { return m_reactions; }
+  // The nodes with at least one fixed direction, in node order.
+  std::vector<int> FixedNodes() const;
 
   const EntityList<ModelPoint>& nodes() const { return m_nodes; }
   const EntityList<ElementOutline>& elementOutlines() const { return m_elementOutlines; }
@@ -130,11 +138,13 @@ class Model {
   void SetSolved(bool solved) { m_solved = solved; }
   void SetNodeDisplacement(int node, double ux, double uy);
   void ZeroDisplacements();
+  void SetReactions(std::vector<NodeReaction> reactions) { m_reactions = std::move(reactions); }
 
  private:
   static constexpr int kDofsPerNode = 2;
 
   void UpdateAverageElementEdgeLength();
+  bool HasElementsIn(const Polygon& polygon) const;
   void MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes, EdgeIndex& edges);
   // Adds the outline's sides that the edge list does not hold yet.
   void InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index);
@@ -166,6 +176,7 @@ class Model {
   EntityList<ModelPoint> m_pickedPoints;
   double m_averageElementEdgeLength = 0.0;
   bool m_solved = false;
+  std::vector<NodeReaction> m_reactions;
   Notifier* m_notifier;
 };
 

@@ -22,6 +22,8 @@ class ModelFileParser {
     return m_error;
   }
 
+  const ModelFileNotes& notes() const { return m_notes; }
+
  private:
   bool ReadMaterial() {
     double E = 0.0, Mu = 0.0, Thick = 0.0;
@@ -77,8 +79,8 @@ class ModelFileParser {
     });
   }
 
-  // The tangential intensities are read and dropped: Kestrix applies normal
-  // edge loads only.
+  // The tangential intensities are read and dropped, and counted: Kestrix
+  // applies normal edge loads only.
   bool ReadDistributedLoads() {
     return ReadBlock("NPRS=", [&](int) {
       int i = 0, j = 0;
@@ -87,6 +89,7 @@ class ModelFileParser {
                       qj, tj)) {
         return false;
       }
+      if (ti != 0.0 || tj != 0.0) ++m_notes.loadsWithTangentialPart;
       const bool iExists = i >= 0 && i < m_model.NPOIN();
       return m_model.AddDistributedLoad(i, qi, j, qj) || RejectNode(iExists ? j : i, m_model.NPOIN());
     });
@@ -174,12 +177,23 @@ class ModelFileParser {
   Model& m_model;
   int m_recordLine = 1;
   std::string m_error;
+  ModelFileNotes m_notes;
 };
+
+std::string DroppedTangentialMessage(int loads) {
+  return "文件中有" + std::to_string(loads) +
+         "条分布荷载含非零切向分量: Kestrix只施加法向分布荷载, 切向分量已舍弃, "
+         "下次导出和计算将不包含切向分量。";
+}
 
 }  // namespace
 
-std::optional<std::string> ReadModelText(std::string_view text, Model& model) {
-  return ModelFileParser(text, model).Parse();
+std::optional<std::string> ReadModelText(std::string_view text, Model& model,
+                                         ModelFileNotes* notes) {
+  ModelFileParser parser(text, model);
+  std::optional<std::string> fault = parser.Parse();
+  if (notes != nullptr) *notes = parser.notes();
+  return fault;
 }
 
 std::unique_ptr<Model> OpenModelFile(const std::string& path, const ScreenMapping* view,
@@ -191,9 +205,13 @@ std::unique_ptr<Model> OpenModelFile(const std::string& path, const ScreenMappin
   }
   auto model = std::make_unique<Model>();
   model->AttachNotifier(&notifier);
-  if (const std::optional<std::string> fault = ReadModelText(*text, *model)) {
+  ModelFileNotes notes;
+  if (const std::optional<std::string> fault = ReadModelText(*text, *model, &notes)) {
     notifier.ShowMessage("Malformed model file " + path + ", " + *fault, kWarningCaption);
     return nullptr;
+  }
+  if (notes.loadsWithTangentialPart > 0) {
+    notifier.ShowMessage(DroppedTangentialMessage(notes.loadsWithTangentialPart), kWarningCaption);
   }
   model->AttachView(view);
   model->ComputeBoundingBox();

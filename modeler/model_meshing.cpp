@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "edge_index.h"
 #include "model.h"
@@ -27,7 +29,9 @@ void Model::MeshSelectedPolygons(int LN, int WN) {
   bool meshed = false;
   for (Polygon& polygon : m_polygons) {
     if (!polygon.selected) continue;
-    if (polygon.vertexCount() == 4) {
+    if (polygon.vertexCount() == 4 && HasElementsIn(polygon)) {
+      Warn("多边形" + std::to_string(polygon.number) + "已划分网格, 不再重复划分!");
+    } else if (polygon.vertexCount() == 4) {
       MeshPolygon(polygon, LN, WN, node_index, edge_index);
       meshed = true;
     }
@@ -39,6 +43,20 @@ void Model::MeshSelectedPolygons(int LN, int WN) {
   UpdateAverageElementEdgeLength();
   // Earlier displacements belong to another node array.
   m_solved = false;
+}
+
+// Elements of the polygon's own mesh have their centres inside it; those of
+// its neighbours, which share only its sides, have theirs outside. Found from
+// the outlines, this holds for a model reopened from a file too.
+bool Model::HasElementsIn(const Polygon& polygon) const {
+  return std::ranges::any_of(m_elementOutlines, [&](const ElementOutline& outline) {
+    ModelPosition centre{0.0, 0.0};
+    for (const ModelPoint& vertex : outline.vertices) {
+      centre.x += vertex.x / kNodesPerElement;
+      centre.y += vertex.y / kNodesPerElement;
+    }
+    return polygon.Contains(centre);
+  });
 }
 
 // Grid points near existing nodes take those nodes' numbers, the others become

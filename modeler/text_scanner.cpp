@@ -15,6 +15,12 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// A line ends with "\r\n", "\n" or a lone "\r": a "\n" right after "\r" ends
+// no further line.
+bool EndsLine(std::string_view text, std::size_t i) {
+  return text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'));
+}
+
 }  // namespace
 
 // istream::read turns a failing read (a directory, an I/O error) into badbit
@@ -40,12 +46,16 @@ void TextScanner::SkipLine(std::size_t maxChars) {
 
 bool TextScanner::AtEnd() const { return NextNonBlank() == m_text.size(); }
 
+// The scanner only moves forward, so each line break is counted once, as the
+// position passes it, and naming the line of every record stays linear.
 int TextScanner::LineNumber() const {
   const std::size_t next = std::min(NextNonBlank(), m_text.size());
-  const auto before = m_text.substr(0, next);
-  const auto lines = std::count(before.begin(), before.end(), '\n');
-  const bool endsWithBreak = next == m_text.size() && !before.empty() && before.back() == '\n';
-  return static_cast<int>(lines - (endsWithBreak ? 1 : 0)) + 1;
+  for (; m_countedUpTo < next; ++m_countedUpTo) {
+    if (EndsLine(m_text, m_countedUpTo)) ++m_breaksCounted;
+  }
+  const bool endsWithBreak =
+      next == m_text.size() && next > 0 && (m_text[next - 1] == '\n' || m_text[next - 1] == '\r');
+  return m_breaksCounted - (endsWithBreak ? 1 : 0) + 1;
 }
 
 bool TextScanner::ScanFields(std::string_view pattern, std::initializer_list<Field> fields) {

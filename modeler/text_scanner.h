@@ -36,7 +36,8 @@ class TextScanner {
   bool AtEnd() const;
 
   // The 1-based line of the next non-whitespace character (of the last line
-  // when none is left): where a failed Scan stopped, for messages.
+  // when none is left): where a failed Scan stopped, for messages. Lines end
+  // with "\n", "\r\n" or a lone "\r".
   int LineNumber() const;
 
  private:
@@ -51,6 +52,9 @@ class TextScanner {
 
   std::string_view m_text;
   std::size_t m_position = 0;
+  // Line breaks counted so far, and the position counting has reached.
+  mutable int m_breaksCounted = 0;
+  mutable std::size_t m_countedUpTo = 0;
 };
 
 }  // namespace kestrix

@@ -1,5 +1,6 @@
 #include "run_solver.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <string_view>
@@ -17,6 +18,7 @@
 #include "method/solve_system.h"
 #include "method/stress_recovery.h"
 #include "output/dxf_drawings.h"
+#include "output/result_file_names.h"
 #include "output/write_results.h"
 
 namespace solvane {
@@ -47,12 +49,15 @@ StepForms ChosenStepForms() {
 
 // Reads the model, sizes and guards the band, draws the undeformed mesh and
 // builds K U = F with loads and constraints. False when the run must end.
-bool BuildSystem(AnalysisData& data, const StepForms& forms) {
+// `written` counts the result files this run has written whole.
+bool BuildSystem(AnalysisData& data, const StepForms& forms, std::size_t& written) {
   if (!ReadModelFile("fem.txt", data)) return false;
   data.halfBandwidth = ComputeHalfBandwidth(data);
   data.neq = kDofPerNode * data.NPOIN;
   if (!BandFitsInMemory(data)) return false;
-  if (!WriteStructureDxf(data, "structure.dxf")) return false;
+  // A drawing that failed is left as its writer left it (empty).
+  written = kStructureDrawing + 1;
+  if (!WriteStructureDxf(data, kResultFileNames[kStructureDrawing])) return false;
   forms.assemble(data);
   ApplyLoads(data);
   ApplyConstraints(data);
@@ -62,11 +67,14 @@ bool BuildSystem(AnalysisData& data, const StepForms& forms) {
 void ReleaseAnalysisData(AnalysisData& data) { data = AnalysisData{}; }
 
 // The whole run; a singular system is still written out but ends with status 1.
-int Run(AnalysisData& data) {
+int Run(AnalysisData& data, std::size_t& written) {
   const StepForms forms = ChosenStepForms();
-  if (!BuildSystem(data, forms)) return kFailure;
+  if (!BuildSystem(data, forms, written)) return kFailure;
   const bool solvable = SolveSystem(data, forms.eliminate);
-  if (!WriteResults(data, forms.recoverCornerStresses)) return kFailure;
+  const std::size_t ended = WriteResults(data, forms.recoverCornerStresses);
+  // The file that ended the run is left as its writer left it (empty).
+  written = std::min(ended + 1, kResultFileNames.size());
+  if (ended < kResultFileNames.size()) return kFailure;
   ReleaseAnalysisData(data);
   PauseForAnyKey();
   return solvable ? kSuccess : kFailure;
@@ -76,14 +84,20 @@ int Run(AnalysisData& data) {
 
 int RunSolver() {
   AnalysisData data;
+  // A run that ends early removes the result files it did not write, so that
+  // an earlier run's results never stand beside this run's as if they
+  // belonged to it.
+  std::size_t written = 0;
+  int status = kFailure;
   try {
-    return Run(data);
+    status = Run(data, written);
   } catch (const std::bad_alloc&) {
     ReleaseAnalysisData(data);
     ConsoleWrite("\n");
     FailAfterWait("内存不足, 无法继续计算!");
-    return kFailure;
   }
+  if (status != kSuccess) RemoveResultFilesFrom(written);
+  return status;
 }
 
 }  // namespace solvane

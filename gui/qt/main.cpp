@@ -1,5 +1,8 @@
-// Kestrix: the interactive pre- and post-processor. It ignores its arguments
-// and works in the current directory, where it looks for the solver.
+// Kestrix: the interactive pre- and post-processor. It works in the current
+// directory, where it looks for the solver; a model file named on the command
+// line is opened at start, and its folder becomes the current directory.
+//
+//   Kestrix [FILE]
 
 #include <QApplication>
 #include <clocale>
@@ -13,5 +16,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
   kestrix::QtMainWindow window;
   window.show();
+  // Qt has taken its own options out of the arguments by now.
+  window.OpenStartFile(QApplication::arguments());
   return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "qt_program_launcher.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
@@ -11,7 +12,7 @@
 namespace kestrix {
 namespace {
 
-// Only the current directory is searched, never the PATH.
+// A name is taken in the current directory, never on the PATH; a path as it is.
 QString InCurrentDirectory(const std::string& name) {
   return QDir::current().absoluteFilePath(QString::fromStdString(name));
 }
@@ -30,6 +31,10 @@ bool QtProgramLauncher::StartDetached(const std::string& program) {
 void QtProgramLauncher::ShowTextFile(const std::string& fileName) {
   const QString path = InCurrentDirectory(fileName);
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) ShowTextFileWindow(path, &m_owner);
+}
+
+std::string QtProgramLauncher::OwnFolder() const {
+  return QCoreApplication::applicationDirPath().toStdString();
 }
 
 }  // namespace kestrix

@@ -1,5 +1,5 @@
 #pragma once
-// Programs of the working folder started through QProcess, text files shown
+// Programs started through QProcess in the working folder, text files shown
 // by the desktop's default viewer.
 
 #include <QWidget>
@@ -15,6 +15,7 @@ class QtProgramLauncher : public ProgramLauncher {
   std::optional<int> RunAndWait(const std::string& program) override;
   bool StartDetached(const std::string& program) override;
   void ShowTextFile(const std::string& fileName) override;
+  std::string OwnFolder() const override;
 
  private:
   QWidget& m_owner;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "method/analysis_data.h"
@@ -10,8 +11,10 @@ namespace solvane {
 // or a faster form with the same bits.
 using CornerStressRecovery = std::vector<StressTriple> (*)(const AnalysisData& data);
 
-// Writes the result files in their fixed order, the reactions last; stops at
-// the first writer that ends the run and returns false then.
-bool WriteResults(const AnalysisData& data, CornerStressRecovery recoverCornerStresses);
+// Writes the result files that follow the solve in their fixed order, the
+// reactions last; stops at the first writer that ends the run. Returns the
+// position in kResultFileNames of the file that ended it, or the number of
+// result files when every one was written.
+std::size_t WriteResults(const AnalysisData& data, CornerStressRecovery recoverCornerStresses);
 
 }  // namespace solvane

@@ -157,6 +157,14 @@ TEST_F(DeleteTest, ClearingTheOnlyMeshLeavesThePolygonAndNoLoads) {
   EXPECT_FALSE(model.solved());
   EXPECT_TRUE(model.displacements().empty());
 
+  // Undone, the mesh and its loads are back; the step has its name.
+  window.OnCommand(menu_id::kUndo);
+  EXPECT_EQ(model.NPOIN(), 15);
+  EXPECT_EQ(model.constraints().Count(), 3);
+  EXPECT_EQ(model.distributedLoads().Count(), 4);
+  window.OnCommand(menu_id::kRedo);
+  EXPECT_EQ(model.NPOIN(), 0);
+
   // Meshed again, it is the same mesh as the first time.
   MeshPolygonAt(2, 1, 4, 2);
   EXPECT_EQ(model.NPOIN(), 15);

@@ -1,4 +1,11 @@
 #include "dialog_templates.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model_file_writer.h"
 #include "gui/window_fixture.h"
 
 namespace kestrix {
@@ -98,29 +105,33 @@ TEST_F(DialogsTest, BoundaryConditionConstrainsTheSelectedNodesOnOkOnly) {
   }
 }
 
-TEST_F(DialogsTest, MeshingTakesWholeNumbersAndStaysOpen) {
-  BuildMeshedRectangle(1, 1);
-  window.OnCommand(menu_id::kPickPolygon);
-  Click(PixelOf(2, 1));
+TEST_F(DialogsTest, MeshingTakesWholeNumbersFromOneAndStaysOpen) {
+  BuildSelectedRectangle();
   OpenDialog& dialog = Open(menu_id::kMeshQuad);
   dialog.controls.texts = {{kMeshLn, "4"}, {kMeshWn, "abc"}};
   dialog.Press(kMesh);
-  EXPECT_EQ(window.model().NELEM(), 1);
-  dialog.controls.texts[kMeshWn] = "2";  // the polygon is still selected
+  EXPECT_EQ(window.model().NELEM(), 0);
+  ASSERT_EQ(platform.notifier.messages.size(), 1u);
+  EXPECT_EQ(platform.notifier.messages[0],
+            (ShownMessage{"\"WN=\"的输入\"abc\"无效, 应为不小于1的整数!", "Warning!"}));
+  dialog.controls.texts = {{kMeshLn, "2.5"}, {kMeshWn, "0"}};
   dialog.Press(kMesh);
-  EXPECT_EQ(window.model().NELEM(), 9);
+  EXPECT_EQ(platform.notifier.messages.back().text, "\"LN=\"的输入\"2.5\"无效, 应为不小于1的整数!");
+  dialog.controls.texts = {{kMeshLn, "4"}, {kMeshWn, "2"}};  // the polygon is still selected
+  dialog.Press(kMesh);
+  EXPECT_EQ(window.model().NELEM(), 8);
   EXPECT_TRUE(dialog.IsOpen());
   dialog.Press(kMeshExit);
   EXPECT_FALSE(dialog.IsOpen());
 }
 
-TEST_F(DialogsTest, ForceReadsEmptyFieldsAsZero) {
+TEST_F(DialogsTest, ForceTakesBothComponents) {
   BuildMeshedRectangle(1, 1);
   window.OnCommand(menu_id::kPointPick);
   window.OnCommand(menu_id::kPickNode);
   Click(PixelOf(4, 2));
   OpenDialog& dialog = Open(menu_id::kForce);
-  dialog.controls.texts = {{kForceFx, "1e3"}};
+  dialog.controls.texts = {{kForceFx, "1e3"}, {kForceFy, " -0 "}};
   dialog.Press(kForceApply);
   ASSERT_EQ(window.model().forces().Count(), 1);
   EXPECT_EQ(window.model().forces().Front().Fx, 1000);
@@ -128,6 +139,81 @@ TEST_F(DialogsTest, ForceReadsEmptyFieldsAsZero) {
   dialog.Press(kCancel);
   EXPECT_FALSE(dialog.IsOpen());
   EXPECT_EQ(window.model().forces().Count(), 1);
+}
+
+// Every numeric field of every dialog: a field that does not hold a number of
+// its range is named, the model keeps what it had and the dialog stays open,
+// whether Apply or OK was pressed.
+TEST_F(DialogsTest, AFieldWithoutAValidNumberIsNamedAndChangesNothing) {
+  BuildMeshedRectangle(1, 1);
+  window.OnCommand(menu_id::kPointPick);
+  window.OnCommand(menu_id::kPickNode);
+  Click(PixelOf(4, 2));
+  const struct {
+    int menuId;
+    std::map<int, std::string> texts;
+    int button;
+    std::string message;
+  } cases[] = {
+      {menu_id::kCreateGeoPt, {{kGeoPtX, "1"}, {kGeoPtY, "nan"}}, kGeoPtApply,
+       "\"y\"的输入\"nan\"无效, 应为有限的数!"},
+      {menu_id::kCreateGeoPt, {{kGeoPtX, ""}, {kGeoPtY, "2"}}, kOk, "\"x\"的输入\"\"无效, 应为有限的数!"},
+      {menu_id::kForce, {{kForceFx, "1e3"}, {kForceFy, ""}}, kForceApply,
+       "\"Fy=\"的输入\"\"无效, 应为有限的数!"},
+      {menu_id::kForce, {{kForceFx, "1e999"}, {kForceFy, "0"}}, kOk,
+       "\"Fx=\"的输入\"1e999\"无效, 应为有限的数!"},
+      {menu_id::kDistributedLoad, {{kLoadQi, "10"}, {kLoadQj, "abc"}}, kLoadApply,
+       "\"qj=\"的输入\"abc\"无效, 应为有限的数!"},
+      {menu_id::kDistributedLoad, {{kLoadQi, "10x"}, {kLoadQj, "1"}}, kOk,
+       "\"qi=\"的输入\"10x\"无效, 应为有限的数!"},
+  };
+  const std::string before = FormatModelFile(window.model());
+  for (const auto& typed : cases) {
+    SCOPED_TRACE(typed.message);
+    platform.notifier.messages.clear();
+    OpenDialog& dialog = Open(typed.menuId);
+    dialog.controls.texts = typed.texts;
+    dialog.Press(typed.button);
+    EXPECT_EQ(platform.notifier.messages, (std::vector<ShownMessage>{{typed.message, "Warning!"}}));
+    EXPECT_TRUE(dialog.IsOpen());
+    EXPECT_EQ(FormatModelFile(window.model()), before);
+  }
+  EXPECT_EQ(window.model().nodes().CountSelected(), 1);
+}
+
+TEST_F(DialogsTest, MaterialNeedsPositiveModulusAndThicknessAndAPoissonsRatioBelowAHalf) {
+  const struct {
+    std::string E, Mu, Thick, message;
+  } cases[] = {
+      {"abc", "0.3", "1", "\"Young's Modulus E=\"的输入\"abc\"无效, 应为大于0的数!"},
+      {"0", "0.3", "1", "\"Young's Modulus E=\"的输入\"0\"无效, 应为大于0的数!"},
+      {"1e5", "0.5", "1", "\"Poisson's Ratio Mu=\"的输入\"0.5\"无效, 应为大于-1且小于0.5的数!"},
+      {"1e5", "-1", "1", "\"Poisson's Ratio Mu=\"的输入\"-1\"无效, 应为大于-1且小于0.5的数!"},
+      {"1e5", "0.3", "", "\"Thick t=\"的输入\"\"无效, 应为大于0的数!"},
+      {"1e5", "0.3", "-2", "\"Thick t=\"的输入\"-2\"无效, 应为大于0的数!"},
+  };
+  for (const auto& typed : cases) {
+    SCOPED_TRACE(typed.message);
+    platform.notifier.messages.clear();
+    std::optional<int> ended;
+    platform.dialogs.modalScript = [&](FakeDialogControls& controls, DialogBehaviour& dialog) {
+      controls.texts = {{kMaterialE, typed.E}, {kMaterialMu, typed.Mu}, {kMaterialThick, typed.Thick}};
+      dialog.OnCommand(kOk, controls);
+      ended = controls.result;
+    };
+    window.OnCommand(menu_id::kMaterial);
+    EXPECT_EQ(ended, std::nullopt);
+    EXPECT_EQ(platform.notifier.messages, (std::vector<ShownMessage>{{typed.message, "Warning!"}}));
+    EXPECT_EQ(window.model().E(), 210000);
+    EXPECT_EQ(window.model().Mu(), 0.3);
+    EXPECT_EQ(window.model().Thick(), 1);
+  }
+  platform.dialogs.modalScript = [](FakeDialogControls& controls, DialogBehaviour& dialog) {
+    controls.texts = {{kMaterialE, "70000"}, {kMaterialMu, "-0.99"}, {kMaterialThick, "0.5"}};
+    dialog.OnCommand(kOk, controls);
+  };
+  window.OnCommand(menu_id::kMaterial);
+  EXPECT_EQ(window.model().Mu(), -0.99);
 }
 
 TEST_F(DialogsTest, DistributedLoadTakesQiFromTheUpperField) {

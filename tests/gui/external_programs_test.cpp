@@ -17,7 +17,7 @@ class ExternalProgramsTest : public WindowTest {
   // Displacement rows for the six nodes of the meshed rectangle.
   static void WriteDisplacements(double uy) {
     std::ofstream file(kNodeDisplacementFile);
-    file << "Node  UX  UY\n";
+    file << "           Node             dx             dy\n";
     for (int k = 0; k < 6; ++k) file << k << ": 0 " << uy << "\n";
   }
 
@@ -65,22 +65,75 @@ TEST_F(ExternalProgramsTest, DisplacementsLeftFromAnEarlierRunAreNotShownAsNew) 
   };
   window.OnCommand(menu_id::kSolve);
   ASSERT_TRUE(window.model().solved());
-  platform.programs.onRun = [] { return 1; };
-  window.OnCommand(menu_id::kSolve);
-  EXPECT_FALSE(window.model().solved());
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"计算程序\"Solvane\"异常结束, 退出状态 1!"});
-}
-
-TEST_F(ExternalProgramsTest, SolverThatWritesNoDisplacementsLeavesTheModelUnsolved) {
-  test_support::WriteFile(kSolverProgram, "");
-  platform.programs.onRun = [] { return std::nullopt; };
-  window.OnCommand(menu_id::kSolve);
-  EXPECT_FALSE(window.model().solved());
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"计算程序\"Solvane\"未能正常运行!"});
-  platform.notifier.messages.clear();
   platform.programs.onRun = [] { return 0; };
   window.OnCommand(menu_id::kSolve);
+  EXPECT_FALSE(window.model().solved());
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"节点位移文件读取错误!"});
+}
+
+// A singular model makes the solver end with status 1 after writing its
+// files: what it wrote is not shown as a result.
+TEST_F(ExternalProgramsTest, ASolverEndingWithAnErrorStatusShowsNoResult) {
+  test_support::WriteFile(kSolverProgram, "");
+  platform.programs.onRun = [] {
+    WriteDisplacements(1e11);
+    return 1;
+  };
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_FALSE(window.model().solved());
+  EXPECT_EQ(window.model().displacements(), std::vector<double>(12, 0.0));
+  EXPECT_EQ(MessageTexts(),
+            std::vector<std::string>{"计算程序\"Solvane\"异常结束, 退出状态 1! 不显示计算结果。"});
+}
+
+TEST_F(ExternalProgramsTest, SolverThatCannotRunLeavesTheModelUnsolved) {
+  test_support::WriteFile(kSolverProgram, "");
+  platform.programs.onRun = [] {
+    WriteDisplacements(0.1);
+    return std::nullopt;
+  };
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_FALSE(window.model().solved());
+  EXPECT_EQ(MessageTexts(),
+            std::vector<std::string>{"计算程序\"Solvane\"未能正常运行! 不显示计算结果。"});
+}
+
+TEST_F(ExternalProgramsTest, AModelWithoutElementsIsNotSolved) {
+  test_support::WriteFile(kSolverProgram, "");
+  window.ReplaceModel(std::make_unique<Model>(), std::make_unique<ViewTransform>());
+  window.model().CreateGeoPt(1, 1);
+  window.OnCommand(menu_id::kSolve);
+  EXPECT_EQ(MessageTexts(),
+            std::vector<std::string>{"模型中没有单元, 无法计算! 请先划分网格。"});
+  EXPECT_TRUE(platform.programs.ran.empty());
+  EXPECT_FALSE(FileExists(kSolveModelFile));
+}
+
+// An installed set: the programs lie beside Kestrix, the model elsewhere. A
+// program in the model's folder is still preferred.
+TEST_F(ExternalProgramsTest, ProgramsAreFoundInTheCurrentFolderFirstThenBesideKestrix) {
+  const auto installed = folder.path() / "bin";
+  std::filesystem::create_directory(installed);
+  test_support::WriteFile(installed / kSolverProgram, "");
+  test_support::WriteFile(installed / kContourViewerProgram, "");
+  platform.programs.ownFolder = installed.string();
+  platform.programs.onRun = [] {
+    WriteDisplacements(0.1);
+    return 0;
+  };
+  window.OnCommand(menu_id::kSolve);
+  window.OnCommand(menu_id::kContour);
+  EXPECT_EQ(platform.programs.ran, std::vector<std::string>{(installed / "Solvane").string()});
+  EXPECT_EQ(platform.programs.started, std::vector<std::string>{(installed / "Ambrel").string()});
+  EXPECT_TRUE(window.model().solved());
+
+  test_support::WriteFile(kSolverProgram, "");
+  test_support::WriteFile(kContourViewerProgram, "");
+  window.OnCommand(menu_id::kSolve);
+  window.OnCommand(menu_id::kContour);
+  EXPECT_EQ(platform.programs.ran.back(), "Solvane");
+  EXPECT_EQ(platform.programs.started.back(), "Ambrel");
+  EXPECT_TRUE(platform.notifier.messages.empty());
 }
 
 TEST_F(ExternalProgramsTest, AFolderNamedLikeTheSolverPassesTheExistenceTest) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/fake_document_frame.h"
 #include "main_window_services.h"
 #include "menu_resource.h"
 #include "support/recording_notifier.h"
@@ -138,10 +139,13 @@ class RecordingLauncher : public ProgramLauncher {
     return startSucceeds;
   }
   void ShowTextFile(const std::string& fileName) override { shown.push_back(fileName); }
+  std::string OwnFolder() const override { return ownFolder; }
 
   // What the "solver" does while it runs; it ends with the returned status.
   std::function<std::optional<int>()> onRun;
   bool startSucceeds = true;
+  // Where Kestrix's executable would lie; none by default.
+  std::string ownFolder;
   std::vector<std::string> ran;
   std::vector<std::string> started;
   std::vector<std::string> shown;
@@ -154,9 +158,11 @@ struct FakePlatform {
   MapMenuChecks menuChecks;
   FakeDialogHost dialogs;
   RecordingLauncher programs;
+  FakeDocumentFrame frame;
+  MemoryRecentFileStore recentFileStore;
 
   MainWindowServices Services() {
-    return {notifier, fileDialogs, repaints, menuChecks, dialogs, programs};
+    return {notifier, fileDialogs, repaints, menuChecks, dialogs, programs, frame, recentFileStore};
   }
 };
 

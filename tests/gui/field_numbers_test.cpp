@@ -2,50 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <clocale>
-#include <limits>
+#include <optional>
 #include <string>
 
 namespace kestrix {
 namespace {
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-TEST(FieldNumbers, RealsReadLikeAtof) {
+TEST(FieldNumbers, RealsMustBeTheWholeFieldAndFinite) {
   EXPECT_EQ(FieldToReal("1e3"), 1000.0);
-  EXPECT_EQ(FieldToReal("  -2.5xyz"), -2.5);
-  EXPECT_EQ(FieldToReal(" 12abc"), 12.0);
+  EXPECT_EQ(FieldToReal("  -2.5  "), -2.5);
   EXPECT_EQ(FieldToReal("+4"), 4.0);
-  EXPECT_EQ(FieldToReal(""), 0.0);
-  EXPECT_EQ(FieldToReal("abc"), 0.0);
-  EXPECT_EQ(FieldToReal("+-1"), 0.0);
+  EXPECT_EQ(FieldToReal("1e-400"), 0.0);  // below the range: as near 0 as double goes
+  for (const char* refused : {"", "   ", "abc", " 12abc", "+-1", "1e400", "-1e400", "inf", "nan", "1 2"}) {
+    EXPECT_EQ(FieldToReal(refused), std::nullopt) << refused;
+  }
 }
 
-TEST(FieldNumbers, RealsOutOfRangeBecomeInfinite) {
-  EXPECT_EQ(FieldToReal("1e400"), kInfinity);
-  EXPECT_EQ(FieldToReal("-1e400"), -kInfinity);
-}
-
-TEST(FieldNumbers, RealsReadHexadecimalLikeAtof) {
-  EXPECT_EQ(FieldToReal("0x10"), 16.0);
-  EXPECT_EQ(FieldToReal("-0x1p-1"), -0.5);
-}
-
-TEST(FieldNumbers, IntegersReadLikeAtoi) {
+TEST(FieldNumbers, IntegersMustBeWholeDecimalNumbers) {
   EXPECT_EQ(FieldToInt("4"), 4);
-  EXPECT_EQ(FieldToInt(" 12.9"), 12);
-  EXPECT_EQ(FieldToInt(" 12abc"), 12);
-  EXPECT_EQ(FieldToInt("+7"), 7);
-  EXPECT_EQ(FieldToInt(""), 0);
-  EXPECT_EQ(FieldToInt("abc"), 0);
+  EXPECT_EQ(FieldToInt(" +7 "), 7);
   EXPECT_EQ(FieldToInt("-3"), -3);
-  EXPECT_EQ(FieldToInt("0x10"), 0);
-}
-
-TEST(FieldNumbers, IntegersOutOfRangeGiveTheNearestLimit) {
-  EXPECT_EQ(FieldToInt("99999999999"), INT_MAX);
-  EXPECT_EQ(FieldToInt("-99999999999"), INT_MIN);
+  for (const char* refused : {"", "abc", "12.9", "12abc", "1e3", "0x10", "99999999999", "-99999999999"}) {
+    EXPECT_EQ(FieldToInt(refused), std::nullopt) << refused;
+  }
 }
 
 TEST(FieldNumbers, RealsWrittenWithSixDecimals) {
@@ -72,8 +52,7 @@ TEST(FieldNumbers, DecimalPointIgnoresTheUserLocale) {
   const GermanLocale german;
   ASSERT_TRUE(german.active()) << "the de_DE.UTF-8 locale is not installed";
   EXPECT_EQ(FieldToReal("2.5"), 2.5);
-  EXPECT_EQ(FieldToReal("2,5"), 2.0);
-  EXPECT_EQ(FieldToInt("1.000"), 1);
+  EXPECT_EQ(FieldToReal("2,5"), std::nullopt);
   EXPECT_EQ(RealToField(2.5), "2.500000");
 }
 

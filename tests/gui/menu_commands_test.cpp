@@ -86,8 +86,10 @@ TEST_F(MenuCommandsTest, ResultTablesOpenWithoutAnyTest) {
   window.OnCommand(menu_id::kNodeDof);
   window.OnCommand(menu_id::kNodeStress);
   window.OnCommand(menu_id::kElementStress);
+  window.OnCommand(menu_id::kReactionForces);
   EXPECT_EQ(platform.programs.shown,
-            (std::vector<std::string>{"Node_Dis.txt", "Node_Stress.txt", "Element_Stress.txt"}));
+            (std::vector<std::string>{"Node_Dis.txt", "Node_Stress.txt", "Element_Stress.txt",
+                                      "Node_Reaction.txt"}));
   EXPECT_TRUE(platform.notifier.messages.empty());
 }
 

@@ -260,5 +260,28 @@ TEST_F(RenderingTest, DeformedShapeNeedsElements) {
   EXPECT_TRUE(canvas.Calls().empty());
 }
 
+// The largest reaction is a tenth of the model size long, from the node's
+// deformed position; a zero reaction draws nothing.
+TEST_F(RenderingTest, ReactionArrowsStartAtTheDeformedFixedNodes) {
+  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {10, 0}, {10, 4}, {0, 4}}, {{0, 1, 2, 3}}));
+  model.ComputeBoundingBox();
+  DrawReactions(model, view, canvas, DeformationScale(model));
+  EXPECT_TRUE(canvas.Calls().empty());  // none read
+  model.SetNodeDisplacement(1, 0, -0.001);
+  model.SetReactions({{.node = 0, .RX = 0, .RY = 0}, {.node = 1, .RX = -50, .RY = 0},
+                      {.node = 3, .RX = 0, .RY = 25}});
+  DrawReactions(model, view, canvas, DeformationScale(model));
+  const std::vector<Segment> segments = Segments(canvas);
+  ASSERT_EQ(segments.size(), 8u);
+  // Node 1 moved down by one unit on screen; the arrow is 10 pixels long to the left.
+  EXPECT_EQ((std::pair{segments[0].x1, segments[0].y1}), (std::pair{300, 260}));
+  EXPECT_EQ(segments[0].x2, 290);
+  EXPECT_NEAR(segments[0].y2, 260, 1);
+  EXPECT_EQ((std::pair{segments[4].x1, segments[4].y1}), (std::pair{200, 210}));
+  EXPECT_NEAR(segments[4].x2, 200, 1);
+  EXPECT_EQ(segments[4].y2, 205);
+  EXPECT_EQ(canvas.Lines().front().pen, (Pen{Rgb{0, 255, 255}, 2, PenStyle::Solid}));
+}
+
 }  // namespace
 }  // namespace kestrix

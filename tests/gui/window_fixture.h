@@ -19,8 +19,8 @@ class WindowTest : public ::testing::Test {
   void Click(ScreenPoint p) { window.OnLeftButtonDown(p.x, p.y); }
 
   // A 4 × 2 rectangle with its lower left corner at the origin, picked as a
-  // polygon and meshed LN × WN, then fitted to the window.
-  void BuildMeshedRectangle(int LN, int WN) {
+  // polygon and selected, fitted to the window.
+  void BuildSelectedRectangle() {
     const double corners[4][2] = {{0, 0}, {4, 0}, {4, 2}, {0, 2}};
     for (const auto& corner : corners) window.model().CreateGeoPt(corner[0], corner[1]);
     window.RefitToModel();
@@ -29,6 +29,11 @@ class WindowTest : public ::testing::Test {
     window.model().CreatePolygonFromPickedPoints();
     window.OnCommand(menu_id::kPickPolygon);
     Click(PixelOf(2, 1));
+  }
+
+  // That rectangle meshed LN × WN.
+  void BuildMeshedRectangle(int LN, int WN) {
+    BuildSelectedRectangle();
     window.model().MeshSelectedPolygons(LN, WN);
   }
 

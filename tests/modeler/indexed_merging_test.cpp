@@ -6,6 +6,7 @@
 
 #include "literal_mesher.h"
 #include "model.h"
+#include "support/recording_notifier.h"
 
 namespace kestrix {
 namespace {
@@ -84,6 +85,8 @@ TEST(IndexedMerging, AgreesWithWholeListScansOnRandomPolygons) {
     SCOPED_TRACE(seed);
     RandomQuads quads(seed);
     Model model;
+    RecordingNotifier overlapsRefused;  // random polygons overlap meshed ones
+    model.AttachNotifier(&overlapsRefused);
     for (int call = 0; call < 4; ++call) {
       const int polygons = quads.Uniform(1, 3);
       for (int i = 0; i < polygons; ++i) AddSelectedQuad(model, quads.Next());

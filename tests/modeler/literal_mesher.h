@@ -1,7 +1,8 @@
 #pragma once
 // The reference for meshing: every grid point scans the whole node list newest
 // first for a node closer than the tolerance, and every new edge scans the
-// whole edge list. Quadratic, and kept only to check the indexed meshing.
+// whole edge list; a polygon that already holds elements is skipped.
+// Quadratic, and kept only to check the indexed meshing.
 
 #include <algorithm>
 #include <bit>
@@ -62,6 +63,16 @@ inline MeshLists LiteralMesh(const Model& model, int LN, int WN) {
   std::list<ElemEdge> edges(model.edges().begin(), model.edges().end());
   for (const Polygon& polygon : model.polygons()) {
     if (!polygon.selected || polygon.vertexCount() != 4) continue;
+    // A polygon with an element centre inside already has its elements.
+    const auto inside = [&](const ElementOutline& outline) {
+      ModelPosition centre{0.0, 0.0};
+      for (const ModelPoint& vertex : outline.vertices) {
+        centre.x += vertex.x / 4;
+        centre.y += vertex.y / 4;
+      }
+      return polygon.Contains(centre);
+    };
+    if (std::ranges::any_of(outlines, inside)) continue;
     std::vector<ModelPoint> grid = MapGridPoints(polygon.vertices(), LN, WN);
     std::vector<ElementOutline> cells = GridOutlines(grid, LN, WN);
     int next = 0;

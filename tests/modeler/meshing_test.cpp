@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "model_file_reader.h"
+#include "model_file_writer.h"
 #include "model_harness.h"
 
 namespace kestrix {
@@ -106,14 +108,37 @@ TEST_F(Meshing, NewerSelectedPolygonIsMeshedFirst) {
   EXPECT_EQ(ConnectivityRows(h.model), (std::vector<Element>{{0, 1, 3, 2}, {4, 5, 7, 6}}));
 }
 
-TEST_F(Meshing, SamePolygonTwiceAddsElementsButNoNodesOrEdges) {
+// Meshing a polygon again, at any division, would lay a second set of
+// elements over the first; its neighbour is still meshed in the same call.
+TEST_F(Meshing, APolygonWithElementsIsNotMeshedAgain) {
   DrawUnitSquare();
   h.MeshPolygonAround(0.5, 0.5, 2, 2);
+  DrawRightSquare();
+  h.ClickPolygon(0.5, 0.5);
+  h.MeshPolygonAround(1.5, 0.5, 3, 1);
+  EXPECT_EQ(h.model.NELEM(), 4 + 3);
+  ASSERT_EQ(h.notifier.messages.size(), 1u);
+  EXPECT_EQ(h.notifier.messages[0], (ShownMessage{"多边形0已划分网格, 不再重复划分!", "Warning!"}));
+  EXPECT_EQ(h.model.polygons().CountSelected(), 0);
+
   h.MeshPolygonAround(0.5, 0.5, 2, 2);
-  EXPECT_EQ(h.model.NPOIN(), 9);
-  EXPECT_EQ(h.model.NELEM(), 8);
-  EXPECT_EQ(h.model.edges().Count(), 12);
-  EXPECT_EQ(h.model.connectivity()[4], h.model.connectivity()[0]);
+  EXPECT_EQ(h.model.NELEM(), 7);
+  EXPECT_EQ(h.model.NPOIN(), 9 + 6);
+  EXPECT_EQ(h.notifier.messages.size(), 2u);
+}
+
+TEST_F(Meshing, APolygonReopenedWithItsElementsIsNotMeshedAgain) {
+  DrawUnitSquare();
+  h.MeshPolygonAround(0.5, 0.5, 2, 1);
+  Model reopened;
+  reopened.AttachView(&h.view);
+  reopened.AttachNotifier(&h.notifier);
+  ASSERT_EQ(ReadModelText(FormatModelFile(h.model), reopened), std::nullopt);
+  const ScreenPoint inside = h.PixelOf(0.5, 0.5);
+  reopened.PickPolygonAt(inside.x, inside.y);
+  reopened.MeshSelectedPolygons(4, 4);
+  EXPECT_EQ(reopened.NELEM(), 2);
+  EXPECT_EQ(h.notifier.messages.size(), 1u);
 }
 
 TEST_F(Meshing, AfterASolveDiscardsTheResultsOfTheOldMesh) {

@@ -134,12 +134,26 @@ TEST_F(ModelFileTest, ConstraintFlagsAreKeptAsReadAndWrittenAsZeroOrOne) {
   EXPECT_NE(FormatModelFile(*model).find("NRN=1\n4:1 0\n"), std::string::npos);
 }
 
-TEST_F(ModelFileTest, TangentialLoadsAreDroppedOnReading) {
+// The next export and solve would quietly solve another problem than the
+// file held: the user is told once, with the count of such loads.
+TEST_F(ModelFileTest, TangentialLoadsAreDroppedOnReadingAndTheUserIsToldOnce) {
+  const std::string head = "E=1\nMu=0\nThick=1\nNPOIN=2\n0,0\n1,0\nNELEM=0\nNRN=0\nNFOR=0\n";
   const std::unique_ptr<Model> model =
-      Open("E=1\nMu=0\nThick=1\nNPOIN=2\n0,0\n1,0\nNELEM=0\nNRN=0\nNFOR=0\n"
-           "NPRS=1\n0(10,5),1(12,-7)\n");
+      Open(head + "NPRS=3\n0(10,5),1(12,-7)\n0(1,0),1(1,0)\n1(2,0),0(2,1e-9)\n");
   ASSERT_NE(model, nullptr);
-  EXPECT_NE(FormatModelFile(*model).find("NPRS=1\n0(10,0),1(12,0)\n"), std::string::npos);
+  EXPECT_NE(FormatModelFile(*model).find("NPRS=3\n0(10,0),1(12,0)\n0(1,0),1(1,0)\n1(2,0),0(2,0)\n"),
+            std::string::npos);
+  EXPECT_EQ(m_notifier.messages,
+            (std::vector<ShownMessage>{
+                {"文件中有2条分布荷载含非零切向分量: Kestrix只施加法向分布荷载, 切向分量已舍弃, "
+                 "下次导出和计算将不包含切向分量。",
+                 "Warning!"}}));
+
+  m_notifier.messages.clear();
+  ASSERT_NE(Open(head + "NPRS=1\n0(10,0),1(12,-0)\n"), nullptr);
+  EXPECT_TRUE(m_notifier.messages.empty());
+  EXPECT_EQ(Open(head + "NPRS=2\n0(10,5),1(12,-7)\n0(1,0),9(1,0)\n"), nullptr);
+  ASSERT_EQ(m_notifier.messages.size(), 1u) << "a refused file gives its fault alone";
 }
 
 TEST_F(ModelFileTest, FileWithoutGeometrySectionHasNoGeometricPoints) {
@@ -211,6 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 6: expected the coordinates x,y of node 1"},
         RefusedFile{"E=1\nMu=0\nThick=1\nNPOIN=3\n0,0\n1,0\n",
                     "line 6: the file ends before the coordinates x,y of node 2"},
+        RefusedFile{"E=1\rMu=0\rThick=1\rNPOIN=3\r0,0\r\r1 ,0\r",
+                    "line 7: expected the coordinates x,y of node 1"},
         RefusedFile{"E=1\nMu=0\nThick=1\nNPOIN=2000000000\n0,0\n",
                     "line 5: the file ends before the coordinates x,y of node 1"},
         RefusedFile{"E=1\nMu=0\nThick=1\nNPOIN=2\n0,0\n1,0\nNELEM=1\n0,1,2,1\n",

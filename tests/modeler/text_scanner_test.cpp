@@ -102,5 +102,22 @@ TEST(ScanLines, LineNumberNamesTheLineWhereScanningStopped) {
   EXPECT_EQ(ended.LineNumber(), 1);
 }
 
+TEST(ScanLines, LineNumberCountsEveryKindOfLineEnd) {
+  for (const char* lineEnd : {"\n", "\r\n", "\r"}) {
+    SCOPED_TRACE(testing::PrintToString(std::string(lineEnd)));
+    const std::string end(lineEnd);
+    const std::string text = "E=1" + end + end + "Mu=0.3" + end + "NPOIN=x" + end;
+    TextScanner scanner(text);
+    double e = 0.0, mu = 0.0;
+    int count = 0;
+    EXPECT_EQ(scanner.LineNumber(), 1);
+    ASSERT_TRUE(scanner.Scan("E=%lf\n", e));
+    ASSERT_TRUE(scanner.Scan("Mu=%lf\n", mu));
+    EXPECT_FALSE(scanner.Scan("NPOIN=%d\n", count));
+    EXPECT_EQ(scanner.LineNumber(), 4);
+    EXPECT_EQ(scanner.LineNumber(), 4);  // asking again counts nothing twice
+  }
+}
+
 }  // namespace
 }  // namespace kestrix

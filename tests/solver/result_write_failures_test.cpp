@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "child_run.h"
+#include "output/result_file_names.h"
 #include "solvane_process.h"
 
 namespace solvane {
@@ -23,23 +24,15 @@ using testing::FilesIn;
 using testing::ReadFile;
 using testing::RunSolvane;
 using testing::ScratchFolder;
+using testing::WriteFile;
 
 namespace fs = std::filesystem;
 
 const fs::path kExamples = fs::path(PLATEFEM_SOURCE_DIR) / "examples";
 
 // Every file a run writes, in the order it writes them.
-const std::vector<std::string> kResultFilesInOrder = {
-    "structure.dxf",
-    "Node_Dis.txt",
-    "deformation.dxf",
-    "Node_Stress.txt",
-    "Element_Stress.txt",
-    "Node_Stress_Tecplot.dat",
-    "Equivalent_Node_Stress_Tecplot.dat",
-    "Animate_Equivalent_Node_Stress_Tecplot.dat",
-    "Node_Stress_ZelContour.txt",
-    "Node_Reaction.txt"};
+const std::vector<std::string> kResultFilesInOrder(kResultFileNames.begin(),
+                                                   kResultFileNames.end());
 
 const std::string kPause = "Press any key to continue";
 const std::string kPromptEnd = "退出，请按’Esc退出’键\n";
@@ -118,6 +111,26 @@ TEST(ResultWriteFailures, FileBeyondTheSizeLimitEndsTheRunAndIsLeftEmpty) {
     ExpectCompleteUpTo(dir, name, complete);
     EXPECT_EQ(fs::file_size(dir / name), 0u) << name;
   }
+}
+
+// A run that ends early in a folder that holds an earlier run's results
+// leaves none of them beside its own: a result table that failed, and a model
+// file that cannot be read.
+TEST(ResultWriteFailures, EarlierRunsResultsDoNotOutliveAFailedRun) {
+  const std::map<std::string, std::string> earlier = CompleteRun("single-element");
+  ScratchFolder dir;
+  fs::copy_file(kExamples / "single-element" / "fem.txt", dir / "fem.txt");
+  ASSERT_EQ(RunSolvane(dir.path()).status, 0);
+  fs::remove(dir / "Element_Stress.txt");
+  fs::create_symlink("/dev/full", dir / "Element_Stress.txt");
+  ExpectEndsWithFailure(RunSolvane(dir.path()), "Element_Stress.txt", ENOSPC);
+  ExpectCompleteUpTo(dir, "Element_Stress.txt", earlier);
+
+  fs::remove(dir / "Element_Stress.txt");
+  ASSERT_EQ(RunSolvane(dir.path()).status, 0);
+  WriteFile(dir / "fem.txt", "NPOIN=x\n");
+  EXPECT_EQ(RunSolvane(dir.path()).status, 1);
+  EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"fem.txt"});
 }
 
 // The retry prompt covers a drawing that failed while being written: once the

@@ -1,6 +1,7 @@
 // A whole Kestrix session through the real Qt widgets on the offscreen
 // platform: points, polygon, mesh, supports, load, a real solve and the
-// deformed shape, with the model, "fem.txt" and the picture checked.
+// deformed shape, with the model, "fem.txt" and the picture checked; then
+// files, undo and the question before closing a modified model.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QSettings>
 #include <QtTest>
 #include <span>
 
@@ -30,6 +32,10 @@ class SessionTest : public QObject {
   void initTestCase();
   void BuildsSolvesAndShowsTheDeformedPlate();
   void ExportsAndReopensThroughTheFileDialogs();
+  void UndoesRedoesAndSavesWithTheKeys();
+  void FileNamedAtStartOpensInItsFolder();
+  void ASingularModelIsNotShownAsSolved();
+  void ClosingAModifiedModelAsksFirst();
 
  private:
   QtDialog* OpenDialog(int menuId, int dialogId);
@@ -40,26 +46,42 @@ class SessionTest : public QObject {
   void ClickModel(double x, double y);
   void RunModal(int menuId, const std::function<void(QtDialog*)>& user);
   void ChooseInFileDialog(int menuId, const QString& path);
+  void SolveAnsweringTheConsole();
+  int PixelsOf(const QColor& colour);
   QRgb PixelAt(const QImage& image, double x, double y);
   QString StatusText(const char* field);
+  void AddPoint(const QString& x, const QString& y);
+  void PressKeys(const QKeySequence& keys);
+  void AnswerSaveQuestion(QMessageBox::StandardButton button);
 
   QTemporaryDir m_workDir;
   std::unique_ptr<QtMainWindow> m_window;
   QStringList m_unexpectedMessages;
+  bool m_expectingFileDialog = false;
 };
 
 void SessionTest::initTestCase() {
   QVERIFY(m_workDir.isValid());
   QVERIFY2(QFile::copy(SOLVANE_PATH, m_workDir.filePath(kSolverProgram)), "build Solvane first");
   QVERIFY(QDir::setCurrent(m_workDir.path()));
+  // The recent files go to settings of this test's own.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_workDir.filePath("config"));
+  QApplication::setQuitOnLastWindowClosed(false);
   m_window = std::make_unique<QtMainWindow>();
   m_window->resize(640, 480);
   m_window->show();
   QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-  // A warning would block the session: note it and dismiss it.
+  // A warning would block the session: note it and dismiss it. So would a
+  // file dialog that no step of the test expects.
   auto* watchdog = new QTimer(this);
   connect(watchdog, &QTimer::timeout, this, [this] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !m_expectingFileDialog) {
+      m_unexpectedMessages << "file dialog: " + dialog->windowTitle();
+      dialog->reject();
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box != nullptr && box->objectName() == "warning") {
       m_unexpectedMessages << box->text();
       box->accept();
     }
@@ -116,6 +138,7 @@ void SessionTest::RunModal(int menuId, const std::function<void(QtDialog*)>& use
 
 // Answers the open or save dialog of a menu command with `path`.
 void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
+  m_expectingFileDialog = true;
   QTimer::singleShot(0, this, [path] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     QVERIFY(dialog != nullptr);
@@ -124,6 +147,31 @@ void SessionTest::ChooseInFileDialog(int menuId, const QString& path) {
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept validates the name
   });
   m_window->Action(menuId)->trigger();
+  m_expectingFileDialog = false;
+}
+
+// Solve, with a key for the solver's closing pause in its console.
+void SessionTest::SolveAnsweringTheConsole() {
+  QTimer keys;
+  connect(&keys, &QTimer::timeout, this, [this] {
+    auto* console = m_window->findChild<QDialog*>("solverConsole");
+    if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
+  });
+  keys.start(200);
+  m_window->Action(menu_id::kSolve)->trigger();
+  keys.stop();
+}
+
+// How many pixels of the client area have that colour.
+int SessionTest::PixelsOf(const QColor& colour) {
+  const QImage picture = m_window->clientArea().grab().toImage();
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (QColor(picture.pixel(x, y)) == colour) ++count;
+    }
+  }
+  return count;
 }
 
 QRgb SessionTest::PixelAt(const QImage& image, double x, double y) {
@@ -160,6 +208,12 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   ClickModel(2, 1);
   QtDialog* mesh = OpenDialog(menu_id::kMeshQuad, 105);
   Type(mesh, 1008, "4");
+  Type(mesh, 1009, "two");
+  Press(mesh, 1007);  // refused: the warning names the field, the dialog stays
+  QCOMPARE(m_unexpectedMessages, QStringList{"\"WN=\"的输入\"two\"无效, 应为不小于1的整数!"});
+  m_unexpectedMessages.clear();
+  QVERIFY(mesh->isVisible());
+  QCOMPARE(model.NELEM(), 0);
   Type(mesh, 1009, "2");
   Press(mesh, 1007);
   Press(mesh, 1021);
@@ -174,6 +228,19 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   ClickModel(0.3, -0.3);
   QCOMPARE(StatusText("statusSelection"), QString("Selected: 3 nodes"));
   QCOMPARE(model.nodes().CountSelected(), 3);
+  // A thickness of 0 is refused and the dialog stays open for a better one.
+  RunModal(menu_id::kMaterial, [this](QtDialog* dialog) {
+    QVERIFY(dialog != nullptr);
+    Type(dialog, 1017, "0");
+    Press(dialog, 1);
+    QVERIFY(dialog->isVisible());
+    Type(dialog, 1017, "2");
+    Press(dialog, 1);
+  });
+  QCOMPARE(m_unexpectedMessages, QStringList{"\"Thick t=\"的输入\"0\"无效, 应为大于0的数!"});
+  m_unexpectedMessages.clear();
+  QCOMPARE(model.Thick(), 2.0);
+
   RunModal(menu_id::kBoundaryCondition, [this](QtDialog* dialog) {
     QVERIFY(dialog != nullptr);
     Press(dialog, 1002);
@@ -191,17 +258,10 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   Press(force, 1);
   QCOMPARE(model.forces().Count(), 1);
 
-  // The solver console takes a key for the solver's closing pause.
-  QTimer keys;
-  connect(&keys, &QTimer::timeout, this, [this] {
-    auto* console = m_window->findChild<QDialog*>("solverConsole");
-    if (console != nullptr && console->isVisible()) QTest::keyClick(console, Qt::Key_Return);
-  });
-  keys.start(200);
-  m_window->Action(menu_id::kSolve)->trigger();
-  keys.stop();
+  SolveAnsweringTheConsole();
   QVERIFY2(m_unexpectedMessages.isEmpty(), qPrintable(m_unexpectedMessages.join("; ")));
   QVERIFY(model.solved());
+  QCOMPARE(model.reactions().size(), std::size_t{3});  // the left edge holds the plate
   QVERIFY(model.displacements()[2 * 14 + 1] < 0.0);  // the loaded corner moves down
 
   QFile femFile(kSolveModelFile);
@@ -231,13 +291,14 @@ void SessionTest::BuildsSolvesAndShowsTheDeformedPlate() {
   const QImage picture = area.grab().toImage();
   QCOMPARE(QColor(PixelAt(picture, 0.5, 1.5)), QColor(Qt::black));
   QCOMPARE(QColor(PixelAt(picture, 2, 0)), QColor(0, 255, 0));  // the undeformed lower side
-  int deformedPixels = 0;
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      if (QColor(picture.pixel(x, y)) == QColor(255, 97, 0)) ++deformedPixels;
-    }
-  }
-  QVERIFY(deformedPixels > 200);
+  QVERIFY(PixelsOf(QColor(255, 97, 0)) > 200);
+
+  // The reactions at the left edge, as arrows, once asked for.
+  const QColor reactionColour(0, 255, 255);
+  QCOMPARE(PixelsOf(reactionColour), 0);
+  m_window->Action(menu_id::kReactionArrows)->trigger();
+  QVERIFY(m_window->Action(menu_id::kReactionArrows)->isChecked());
+  QVERIFY(PixelsOf(reactionColour) > 50);
 
   // The picture of the documentation: a larger window, fitted to everything drawn.
   const QByteArray screenshot = qgetenv("KESTRIX_SESSION_SCREENSHOT");
@@ -281,12 +342,126 @@ void SessionTest::ExportsAndReopensThroughTheFileDialogs() {
   QCOMPARE(reopened.forces().Count(), 0);
   QCOMPARE(reopened.constraints().Count(), 3);
   QVERIFY(StatusText("statusCounts").endsWith("3 constraints, 0 forces, 0 edge loads"));
+  // Undone, the force is back; saved, the model is the file again.
+  QCOMPARE(m_window->Action(menu_id::kUndo)->text(),
+           QString("&Undo Delete supports and loads on 1 node and 0 edges"));
+  PressKeys(QKeySequence("Ctrl+Z"));
+  QCOMPARE(m_window->logic().model().forces().Count(), 1);
+  PressKeys(QKeySequence("Ctrl+S"));
   QVERIFY(m_unexpectedMessages.isEmpty());
 }
 
 QString SessionTest::StatusText(const char* field) {
   const auto* label = m_window->findChild<QLabel*>(field);
   return label != nullptr ? label->text() : QString("(no field %1)").arg(field);
+}
+
+void SessionTest::AddPoint(const QString& x, const QString& y) {
+  QtDialog* points = OpenDialog(menu_id::kCreateGeoPt, 103);
+  QVERIFY(points != nullptr);
+  Type(points, 1004, x);
+  Type(points, 1005, y);
+  Press(points, 1);
+}
+
+// The keys pressed in the drawing, as the user presses them.
+void SessionTest::PressKeys(const QKeySequence& keys) {
+  QApplication::setActiveWindow(m_window.get());
+  QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+  QTest::keySequence(&m_window->clientArea(), keys);
+}
+
+void SessionTest::AnswerSaveQuestion(QMessageBox::StandardButton button) {
+  QTimer::singleShot(0, this, [button] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->objectName(), QString("saveChanges"));
+    box->button(button)->click();
+  });
+}
+
+// Runs on the model reopened from saved/plate.txt.
+void SessionTest::UndoesRedoesAndSavesWithTheKeys() {
+  const QString file = QDir::current().filePath("plate.txt");
+  const QString title = "plate.txt - " + QDir::currentPath() + " - Kestrix";
+  QCOMPARE(m_window->windowTitle(), title);
+  AddPoint("6", "6");
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 5);
+  QCOMPARE(m_window->windowTitle(), "plate.txt* - " + QDir::currentPath() + " - Kestrix");
+  QCOMPARE(m_window->Action(menu_id::kUndo)->text(), QString("&Undo Create point (6, 6)"));
+
+  PressKeys(QKeySequence("Ctrl+Z"));
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 4);
+  QCOMPARE(m_window->windowTitle(), title);
+  QVERIFY(!m_window->Action(menu_id::kUndo)->isEnabled());
+  PressKeys(QKeySequence("Ctrl+Y"));
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 5);
+  PressKeys(QKeySequence("Ctrl+Z"));
+  PressKeys(QKeySequence("Ctrl+Shift+Z"));
+  QCOMPARE(m_window->logic().model().geoPoints().Count(), 5);
+
+  PressKeys(QKeySequence("Ctrl+S"));  // no dialog: the watchdog would note one
+  QCOMPARE(m_window->windowTitle(), title);
+  QFile saved(file);
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  QVERIFY(saved.readAll().split('\n').contains("4:6,6"));
+  QVERIFY2(m_unexpectedMessages.isEmpty(), qPrintable(m_unexpectedMessages.join("; ")));
+}
+
+void SessionTest::FileNamedAtStartOpensInItsFolder() {
+  const QString folder = QDir::currentPath();
+  QVERIFY(QDir::setCurrent(m_workDir.path()));
+  QtMainWindow started;
+  // The recent files are kept across sessions: a new window lists the file saved last.
+  const QList<QAction*> recent = started.findChildren<QAction*>();
+  QVERIFY(std::any_of(recent.begin(), recent.end(), [&](QAction* action) {
+    return action->text() == "&1 " + folder + "/plate.txt";
+  }));
+  QCOMPARE(started.windowTitle(), "Untitled - " + m_workDir.path() + " - Kestrix");
+  started.OpenStartFile({"Kestrix", "saved/plate.txt"});
+  QCOMPARE(started.logic().model().geoPoints().Count(), 5);
+  QCOMPARE(QDir::currentPath(), folder);
+  QCOMPARE(started.windowTitle(), "plate.txt - " + folder + " - Kestrix");
+  QVERIFY(m_unexpectedMessages.isEmpty());
+}
+
+// The real solver on a plate with no support: it finds the model singular,
+// writes its files and ends with status 1. Nothing it wrote is shown.
+void SessionTest::ASingularModelIsNotShownAsSolved() {
+  QVERIFY(QDir(m_workDir.path()).mkdir("free"));
+  const QString folder = m_workDir.filePath("free");
+  QVERIFY(QFile::copy(SOLVANE_PATH, folder + "/" + kSolverProgram));
+  QFile file(folder + "/free.txt");
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("E=210000\nMu=0.3\nThick=1\nNPOIN=4\n0,0\n1,0\n1,1\n0,1\nNELEM=1\n0,1,2,3\n"
+             "NRN=0\nNFOR=1\n2<0,-100>\nNPRS=0\n");
+  file.close();
+  ChooseInFileDialog(menu_id::kOpen, folder + "/free.txt");
+  QCOMPARE(m_window->logic().model().NELEM(), 1);
+
+  SolveAnsweringTheConsole();
+  QVERIFY(QFile::exists(folder + "/" + kNodeDisplacementFile));
+  QVERIFY(!m_window->logic().model().solved());
+  QCOMPARE(m_unexpectedMessages,
+           QStringList{"计算程序\"Solvane\"异常结束, 退出状态 1! 不显示计算结果。"});
+  m_unexpectedMessages.clear();
+}
+
+// Runs on the model opened from free/free.txt.
+void SessionTest::ClosingAModifiedModelAsksFirst() {
+  QFile saved(QString::fromStdString(m_window->logic().documentPath()));
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  const QByteArray before = saved.readAll();
+  saved.close();
+  AddPoint("7", "7");
+  AnswerSaveQuestion(QMessageBox::Cancel);
+  QVERIFY(!m_window->close());
+  QVERIFY(m_window->isVisible());
+  AnswerSaveQuestion(QMessageBox::Discard);
+  QVERIFY(m_window->close());
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  QCOMPARE(saved.readAll(), before);
+  QVERIFY(m_unexpectedMessages.isEmpty());
 }
 
 }  // namespace kestrix
