@@ -8,6 +8,7 @@
 
 #include "fast/shared_chunks.h"
 #include "fast/solve_banded_fast_kernels.h"
+#include "fast/trailing_update.h"
 #include "method/solve_banded.h"
 
 namespace solvane {
@@ -49,9 +50,10 @@ struct Panel {
 // rows of the next panel first and eliminates within it.
 class BandElimination {
  public:
-  BandElimination(Band& K, double* F)
+  BandElimination(Band& K, double* F, const TrailingUpdateKernel& kernel)
       : K_(K),
         F_(F),
+        kernel_(kernel),
         n_(K.rows()),
         b_(K.halfBandwidth()),
         chunks_(b_ >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
@@ -60,7 +62,7 @@ class BandElimination {
     for (Panel& panel : panels_) {
       panel.steps.reserve(kPanelPivots);
       panel.stepMultipliers.resize(entries);
-      panel.values.resize(entries + 4 * kPanelPivots);
+      panel.values.resize(entries + kWidestLanes * kPanelPivots);
       panel.packedMultipliers.resize(entries);
     }
   }
@@ -98,7 +100,7 @@ class BandElimination {
     for (const PivotStep& step : panel.steps) panel.width = std::max(panel.width, step.end - panel.end);
     panel.dense = zeroProductsVanish_ && AllFinite(panel.steps);
     if (!panel.dense) return;
-    PackPanel(panel.steps.data(), panel.end, Packed(panel));
+    kernel_.pack(panel.steps.data(), panel.end, Packed(panel));
   }
 
   // Rows the elimination has not reached yet still hold their assembled
@@ -148,7 +150,7 @@ class BandElimination {
   void UpdateRegionRows(Panel& panel, int xBegin, int xEnd) {
     if (xBegin >= xEnd) return;
     if (panel.dense) {
-      UpdateTrailingRows(&K_.Diagonal(panel.end), K_.RowStride(), Packed(panel), xBegin, xEnd);
+      kernel_.update(&K_.Diagonal(panel.end), K_.RowStride(), Packed(panel), xBegin, xEnd);
       return;
     }
     for (const PivotStep& step : panel.steps) {
@@ -158,6 +160,7 @@ class BandElimination {
 
   Band& K_;
   double* F_;
+  const TrailingUpdateKernel& kernel_;
   int n_;
   int b_;
   // Adding a zero product never changes an entry unless some entry is -0;
@@ -171,9 +174,11 @@ class BandElimination {
 
 }  // namespace
 
-void SolveBandedFast(Band& K, double* U, double* F) {
+void SolveBandedFast(Band& K, double* U, double* F) { SolveBandedFastWith(FastestTrailingUpdateKernel(), K, U, F); }
+
+void SolveBandedFastWith(const TrailingUpdateKernel& kernel, Band& K, double* U, double* F) {
   if (K.rows() <= 0) return;
-  BandElimination(K, F).Run();
+  BandElimination(K, F, kernel).Run();
   BackSubstitute(K, U, F);
 }
 
