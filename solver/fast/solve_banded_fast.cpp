@@ -29,7 +29,9 @@ bool AllFinite(const std::vector<PivotStep>& steps) {
 }
 
 // A block of pivots [first, end): their steps and, when the rows below them
-// may be updated densely, their packed form.
+// may be updated densely, their packed values. The multipliers of pivot j lie
+// at multipliers[(j - first) * MultiplierRowLength(b)], zeros past the last
+// one, which is also how the update below the panel reads them.
 struct Panel {
   int first = 0;
   int end = 0;
@@ -38,9 +40,8 @@ struct Panel {
   int width = 0;
   bool dense = false;
   std::vector<PivotStep> steps;
-  std::vector<double> stepMultipliers;
+  std::vector<double> multipliers;
   std::vector<double> values;
-  std::vector<double> packedMultipliers;
 };
 
 // The elimination a panel of pivots at a time. Within a panel each pivot is
@@ -61,9 +62,8 @@ class BandElimination {
     rowChunks_.reserve(kChunksPerPanel);
     for (Panel& panel : panels_) {
       panel.steps.reserve(kPanelPivots);
-      panel.stepMultipliers.resize(entries);
+      panel.multipliers.resize(static_cast<std::size_t>(kPanelPivots) * MultiplierRowLength());
       panel.values.resize(entries + kWidestLanes * kPanelPivots);
-      panel.packedMultipliers.resize(entries);
     }
   }
 
@@ -89,8 +89,9 @@ class BandElimination {
     CheckRowsForNegativeZero(std::min(panel.end - 1 + b_, n_));
     panel.steps.clear();
     for (int j = panel.first; j < panel.end; ++j) {
-      double* multiplier = panel.stepMultipliers.data() + static_cast<std::size_t>(j - first) * b_;
+      double* multiplier = panel.multipliers.data() + static_cast<std::size_t>(j - first) * MultiplierRowLength();
       const PivotStep step = MakePivotStep(K_, j, multiplier);
+      std::fill(multiplier + (step.end - j), multiplier + MultiplierRowLength(), 0.0);
       ApplyPivot(K_, step, j + 1, panel.end, zeroProductsVanish_ && step.finite);
       EliminateLoad(F_, step);
       PrintEliminationProgress(j, n_);
@@ -114,9 +115,16 @@ class BandElimination {
     checkedRows_ = rowEnd;
   }
 
+  // Room for the multipliers of one pivot row: the row's b, and as many
+  // zeros after them as the panel has pivots. Pivot k of a panel reaches at
+  // most b - 1 + kPanelPivots - k columns past the panel's last row.
+  std::ptrdiff_t MultiplierRowLength() const { return b_ + kPanelPivots; }
+
+  // The multiplier of pivot first + k for row end + x lies at
+  // (end - first - k) + x in the pivot's multipliers.
   PackedPanel Packed(Panel& panel) const {
-    return {panel.values.data(), panel.packedMultipliers.data(), panel.end - panel.first, panel.width,
-            panel.first + b_ - panel.end};
+    return {panel.values.data(),  panel.multipliers.data() + (panel.end - panel.first),
+            MultiplierRowLength() - 1, panel.end - panel.first, panel.width, panel.first + b_ - panel.end};
   }
 
   // The calling thread first updates the rows of the next panel and

@@ -108,12 +108,13 @@ template <int Lanes, int Rows, int Groups, bool Masked>
   }
   const std::ptrdiff_t pivots = panel.pivots;
   const double* value = panel.value + Lanes * (y / Lanes) * pivots;
-  const double* multiplier = panel.multiplier + x * pivots;
-  for (int k = FirstReachingPivot(panel, y); k < panel.pivots; ++k) {
+  const int firstPivot = FirstReachingPivot(panel, y);
+  const double* multiplier = panel.multiplier + firstPivot * panel.multiplierStride + x;
+  for (int k = firstPivot; k < panel.pivots; ++k, multiplier += panel.multiplierStride) {
     Vec v[Groups];
     for (int g = 0; g < Groups; ++g) v[g] = Load<Lanes>(value + Lanes * (g * pivots + k));
     for (int i = 0; i < Rows; ++i) {
-      const Vec d = Broadcast<Lanes>(multiplier + i * pivots + k);
+      const Vec d = Broadcast<Lanes>(multiplier + i);
       for (int g = 0; g < Groups; ++g) sum[i][g] = sum[i][g] + d * v[g];
     }
   }
@@ -196,13 +197,6 @@ template <int Lanes>
         continue;
       }
       for (int l = 0; l < Lanes; ++l) value[l] = l < lanes ? steps[k].row[first + l] : 0.0;
-    }
-  }
-  double* multiplier = panel.multiplier;
-  for (int x = 0; x < panel.width; ++x) {
-    for (int k = 0; k < panel.pivots; ++k) {
-      const PivotStep& step = steps[k];
-      *multiplier++ = x < reached(k) ? step.multiplier[base + x - step.j] : 0.0;
     }
   }
 }

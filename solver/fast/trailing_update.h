@@ -11,17 +11,19 @@
 
 namespace solvane {
 
-// A block of consecutive pivots packed for the update of the rows and columns
-// below it, the region [base, base + width) of both, laid out so that the
-// values and multipliers a register tile needs run contiguously pivot after
-// pivot. With L doubles a vector, for pivot k, region column x in group
-// g = x / L and region row x:
+// A block of consecutive pivots set out for the update of the rows and
+// columns below it, the region [base, base + width) of both. The values are
+// packed so that those a register tile needs run contiguously pivot after
+// pivot; the multipliers stay where the pivot steps wrote them. With L doubles
+// a vector, for pivot k, region column x in group g = x / L and region row x:
 //   value[L * (g * pivots + k) + x % L] is the pivot row's entry, 0 beyond its
 //   band and the region;
-//   multiplier[x * pivots + k] is the multiplier it applies to row x.
+//   multiplier[k * multiplierStride + x] is the multiplier it applies to row
+//   x, 0 beyond its band.
 struct PackedPanel {
-  double* value;       // room for L * ceil(width / L) * pivots
-  double* multiplier;  // room for width * pivots
+  double* value;  // room for L * ceil(width / L) * pivots
+  const double* multiplier;
+  std::ptrdiff_t multiplierStride;
   int pivots;
   int width;
   // Pivot k reaches region column x when x < k + reach.
@@ -36,8 +38,8 @@ struct TrailingUpdateKernel {
   const char* name;
   // Doubles a vector holds: the width of a column group in PackedPanel.
   int lanes;
-  // Packs the panel's pivots, given by their steps, for the region that starts
-  // at global row and column `base`.
+  // Packs the values of the panel's pivots, given by their steps, for the
+  // region that starts at global row and column `base`.
   void (*pack)(const PivotStep* steps, int base, const PackedPanel& panel);
   // Adds to region rows [xBegin, xEnd) every packed pivot's product in pivot
   // order, zero products included, on all columns at or right of the
