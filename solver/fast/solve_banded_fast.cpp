@@ -129,7 +129,9 @@ class BandElimination {
     const PivotStep* steps = panel.steps.data() + (blockFirst - panel.first);
     const int count = blockEnd - blockFirst;
     if (!zeroProductsVanish_ || !AllFinite(steps, count)) {
-      for (int k = 0; k < count; ++k) ApplyPivot(K_, steps[k], blockEnd, panel.end, zeroProductsVanish_ && steps[k].finite);
+      for (int k = 0; k < count; ++k) {
+        ApplyPivot(K_, steps[k], blockEnd, panel.end, zeroProductsVanish_ && steps[k].finite);
+      }
       return;
     }
     const int width = ReachFrom(blockEnd, steps, count);
