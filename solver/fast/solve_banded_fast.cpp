@@ -8,6 +8,7 @@
 
 #include "fast/shared_chunks.h"
 #include "fast/solve_banded_fast_kernels.h"
+#include "fast/trailing_update.h"
 #include "method/solve_banded.h"
 
 namespace solvane {
@@ -16,19 +17,32 @@ namespace {
 
 // Pivots eliminated together: each entry below them is loaded once per panel.
 constexpr int kPanelPivots = 32;
+// Within a panel, blocks of this many pivots are applied to the panel's later
+// rows together, in register tiles, instead of one pivot row at a time.
+constexpr int kBlockPivots = 8;
 // The rows below a panel are handed out in this many pieces of about equal
-// work, each a multiple of kChunkRows rows (whole register tiles).
+// work, each a multiple of kChunkRows rows (whole register tiles of every
+// variant).
 constexpr int kChunksPerPanel = 12;
-constexpr int kChunkRows = 3;
+constexpr int kChunkRows = 6;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
 
-bool AllFinite(const std::vector<PivotStep>& steps) {
-  return std::all_of(steps.begin(), steps.end(), [](const PivotStep& step) { return step.finite; });
+bool AllFinite(const PivotStep* steps, int count) {
+  return std::all_of(steps, steps + count, [](const PivotStep& step) { return step.finite; });
+}
+
+// How many rows and columns from `base` on the pivots reach.
+int ReachFrom(int base, const PivotStep* steps, int count) {
+  int width = 0;
+  for (int k = 0; k < count; ++k) width = std::max(width, steps[k].end - base);
+  return width;
 }
 
 // A block of pivots [first, end): their steps and, when the rows below them
-// may be updated densely, their packed form.
+// may be updated densely, their packed values. The multipliers of pivot j lie
+// at multipliers[(j - first) * MultiplierRowLength(b)], zeros past the last
+// one, which is also how the update below the panel reads them.
 struct Panel {
   int first = 0;
   int end = 0;
@@ -37,9 +51,8 @@ struct Panel {
   int width = 0;
   bool dense = false;
   std::vector<PivotStep> steps;
-  std::vector<double> stepMultipliers;
+  std::vector<double> multipliers;
   std::vector<double> values;
-  std::vector<double> packedMultipliers;
 };
 
 // The elimination a panel of pivots at a time. Within a panel each pivot is
@@ -49,9 +62,10 @@ struct Panel {
 // rows of the next panel first and eliminates within it.
 class BandElimination {
  public:
-  BandElimination(Band& K, double* F)
+  BandElimination(Band& K, double* F, const TrailingUpdateKernel& kernel)
       : K_(K),
         F_(F),
+        kernel_(kernel),
         n_(K.rows()),
         b_(K.halfBandwidth()),
         chunks_(b_ >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
@@ -59,10 +73,10 @@ class BandElimination {
     rowChunks_.reserve(kChunksPerPanel);
     for (Panel& panel : panels_) {
       panel.steps.reserve(kPanelPivots);
-      panel.stepMultipliers.resize(entries);
-      panel.values.resize(entries + 4 * kPanelPivots);
-      panel.packedMultipliers.resize(entries);
+      panel.multipliers.resize(static_cast<std::size_t>(kPanelPivots) * MultiplierRowLength());
+      panel.values.resize(entries + kWidestLanes * kPanelPivots);
     }
+    blockValues_.resize(static_cast<std::size_t>(kBlockPivots) * (b_ + kWidestLanes));
   }
 
   void Run() {
@@ -79,26 +93,51 @@ class BandElimination {
   }
 
  private:
-  // Pivots [first, first + kPanelPivots) applied within the panel, to F and
-  // with their progress, then packed for the rows below if they may go densely.
+  // Pivots [first, first + kPanelPivots) applied within the panel, a block at
+  // a time: each pivot of a block to the block's later rows, to F and with its
+  // progress, then the whole block to the panel's rows below the block. Last,
+  // the panel's pivots are packed for the rows below it if they may go densely.
   void EliminateWithinPanel(Panel& panel, int first) {
     panel.first = first;
     panel.end = std::min(first + kPanelPivots, n_ - 1);
     CheckRowsForNegativeZero(std::min(panel.end - 1 + b_, n_));
     panel.steps.clear();
-    for (int j = panel.first; j < panel.end; ++j) {
-      double* multiplier = panel.stepMultipliers.data() + static_cast<std::size_t>(j - first) * b_;
-      const PivotStep step = MakePivotStep(K_, j, multiplier);
-      ApplyPivot(K_, step, j + 1, panel.end, zeroProductsVanish_ && step.finite);
-      EliminateLoad(F_, step);
-      PrintEliminationProgress(j, n_);
-      panel.steps.push_back(step);
+    for (int blockFirst = first; blockFirst < panel.end; blockFirst += kBlockPivots) {
+      const int blockEnd = std::min(blockFirst + kBlockPivots, panel.end);
+      for (int j = blockFirst; j < blockEnd; ++j) {
+        double* multiplier = panel.multipliers.data() + (j - first) * MultiplierRowLength();
+        const PivotStep step = MakePivotStep(K_, j, multiplier);
+        std::fill(multiplier + (step.end - j), multiplier + MultiplierRowLength(), 0.0);
+        ApplyPivot(K_, step, j + 1, blockEnd, zeroProductsVanish_ && step.finite);
+        EliminateLoad(F_, step);
+        PrintEliminationProgress(j, n_);
+        panel.steps.push_back(step);
+      }
+      ApplyBlockToPanelRows(panel, blockFirst, blockEnd);
     }
-    panel.width = 0;
-    for (const PivotStep& step : panel.steps) panel.width = std::max(panel.width, step.end - panel.end);
-    panel.dense = zeroProductsVanish_ && AllFinite(panel.steps);
+    const int count = panel.end - panel.first;
+    panel.width = ReachFrom(panel.end, panel.steps.data(), count);
+    panel.dense = zeroProductsVanish_ && AllFinite(panel.steps.data(), count);
     if (!panel.dense) return;
-    PackPanel(panel.steps.data(), panel.end, Packed(panel));
+    kernel_.pack(panel.steps.data(), panel.end, Packed(panel.values, panel, panel.first, panel.end, panel.width));
+  }
+
+  // Pivots [blockFirst, blockEnd) applied to the panel's rows from blockEnd
+  // on, every entry receiving them in pivot order.
+  void ApplyBlockToPanelRows(const Panel& panel, int blockFirst, int blockEnd) {
+    if (blockEnd == panel.end) return;
+    const PivotStep* steps = panel.steps.data() + (blockFirst - panel.first);
+    const int count = blockEnd - blockFirst;
+    if (!zeroProductsVanish_ || !AllFinite(steps, count)) {
+      for (int k = 0; k < count; ++k) {
+        ApplyPivot(K_, steps[k], blockEnd, panel.end, zeroProductsVanish_ && steps[k].finite);
+      }
+      return;
+    }
+    const int width = ReachFrom(blockEnd, steps, count);
+    const PackedPanel block = Packed(blockValues_, panel, blockFirst, blockEnd, width);
+    kernel_.pack(steps, blockEnd, block);
+    kernel_.update(&K_.Diagonal(blockEnd), K_.RowStride(), block, 0, std::min(panel.end - blockEnd, width));
   }
 
   // Rows the elimination has not reached yet still hold their assembled
@@ -112,9 +151,19 @@ class BandElimination {
     checkedRows_ = rowEnd;
   }
 
-  PackedPanel Packed(Panel& panel) const {
-    return {panel.values.data(), panel.packedMultipliers.data(), panel.end - panel.first, panel.width,
-            panel.first + b_ - panel.end};
+  // Room for the multipliers of one pivot row: the row's b, and as many
+  // zeros after them as the panel has pivots. Pivot k of a panel reaches at
+  // most b - 1 + kPanelPivots - k columns past the panel's last row.
+  std::ptrdiff_t MultiplierRowLength() const { return b_ + kPanelPivots; }
+
+  // Pivots [first, end) of the panel set out for the region of `width` rows
+  // and columns from `end`, their values to be packed into `values`. The
+  // multiplier of pivot first + k for row end + x lies at (end - first - k) + x
+  // in the pivot's multipliers.
+  PackedPanel Packed(std::vector<double>& values, const Panel& panel, int first, int end, int width) const {
+    const double* multipliers = panel.multipliers.data() + (first - panel.first) * MultiplierRowLength();
+    return {values.data(), multipliers + (end - first), MultiplierRowLength() - 1, end - first, width,
+            first + b_ - end};
   }
 
   // The calling thread first updates the rows of the next panel and
@@ -148,7 +197,8 @@ class BandElimination {
   void UpdateRegionRows(Panel& panel, int xBegin, int xEnd) {
     if (xBegin >= xEnd) return;
     if (panel.dense) {
-      UpdateTrailingRows(&K_.Diagonal(panel.end), K_.RowStride(), Packed(panel), xBegin, xEnd);
+      const PackedPanel packed = Packed(panel.values, panel, panel.first, panel.end, panel.width);
+      kernel_.update(&K_.Diagonal(panel.end), K_.RowStride(), packed, xBegin, xEnd);
       return;
     }
     for (const PivotStep& step : panel.steps) {
@@ -158,6 +208,7 @@ class BandElimination {
 
   Band& K_;
   double* F_;
+  const TrailingUpdateKernel& kernel_;
   int n_;
   int b_;
   // Adding a zero product never changes an entry unless some entry is -0;
@@ -165,15 +216,18 @@ class BandElimination {
   bool zeroProductsVanish_ = true;
   int checkedRows_ = 0;
   Panel panels_[2];
+  std::vector<double> blockValues_;
   std::vector<IndexRange> rowChunks_;
   SharedChunks chunks_;
 };
 
 }  // namespace
 
-void SolveBandedFast(Band& K, double* U, double* F) {
+void SolveBandedFast(Band& K, double* U, double* F) { SolveBandedFastWith(FastestTrailingUpdateKernel(), K, U, F); }
+
+void SolveBandedFastWith(const TrailingUpdateKernel& kernel, Band& K, double* U, double* F) {
   if (K.rows() <= 0) return;
-  BandElimination(K, F).Run();
+  BandElimination(K, F, kernel).Run();
   BackSubstitute(K, U, F);
 }
 

@@ -5,10 +5,15 @@
 // updates in the same order with the same roundings, so U, F and the band end
 // bit for bit as SolveBanded leaves them, and the progress text is the same.
 
+#include "fast/trailing_update.h"
 #include "method/band.h"
 
 namespace solvane {
 
+// With the panel update of the widest instruction set the processor runs.
 void SolveBandedFast(Band& K, double* U, double* F);
+
+// With the given panel update, which the processor must be able to run.
+void SolveBandedFastWith(const TrailingUpdateKernel& kernel, Band& K, double* U, double* F);
 
 }  // namespace solvane

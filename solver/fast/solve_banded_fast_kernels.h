@@ -1,8 +1,9 @@
 #pragma once
-// The inner loops of SolveBandedFast. Each band entry gets the product of a
-// multiplier and a pivot-row value added in its own order, mul then add, as the
-// plain elimination does; only the order across entries and the instructions
-// differ. Each loop is built for AVX2 and for the baseline, chosen at run time.
+// The inner loops of SolveBandedFast around its panel update
+// (fast/trailing_update.h). Each band entry gets the product of a multiplier
+// and a pivot-row value added in its own order, mul then add, as the plain
+// elimination does; only the order across entries and the instructions differ.
+// Each loop is built for AVX2 and for the baseline, chosen at run time.
 
 #include <cstddef>
 
@@ -38,33 +39,6 @@ void ApplyPivot(Band& K, const PivotStep& step, int rowBegin, int rowEnd, bool a
 
 // F[c] += multiplier * F[j] for every target row c of the pivot.
 void EliminateLoad(double* F, const PivotStep& step);
-
-// A block of consecutive pivots packed for the update of the rows and columns
-// below it, the region [base, base + width) of both, laid out so that the
-// values and multipliers a register tile needs run contiguously pivot after
-// pivot. For pivot k, region column x in group g = x / 4 and region row x:
-//   value[4 * (g * pivots + k) + x % 4] is the pivot row's entry, 0 beyond its
-//   band and the region;
-//   multiplier[x * pivots + k] is the multiplier it applies to row x.
-struct PackedPanel {
-  double* value;       // room for 4 * ceil(width / 4) * pivots
-  double* multiplier;  // room for width * pivots
-  int pivots;
-  int width;
-  // Pivot k reaches region column x when x < k + reach.
-  int reach;
-};
-
-// Packs the panel's pivots, given by their steps, for the region that starts
-// at global row and column `base`.
-void PackPanel(const PivotStep* steps, int base, const PackedPanel& panel);
-
-// Adds to region rows [xBegin, xEnd) every packed pivot's product in pivot
-// order, zero products included, on all columns at or right of the diagonal.
-// `origin` is the entry (base, base); region row x starts `stride` entries
-// after row x - 1. Only those entries are read or written.
-void UpdateTrailingRows(double* origin, std::ptrdiff_t stride, const PackedPanel& panel,
-                        int xBegin, int xEnd);
 
 // The back substitution: U from the reduced band and load, zero entries
 // skipped, each row's sum taken in increasing column order.
