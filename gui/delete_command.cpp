@@ -12,7 +12,7 @@ void Tell(MainWindow& window, const std::string& text) {
   window.services().notifier.ShowMessage(text, kWarningCaption);
 }
 
-std::string PolygonName(int number) { return "polygon " + std::to_string(number); }
+std::string PolygonName(int number) { return "多边形" + std::to_string(number); }
 
 // Why the meshes stay, or nothing when they went.
 std::string ClearMeshes(Model& model, const std::vector<Polygon>& polygons) {
@@ -20,15 +20,13 @@ std::string ClearMeshes(Model& model, const std::vector<Polygon>& polygons) {
   switch (clearing.outcome) {
     case MeshClearing::Outcome::Cleared: return {};
     case MeshClearing::Outcome::NoMesh:
-      return polygons.size() == 1 ? "The selected polygon has no mesh to clear."
-                                  : "The selected polygons have no mesh to clear.";
+      return polygons.size() == 1 ? "所选多边形没有网格, 无需清除!"
+                                  : "所选多边形都没有网格, 无需清除!";
     case MeshClearing::Outcome::SharedNodes:
-      return "No mesh was cleared: the mesh of " + PolygonName(clearing.clearedPolygon) +
-             " shares nodes with " +
+      return "未清除网格: " + PolygonName(clearing.clearedPolygon) + "的网格与" +
              (clearing.sharingPolygon >= 0
-                  ? "the mesh of " + PolygonName(clearing.sharingPolygon) +
-                        ". Select both polygons to clear them together."
-                  : std::string("elements outside every polygon."));
+                  ? PolygonName(clearing.sharingPolygon) + "的网格共用节点, 请同时选中这两个多边形一起清除!"
+                  : std::string("不属于任何多边形的单元共用节点!"));
   }
   return {};
 }
@@ -48,12 +46,11 @@ void DeleteLoads(MainWindow& window) {
   Model& model = window.model();
   if (model.nodes().CountSelected() == 0 && model.edges().CountSelected() == 0) {
     Tell(window,
-         "Nothing to delete: select nodes or edges to remove their supports and loads, or "
-         "polygons to clear their meshes.");
+         "没有可删除的内容: 请选择节点或单元边以删除其约束和荷载, 或选择多边形以清除其网格!");
     return;
   }
   if (model.DeleteLoadsOnSelection().Total() == 0) {
-    Tell(window, "The selected nodes and edges carry no constraints, forces or edge loads.");
+    Tell(window, "所选节点和单元边上没有约束、集中力或分布荷载!");
   }
 }
 

@@ -122,13 +122,11 @@ TEST_F(DeleteTest, RemovesOnlyTheSupportsAndLoadsOnTheSelection) {
 
   window.OnCommand(menu_id::kDelete);
   EXPECT_EQ(Messages(), std::vector<std::string>{
-                            "The selected nodes and edges carry no constraints, forces or edge "
-                            "loads."});
+                            "所选节点和单元边上没有约束、集中力或分布荷载!"});
   window.OnChar(27);
   window.OnCommand(menu_id::kDelete);
   EXPECT_EQ(Messages().back(),
-            "Nothing to delete: select nodes or edges to remove their supports and loads, or "
-            "polygons to clear their meshes.");
+            "没有可删除的内容: 请选择节点或单元边以删除其约束和荷载, 或选择多边形以清除其网格!");
 }
 
 TEST_F(DeleteTest, TheLastForceGoneResetsTheArrowScale) {
@@ -208,13 +206,13 @@ TEST_F(DeleteTest, AMeshSharingNodesStaysAndTheMessageSaysWhy) {
   window.OnCommand(menu_id::kDelete);
   EXPECT_EQ(FormatModelFile(model), before);
   EXPECT_EQ(Messages(), std::vector<std::string>{
-                            "No mesh was cleared: the mesh of polygon 0 shares nodes with the "
-                            "mesh of polygon 1. Select both polygons to clear them together."});
+                            "未清除网格: 多边形0的网格与多边形1的网格共用节点, "
+                            "请同时选中这两个多边形一起清除!"});
   EXPECT_EQ(model.polygons().CountSelected(), 0);
 
   SelectPolygonAt(5.5, 0.5);
   window.OnCommand(menu_id::kDelete);
-  EXPECT_EQ(Messages().back(), "The selected polygon has no mesh to clear.");
+  EXPECT_EQ(Messages().back(), "所选多边形没有网格, 无需清除!");
 
   // Selected together, both go.
   SelectPolygonAt(0.5, 0.5);
