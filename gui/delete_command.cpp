@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "main_window.h"
+#include "workspace.h"
 #include "model_step_names.h"
 
 namespace kestrix {
 namespace {
 
-void Tell(MainWindow& window, const std::string& text) {
-  window.services().notifier.ShowMessage(text, kWarningCaption);
+void Tell(Workspace& workspace, const std::string& text) {
+  workspace.services().notifier.ShowMessage(text, kWarningCaption);
 }
 
 std::string PolygonName(int number) { return "多边形" + std::to_string(number); }
@@ -31,26 +31,26 @@ std::string ClearMeshes(Model& model, const std::vector<Polygon>& polygons) {
   return {};
 }
 
-void ClearSelectedMeshes(MainWindow& window) {
-  Model& model = window.model();
+void ClearSelectedMeshes(Workspace& workspace) {
+  Model& model = workspace.model();
   std::vector<Polygon> selected;
   for (const Polygon& polygon : model.polygons()) {
     if (polygon.selected) selected.push_back(polygon);
   }
   const std::string reason = ClearMeshes(model, selected);
   model.DeselectPolygons();
-  if (!reason.empty()) Tell(window, reason);
+  if (!reason.empty()) Tell(workspace, reason);
 }
 
-void DeleteLoads(MainWindow& window) {
-  Model& model = window.model();
+void DeleteLoads(Workspace& workspace) {
+  Model& model = workspace.model();
   if (model.nodes().CountSelected() == 0 && model.edges().CountSelected() == 0) {
-    Tell(window,
+    Tell(workspace,
          "没有可删除的内容: 请选择节点或单元边以删除其约束和荷载, 或选择多边形以清除其网格!");
     return;
   }
   if (model.DeleteLoadsOnSelection().Total() == 0) {
-    Tell(window, "所选节点和单元边上没有约束、集中力或分布荷载!");
+    Tell(workspace, "所选节点和单元边上没有约束、集中力或分布荷载!");
   }
 }
 
@@ -58,14 +58,14 @@ void DeleteLoads(MainWindow& window) {
 
 // The step is recorded before the model changes; one that changed nothing
 // is dropped from the history again.
-void DeleteCommand(MainWindow& window) {
-  window.RecordModelStep(DeleteStepName(window.model()));
-  if (window.model().polygons().CountSelected() > 0) {
-    ClearSelectedMeshes(window);
+void DeleteCommand(Workspace& workspace) {
+  workspace.RecordModelStep(DeleteStepName(workspace.model()));
+  if (workspace.model().polygons().CountSelected() > 0) {
+    ClearSelectedMeshes(workspace);
   } else {
-    DeleteLoads(window);
+    DeleteLoads(workspace);
   }
-  window.services().repaint.FullRepaint();
+  workspace.services().repaint.FullRepaint();
 }
 
 }  // namespace kestrix

@@ -4,11 +4,11 @@
 
 namespace kestrix {
 
-class MainWindow;
+class Workspace;
 
 // With polygons selected, clears their meshes (or says why they stay) and
 // deselects them; otherwise removes the constraints, forces and edge loads
 // on the selected nodes and edges. Says so when there is nothing to delete.
-void DeleteCommand(MainWindow& window);
+void DeleteCommand(Workspace& workspace);
 
 }  // namespace kestrix

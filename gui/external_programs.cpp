@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "displacement_reader.h"
-#include "main_window.h"
+#include "workspace.h"
 #include "model_file_writer.h"
 #include "reaction_reader.h"
 
@@ -63,15 +63,15 @@ std::optional<std::string> FindProgram(const std::string& name, const std::strin
   return std::nullopt;
 }
 
-void SolveCommand(MainWindow& window) {
-  const MainWindowServices& services = window.services();
+void SolveCommand(Workspace& workspace) {
+  const MainWindowServices& services = workspace.services();
   const std::optional<std::string> solver =
       FindProgram(kSolverProgram, services.programs.OwnFolder());
   if (!solver) {
     services.notifier.ShowMessage(MissingSolverMessage(), kWarningCaption);
     return;
   }
-  Model& model = window.model();
+  Model& model = workspace.model();
   if (model.NELEM() == 0) {
     services.notifier.ShowMessage("模型中没有单元, 无法计算! 请先划分网格。", kWarningCaption);
     return;
@@ -88,15 +88,15 @@ void SolveCommand(MainWindow& window) {
               displacementsAfter && displacementsAfter != displacementsBefore);
 }
 
-void ContourCommand(MainWindow& window) {
-  const MainWindowServices& services = window.services();
+void ContourCommand(Workspace& workspace) {
+  const MainWindowServices& services = workspace.services();
   const std::optional<std::string> viewer =
       FindProgram(kContourViewerProgram, services.programs.OwnFolder());
   if (!viewer) {
     services.notifier.ShowMessage(
         "后处理程序" + Quoted(kContourViewerProgram) + "不存在!请将其拷贝至当前文件夹",
         kWarningCaption);
-  } else if (!window.model().solved()) {
+  } else if (!workspace.model().solved()) {
     services.notifier.ShowMessage("绘制应力云图之前, 应首先进行计算!", kWarningCaption);
   } else if (!services.programs.StartDetached(*viewer)) {
     services.notifier.ShowMessage("后处理程序" + Quoted(kContourViewerProgram) + "无法启动!",

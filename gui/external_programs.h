@@ -18,7 +18,7 @@ inline constexpr const char* kNodeStressFile = "Node_Stress.txt";
 inline constexpr const char* kElementStressFile = "Element_Stress.txt";
 inline constexpr const char* kNodeReactionFile = "Node_Reaction.txt";
 
-class MainWindow;
+class Workspace;
 
 // True when something exists under that name (taken in the current
 // directory) or path; a folder counts.
@@ -33,9 +33,9 @@ std::optional<std::string> FindProgram(const std::string& name, const std::strin
 // Writes "fem.txt", runs the solver until it has ended and, when it ended
 // with status 0, reads back the displacements and reactions it wrote; the
 // model counts as solved only then. A model without elements is not solved.
-void SolveCommand(MainWindow& window);
+void SolveCommand(Workspace& workspace);
 
 // Starts the contour viewer once the model has been solved.
-void ContourCommand(MainWindow& window);
+void ContourCommand(Workspace& workspace);
 
 }  // namespace kestrix

@@ -9,18 +9,13 @@
 #include <string>
 
 #include "canvas.h"
-#include "display_options.h"
 #include "interaction.h"
-#include "main_window_services.h"
-#include "model.h"
-#include "model_history.h"
-#include "recent_files.h"
 #include "status_texts.h"
-#include "view_transform.h"
+#include "workspace.h"
 
 namespace kestrix {
 
-class MainWindow {
+class MainWindow : public Workspace {
  public:
   explicit MainWindow(const MainWindowServices& services);
 
@@ -35,47 +30,36 @@ class MainWindow {
   // Draws the whole client area on `canvas`.
   void Paint(Canvas& canvas);
 
-  Model& model() { return *m_model; }
+  // Workspace: what the menu and dialog commands act on.
+  Model& model() override { return *m_model; }
   const Model& model() const { return *m_model; }
+  const DisplayOptions& display() const override { return m_display; }
+  const MainWindowServices& services() const override { return m_services; }
+  void ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view) override;
+  void RecordModelStep(const std::string& name) override;
+  // Also called by the window itself after each command.
+  void UpdateDocumentFrame() override;
+  ModelHistory& history() override { return m_history; }
+  RecentFiles& recentFiles() override { return m_recentFiles; }
+  std::string& documentPath() override { return m_documentPath; }
+  void RefitToModel() override;
+  void ShowDeformedShape(bool withStructure) override;
+  void SetDeformationScale(std::optional<double> scale) override {
+    m_display.deformationScale = scale;
+  }
+  std::string& lastChosenFile() override { return m_lastChosenFile; }
+  int& deformedShapeChoice() override { return m_deformedShapeChoice; }
+
   ViewTransform& view() { return *m_view; }
   const Interaction& interaction() const { return m_interaction; }
-  const DisplayOptions& display() const { return m_display; }
-  const MainWindowServices& services() const { return m_services; }
   const BoundingBox& storedBoundingBox() const { return m_storedBox; }
   // What the status bar shows now.
   StatusTexts Status() const;
-
-  // Takes a model opened from a file, with its view, fitted to the window.
-  void ReplaceModel(std::unique_ptr<Model> model, std::unique_ptr<ViewTransform> view);
-  // Remembers the model as it is before a change, under the name that the
-  // Undo and Redo items then show ("Mesh polygon 1"). Every command that
-  // changes the model calls it once, right before the change.
-  void RecordModelStep(const std::string& name);
-  // Shows the title, the undo and redo items and the recent files as they now
-  // are, once a step that changed nothing has been dropped; the window calls
-  // it after each command.
-  void UpdateDocumentFrame();
   // Whether the window may close: asks to save a modified model first.
   bool QueryClose();
-  ModelHistory& history() { return m_history; }
-  RecentFiles& recentFiles() { return m_recentFiles; }
-  // The model file last opened or saved, absolute; empty before there is one.
-  std::string& documentPath() { return m_documentPath; }
-
-  // Fits the view to the model's freshly computed bounding box.
-  void RefitToModel();
-  // The deformed mesh shown, alone or over the structure.
-  void ShowDeformedShape(bool withStructure);
-  // The user's own deformation scale, or the automatic one when empty.
-  void SetDeformationScale(std::optional<double> scale) { m_display.deformationScale = scale; }
   // Fits the view to everything drawn: the model, its load symbols and the
   // deformed mesh when shown.
   void FitViewToDrawing();
-
-  // The path last chosen in the open or save dialog, which both start from.
-  std::string& lastChosenFile() { return m_lastChosenFile; }
-  // The radio button last chosen in the deformed-shape dialog.
-  int& deformedShapeChoice() { return m_deformedShapeChoice; }
 
  private:
   void FitViewToStoredBox();

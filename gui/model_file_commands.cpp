@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "external_programs.h"
-#include "main_window.h"
+#include "workspace.h"
 #include "model_file_reader.h"
 #include "model_file_writer.h"
 
@@ -30,12 +30,12 @@ std::string MoveIntoFolderOf(const std::string& path) {
 
 // Shows the dialog from the last chosen file; a chosen file is remembered and
 // its folder becomes the current directory.
-std::optional<std::string> ChooseFile(MainWindow& window, FileDialogKind kind,
+std::optional<std::string> ChooseFile(Workspace& workspace, FileDialogKind kind,
                                       const std::string& title) {
   std::optional<std::string> path =
-      window.services().fileDialogs.AskForFile(kind, title, window.lastChosenFile());
+      workspace.services().fileDialogs.AskForFile(kind, title, workspace.lastChosenFile());
   if (!path) return std::nullopt;
-  window.lastChosenFile() = *path;
+  workspace.lastChosenFile() = *path;
   return MoveIntoFolderOf(*path);
 }
 
@@ -51,12 +51,12 @@ bool CreateAndRemoveProbe(const std::string& name) {
 
 // Writes the model to `path`; once it is written whole, that is the model's
 // file and the model counts as saved.
-bool SaveTo(MainWindow& window, const std::string& path) {
-  if (!ExportModelFile(window.model(), path)) return false;
-  window.documentPath() = path;
-  window.lastChosenFile() = path;
-  window.history().MarkSaved();
-  window.recentFiles().Add(path);
+bool SaveTo(Workspace& workspace, const std::string& path) {
+  if (!ExportModelFile(workspace.model(), path)) return false;
+  workspace.documentPath() = path;
+  workspace.lastChosenFile() = path;
+  workspace.history().MarkSaved();
+  workspace.recentFiles().Add(path);
   return true;
 }
 
@@ -73,39 +73,39 @@ bool CurrentDirectoryIsWritable() {
   return CreateAndRemoveProbe(std::string(kProbeFile) + "." + std::to_string(getpid()));
 }
 
-void NewModelCommand(MainWindow& window) {
-  if (!ConfirmDiscardChanges(window)) return;
+void NewModelCommand(Workspace& workspace) {
+  if (!ConfirmDiscardChanges(workspace)) return;
   auto view = std::make_unique<ViewTransform>();
   auto model = std::make_unique<Model>();
   model->AttachView(view.get());
-  model->AttachNotifier(&window.services().notifier);
-  window.ReplaceModel(std::move(model), std::move(view));
-  window.documentPath().clear();
+  model->AttachNotifier(&workspace.services().notifier);
+  workspace.ReplaceModel(std::move(model), std::move(view));
+  workspace.documentPath().clear();
 }
 
-void OpenModelFileCommand(MainWindow& window) {
-  if (!ConfirmDiscardChanges(window)) return;
+void OpenModelFileCommand(Workspace& workspace) {
+  if (!ConfirmDiscardChanges(workspace)) return;
   const std::optional<std::string> path =
-      ChooseFile(window, FileDialogKind::Open, "Open File of Kestrix ");
-  if (path) OpenModelFileAt(window, *path);
+      ChooseFile(workspace, FileDialogKind::Open, "Open File of Kestrix ");
+  if (path) OpenModelFileAt(workspace, *path);
 }
 
-void OpenRecentFileCommand(MainWindow& window, int index) {
-  const std::vector<std::string>& paths = window.recentFiles().paths();
+void OpenRecentFileCommand(Workspace& workspace, int index) {
+  const std::vector<std::string>& paths = workspace.recentFiles().paths();
   if (index < 0 || index >= std::ssize(paths)) return;
   const std::string path = paths[index];
   std::error_code error;
   if (!fs::exists(path, error)) {
-    window.services().notifier.ShowMessage("文件 " + path + " 已不存在!", kWarningCaption);
-    window.recentFiles().Remove(path);
+    workspace.services().notifier.ShowMessage("文件 " + path + " 已不存在!", kWarningCaption);
+    workspace.recentFiles().Remove(path);
     return;
   }
-  if (ConfirmDiscardChanges(window)) OpenModelFileAt(window, path);
+  if (ConfirmDiscardChanges(workspace)) OpenModelFileAt(workspace, path);
 }
 
-void OpenModelFileAt(MainWindow& window, const std::string& chosenPath) {
+void OpenModelFileAt(Workspace& workspace, const std::string& chosenPath) {
   const std::string path = MoveIntoFolderOf(chosenPath);
-  Notifier& notifier = window.services().notifier;
+  Notifier& notifier = workspace.services().notifier;
   if (!CurrentDirectoryIsWritable()) {
     notifier.ShowMessage("当前文件所在设备无法写入!这样会造成某些计算结果无法输出。",
                          kWarningCaption);
@@ -114,37 +114,37 @@ void OpenModelFileAt(MainWindow& window, const std::string& chosenPath) {
   auto view = std::make_unique<ViewTransform>();
   std::unique_ptr<Model> model = OpenModelFile(path, view.get(), notifier);
   if (model == nullptr) return;
-  window.ReplaceModel(std::move(model), std::move(view));
-  window.documentPath() = path;
-  window.lastChosenFile() = path;
-  window.recentFiles().Add(path);
+  workspace.ReplaceModel(std::move(model), std::move(view));
+  workspace.documentPath() = path;
+  workspace.lastChosenFile() = path;
+  workspace.recentFiles().Add(path);
 }
 
-bool SaveModelFileCommand(MainWindow& window) {
-  if (window.documentPath().empty()) return ExportModelFileCommand(window);
-  return SaveTo(window, window.documentPath());
+bool SaveModelFileCommand(Workspace& workspace) {
+  if (workspace.documentPath().empty()) return ExportModelFileCommand(workspace);
+  return SaveTo(workspace, workspace.documentPath());
 }
 
-bool ExportModelFileCommand(MainWindow& window) {
+bool ExportModelFileCommand(Workspace& workspace) {
   const std::optional<std::string> path =
-      ChooseFile(window, FileDialogKind::Save, "Export FEM information to a text.");
-  return path && SaveTo(window, *path);
+      ChooseFile(workspace, FileDialogKind::Save, "Export FEM information to a text.");
+  return path && SaveTo(workspace, *path);
 }
 
-void MarkSavedWhenSolveWroteTheModelFile(MainWindow& window) {
-  const std::string& path = window.documentPath();
+void MarkSavedWhenSolveWroteTheModelFile(Workspace& workspace) {
+  const std::string& path = workspace.documentPath();
   std::error_code error;
   if (path.empty() || !fs::equivalent(path, kSolveModelFile, error)) return;
   std::ifstream file(path, std::ios::binary);
   const std::string text{std::istreambuf_iterator<char>(file), {}};
-  if (!file.bad() && text == FormatModelFile(window.model())) window.history().MarkSaved();
+  if (!file.bad() && text == FormatModelFile(workspace.model())) workspace.history().MarkSaved();
 }
 
-bool ConfirmDiscardChanges(MainWindow& window) {
-  window.history().Settle(window.model());
-  if (!window.history().IsModified()) return true;
-  switch (window.services().frame.AskToSaveChanges(SaveQuestion(window.documentPath()))) {
-    case UnsavedChangesAnswer::Save: return SaveModelFileCommand(window);
+bool ConfirmDiscardChanges(Workspace& workspace) {
+  workspace.history().Settle(workspace.model());
+  if (!workspace.history().IsModified()) return true;
+  switch (workspace.services().frame.AskToSaveChanges(SaveQuestion(workspace.documentPath()))) {
+    case UnsavedChangesAnswer::Save: return SaveModelFileCommand(workspace);
     case UnsavedChangesAnswer::Discard: return true;
     case UnsavedChangesAnswer::Cancel: return false;
   }

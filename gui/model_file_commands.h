@@ -8,41 +8,41 @@
 
 namespace kestrix {
 
-class MainWindow;
+class Workspace;
 
 // An empty model in place of the current one, in the same folder.
-void NewModelCommand(MainWindow& window);
+void NewModelCommand(Workspace& workspace);
 
 // Opens a model file chosen in the open dialog (see OpenModelFileAt).
-void OpenModelFileCommand(MainWindow& window);
+void OpenModelFileCommand(Workspace& workspace);
 
 // Opens entry `index` of the recent files; one that no longer exists leaves the list.
-void OpenRecentFileCommand(MainWindow& window, int index);
+void OpenRecentFileCommand(Workspace& workspace, int index);
 
 // Opens the model file at `path` in place of the current model, once its
 // folder has become the current directory and proved writable; a file that
 // cannot be read leaves the model as it was. The file becomes the model's
 // file, first among the recent files, and the history starts anew. The
 // command line's file is opened so, without asking about the current model.
-void OpenModelFileAt(MainWindow& window, const std::string& path);
+void OpenModelFileAt(Workspace& workspace, const std::string& path);
 
 // Saves the model to its file, or to one chosen as Save As does when it has
 // none yet. True when the model was written whole.
-bool SaveModelFileCommand(MainWindow& window);
+bool SaveModelFileCommand(Workspace& workspace);
 
 // "Save As": saves the model to a file chosen in the save dialog, which then
 // becomes the model's file. True when the model was written whole.
-bool ExportModelFileCommand(MainWindow& window);
+bool ExportModelFileCommand(Workspace& workspace);
 
 // Solve rewrites "fem.txt" in the working folder: when that is the model's
 // own file and now holds the model whole, the model counts as saved, so that
 // no later question offers to "discard" changes already written there.
-void MarkSavedWhenSolveWroteTheModelFile(MainWindow& window);
+void MarkSavedWhenSolveWroteTheModelFile(Workspace& workspace);
 
 // True when nothing would be lost: the model is unmodified, or the user saved
 // it, or chose to discard the changes. False when the user cancelled, or the
 // save did not succeed.
-bool ConfirmDiscardChanges(MainWindow& window);
+bool ConfirmDiscardChanges(Workspace& workspace);
 
 // Whether a file can be created in the current directory: creates and deletes
 // the probe file "temp.tmp", or a name of its own when "temp.tmp" exists.

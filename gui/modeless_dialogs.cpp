@@ -6,7 +6,7 @@
 #include "deformed_shape.h"
 #include "dialog_templates.h"
 #include "field_reader.h"
-#include "main_window.h"
+#include "workspace.h"
 #include "model_step_names.h"
 #include "real_text.h"
 
@@ -20,14 +20,14 @@ namespace {
 // and leaves the dialog open, OK too.
 class ApplyingDialog : public DialogBehaviour {
  public:
-  ApplyingDialog(MainWindow& window, int applyId, int closeId = control_id::kCancel)
-      : m_window(window), m_applyId(applyId), m_closeId(closeId) {}
+  ApplyingDialog(Workspace& workspace, int applyId, int closeId = control_id::kCancel)
+      : m_workspace(workspace), m_applyId(applyId), m_closeId(closeId) {}
 
   void OnCommand(int controlId, DialogControls& controls) override {
     if (controlId == m_applyId || controlId == control_id::kOk) {
       if (!Apply(controls)) return;
-      m_window.UpdateDocumentFrame();
-      m_window.services().repaint.FullRepaint();
+      m_workspace.UpdateDocumentFrame();
+      m_workspace.services().repaint.FullRepaint();
       if (controlId == control_id::kOk) controls.End(1);
     } else if (controlId == m_closeId || controlId == control_id::kCancel) {
       controls.End(0);
@@ -37,12 +37,12 @@ class ApplyingDialog : public DialogBehaviour {
  protected:
   // False when the fields did not hold what the action needs.
   virtual bool Apply(DialogControls& controls) = 0;
-  MainWindow& window() const { return m_window; }
-  Notifier& notifier() const { return m_window.services().notifier; }
-  Model& model() const { return m_window.model(); }
+  Workspace& workspace() const { return m_workspace; }
+  Notifier& notifier() const { return m_workspace.services().notifier; }
+  Model& model() const { return m_workspace.model(); }
 
  private:
-  MainWindow& m_window;
+  Workspace& m_workspace;
   int m_applyId;
   int m_closeId;
 };
@@ -50,26 +50,26 @@ class ApplyingDialog : public DialogBehaviour {
 // Adds the typed point and refits the view to the model, discarding pan and zoom.
 class CreateGeoPtDialog : public ApplyingDialog {
  public:
-  explicit CreateGeoPtDialog(MainWindow& window)
-      : ApplyingDialog(window, control_id::kGeoPtApply) {}
+  explicit CreateGeoPtDialog(Workspace& workspace)
+      : ApplyingDialog(workspace, control_id::kGeoPtApply) {}
   bool Apply(DialogControls& controls) override {
     FieldReader fields(controls);
     const double x = fields.Real(control_id::kGeoPtX, "x");
     const double y = fields.Real(control_id::kGeoPtY, "y");
     if (!fields.AllValid(notifier())) return false;
-    window().RecordModelStep(GeoPtStepName(x, y));
+    workspace().RecordModelStep(GeoPtStepName(x, y));
     model().CreateGeoPt(x, y);
-    window().RefitToModel();
+    workspace().RefitToModel();
     return true;
   }
 };
 
 class CreatePolygonDialog : public ApplyingDialog {
  public:
-  explicit CreatePolygonDialog(MainWindow& window)
-      : ApplyingDialog(window, control_id::kPolygonApply) {}
+  explicit CreatePolygonDialog(Workspace& workspace)
+      : ApplyingDialog(workspace, control_id::kPolygonApply) {}
   bool Apply(DialogControls&) override {
-    window().RecordModelStep(PolygonStepName(model()));
+    workspace().RecordModelStep(PolygonStepName(model()));
     model().CreatePolygonFromPickedPoints();
     return true;
   }
@@ -77,14 +77,14 @@ class CreatePolygonDialog : public ApplyingDialog {
 
 class MeshQuadDialog : public ApplyingDialog {
  public:
-  explicit MeshQuadDialog(MainWindow& window)
-      : ApplyingDialog(window, control_id::kMesh, control_id::kMeshExit) {}
+  explicit MeshQuadDialog(Workspace& workspace)
+      : ApplyingDialog(workspace, control_id::kMesh, control_id::kMeshExit) {}
   bool Apply(DialogControls& controls) override {
     FieldReader fields(controls);
     const int LN = fields.Count(control_id::kMeshLn, "LN=");
     const int WN = fields.Count(control_id::kMeshWn, "WN=");
     if (!fields.AllValid(notifier())) return false;
-    window().RecordModelStep(MeshStepName(model()));
+    workspace().RecordModelStep(MeshStepName(model()));
     model().MeshSelectedPolygons(LN, WN);
     return true;
   }
@@ -92,13 +92,13 @@ class MeshQuadDialog : public ApplyingDialog {
 
 class ForceDialog : public ApplyingDialog {
  public:
-  explicit ForceDialog(MainWindow& window) : ApplyingDialog(window, control_id::kForceApply) {}
+  explicit ForceDialog(Workspace& workspace) : ApplyingDialog(workspace, control_id::kForceApply) {}
   bool Apply(DialogControls& controls) override {
     FieldReader fields(controls);
     const double Fx = fields.Real(control_id::kForceFx, "Fx=");
     const double Fy = fields.Real(control_id::kForceFy, "Fy=");
     if (!fields.AllValid(notifier())) return false;
-    window().RecordModelStep(ForceStepName(model()));
+    workspace().RecordModelStep(ForceStepName(model()));
     model().ApplyForce(Fx, Fy);
     return true;
   }
@@ -106,14 +106,14 @@ class ForceDialog : public ApplyingDialog {
 
 class DistributedLoadDialog : public ApplyingDialog {
  public:
-  explicit DistributedLoadDialog(MainWindow& window)
-      : ApplyingDialog(window, control_id::kLoadApply) {}
+  explicit DistributedLoadDialog(Workspace& workspace)
+      : ApplyingDialog(workspace, control_id::kLoadApply) {}
   bool Apply(DialogControls& controls) override {
     FieldReader fields(controls);
     const double qi = fields.Real(control_id::kLoadQi, "qi=");
     const double qj = fields.Real(control_id::kLoadQj, "qj=");
     if (!fields.AllValid(notifier())) return false;
-    window().RecordModelStep(EdgeLoadStepName(model()));
+    workspace().RecordModelStep(EdgeLoadStepName(model()));
     model().ApplyDistributedLoad(qi, qj);
     return true;
   }
@@ -124,19 +124,19 @@ class DistributedLoadDialog : public ApplyingDialog {
 // with the field empty, the automatic one that the dialog shows.
 class DeformedShapeDialog : public ApplyingDialog {
  public:
-  explicit DeformedShapeDialog(MainWindow& window)
-      : ApplyingDialog(window, control_id::kDeformedApply) {}
+  explicit DeformedShapeDialog(Workspace& workspace)
+      : ApplyingDialog(workspace, control_id::kDeformedApply) {}
 
   void OnOpen(DialogControls& controls) override {
     Mark(controls);
-    const std::optional<double> own = window().display().deformationScale;
+    const std::optional<double> own = workspace().display().deformationScale;
     controls.SetText(control_id::kDeformScale, own ? FormatReal(*own) : std::string());
     controls.SetText(control_id::kDeformAutoScale, AutomaticScaleText());
   }
 
   void OnCommand(int controlId, DialogControls& controls) override {
     if (controlId == control_id::kDefOnly || controlId == control_id::kDefAndUndeformed) {
-      window().deformedShapeChoice() = controlId;
+      workspace().deformedShapeChoice() = controlId;
       Mark(controls);
       return;
     }
@@ -150,8 +150,8 @@ class DeformedShapeDialog : public ApplyingDialog {
       scale = fields.Real(control_id::kDeformScale, "Scale", kPositiveReal);
       if (!fields.AllValid(notifier())) return false;
     }
-    window().SetDeformationScale(scale);
-    window().ShowDeformedShape(window().deformedShapeChoice() != control_id::kDefOnly);
+    workspace().SetDeformationScale(scale);
+    workspace().ShowDeformedShape(workspace().deformedShapeChoice() != control_id::kDefOnly);
     return true;
   }
 
@@ -163,30 +163,30 @@ class DeformedShapeDialog : public ApplyingDialog {
   }
 
   void Mark(DialogControls& controls) const {
-    const int choice = window().deformedShapeChoice();
+    const int choice = workspace().deformedShapeChoice();
     controls.SetChecked(control_id::kDefOnly, choice == control_id::kDefOnly);
     controls.SetChecked(control_id::kDefAndUndeformed, choice == control_id::kDefAndUndeformed);
   }
 };
 
-std::unique_ptr<DialogBehaviour> MakeBehaviour(MainWindow& window, int dialogId) {
+std::unique_ptr<DialogBehaviour> MakeBehaviour(Workspace& workspace, int dialogId) {
   switch (dialogId) {
-    case dialog_id::kCreateGeoPt: return std::make_unique<CreateGeoPtDialog>(window);
-    case dialog_id::kCreatePolygon: return std::make_unique<CreatePolygonDialog>(window);
-    case dialog_id::kMeshQuad: return std::make_unique<MeshQuadDialog>(window);
-    case dialog_id::kForce: return std::make_unique<ForceDialog>(window);
-    case dialog_id::kDistributedLoad: return std::make_unique<DistributedLoadDialog>(window);
-    case dialog_id::kDeformedShape: return std::make_unique<DeformedShapeDialog>(window);
+    case dialog_id::kCreateGeoPt: return std::make_unique<CreateGeoPtDialog>(workspace);
+    case dialog_id::kCreatePolygon: return std::make_unique<CreatePolygonDialog>(workspace);
+    case dialog_id::kMeshQuad: return std::make_unique<MeshQuadDialog>(workspace);
+    case dialog_id::kForce: return std::make_unique<ForceDialog>(workspace);
+    case dialog_id::kDistributedLoad: return std::make_unique<DistributedLoadDialog>(workspace);
+    case dialog_id::kDeformedShape: return std::make_unique<DeformedShapeDialog>(workspace);
     default: return nullptr;
   }
 }
 
 }  // namespace
 
-void OpenModelingDialog(MainWindow& window, int dialogId) {
-  std::unique_ptr<DialogBehaviour> behaviour = MakeBehaviour(window, dialogId);
+void OpenModelingDialog(Workspace& workspace, int dialogId) {
+  std::unique_ptr<DialogBehaviour> behaviour = MakeBehaviour(workspace, dialogId);
   if (behaviour == nullptr) return;
-  window.services().dialogs.OpenModeless(FindDialogTemplate(dialogId), std::move(behaviour));
+  workspace.services().dialogs.OpenModeless(FindDialogTemplate(dialogId), std::move(behaviour));
 }
 
 }  // namespace kestrix

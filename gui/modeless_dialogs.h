@@ -5,10 +5,10 @@
 
 namespace kestrix {
 
-class MainWindow;
+class Workspace;
 
 // Opens the modeless dialog with resource id `dialogId` (103, 104, 105, 106,
-// 108 or 109). It acts on whatever model the window holds at the time.
-void OpenModelingDialog(MainWindow& window, int dialogId);
+// 108 or 109). It acts on whatever model the workspace holds at the time.
+void OpenModelingDialog(Workspace& workspace, int dialogId);
 
 }  // namespace kestrix
