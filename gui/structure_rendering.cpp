@@ -50,15 +50,43 @@ void DrawPolygons(const ModelPlotter& plotter, const Model& model) {
   }
 }
 
-void DrawElementOutlines(const ModelPlotter& plotter, const Model& model) {
+// Whether an unselected edge runs exactly along an outline side, the same way.
+bool RepeatsSide(const ElemEdge& edge, const ModelPoint& from, const ModelPoint& to) {
+  return !edge.selected && edge.a.x == from.x && edge.a.y == from.y && edge.b.x == to.x &&
+         edge.b.y == to.y;
+}
+
+// The outlines, newest first. Returns how many of the oldest edges repeat an
+// outline side exactly: the mesh lists its edges in the order in which these
+// outlines show them first, so one walk along both finds them, and an edge out
+// of that order (or selected) ends the run. None when an outline is selected.
+std::size_t DrawElementOutlines(const ModelPlotter& plotter, const Model& model) {
+  const std::span<const ElemEdge> edges = model.edges().InsertionOrder();
+  std::size_t repeated = 0;
+  bool anySelected = false;
   for (const ElementOutline& outline : model.elementOutlines()) {
     UseLook(plotter, LookOf(outline.selected, kMeshColour, 2));
     plotter.ClosedOutline(outline.vertices);
+    anySelected = anySelected || outline.selected;
+    const int count = outline.vertexCount();
+    for (int k = 0; k < count && repeated < edges.size(); ++k) {
+      if (RepeatsSide(edges[repeated], outline.vertices[k], outline.vertices[(k + 1) % count])) {
+        ++repeated;
+      }
+    }
   }
+  return anySelected ? 0 : repeated;
 }
 
-void DrawEdges(const ModelPlotter& plotter, const Model& model) {
-  for (const ElemEdge& edge : model.edges()) {
+// The edges, newest first, but for the oldest `repeated` ones when no other
+// edge is selected: outlines and edges then share the one-pixel mesh pen, the
+// picture holds their union, and an edge that repeats an outline side adds no
+// pixel to it.
+void DrawEdges(const ModelPlotter& plotter, const Model& model, std::size_t repeated) {
+  const std::span<const ElemEdge> edges = model.edges().InsertionOrder();
+  if (std::ranges::any_of(edges.subspan(repeated), &ElemEdge::selected)) repeated = 0;
+  for (std::size_t k = edges.size(); k > repeated; --k) {
+    const ElemEdge& edge = edges[k - 1];
     UseLook(plotter, LookOf(edge.selected, kMeshColour, 4));
     plotter.Line(edge.a.position(), edge.b.position());
   }
@@ -86,8 +114,7 @@ void DrawStructure(const Model& model, const ViewTransform& view, Canvas& canvas
   if (display.elementNumbers) DrawElementNumbers(plotter, model);
   DrawGeoPoints(plotter, model);
   DrawPolygons(plotter, model);
-  DrawElementOutlines(plotter, model);
-  DrawEdges(plotter, model);
+  DrawEdges(plotter, model, DrawElementOutlines(plotter, model));
   DrawLoads(plotter, model, display.WhiteBackground());
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "deformed_shape.h"
@@ -236,6 +237,36 @@ TEST_F(RenderingTest, LayersAreDrawnFromNodesUpToDistributedLoads) {
                         {CanvasOp::DrawLine, kYellow},      // constraint
                         {CanvasOp::DrawLine, kRed},         // force
                         {CanvasOp::DrawLine, kLoadRed}}));  // distributed load
+}
+
+// With nothing selected the edges, all on the outlines' sides, add no pixel and
+// are left out; a selected edge is drawn red and wide over the outlines, with
+// the other edges after the outlines as well, as their order asks.
+TEST_F(RenderingTest, EdgesRepeatingOutlineSidesAreDrawnOnlyWithASelection) {
+  ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}},
+                                {{0, 1, 4, 5}, {1, 2, 3, 4}}));
+  ASSERT_EQ(model.edges().Count(), 7);
+  DrawStructure(model, view, canvas, DisplayOptions{});
+  const std::vector<Segment> outlines = Segments(canvas);
+  EXPECT_EQ(outlines.size(), 8u);
+  for (const ElemEdge& edge : model.edges()) {
+    const auto [x1, y1] = view.ModelToScreen(edge.a.x, edge.a.y);
+    const auto [x2, y2] = view.ModelToScreen(edge.b.x, edge.b.y);
+    EXPECT_NE(std::ranges::find(outlines, Segment{x1, y1, x2, y2}), outlines.end())
+        << x1 << "," << y1 << " " << x2 << "," << y2;
+  }
+
+  model.PickEdgesAt(205, 250);
+  ASSERT_EQ(model.edges().CountSelected(), 1);
+  canvas.ClearCalls();
+  DrawStructure(model, view, canvas, DisplayOptions{});
+  const auto lines = canvas.Lines();
+  ASSERT_EQ(lines.size(), 15u);
+  const auto red = std::ranges::count(lines, Pen{kRed, 4, PenStyle::Solid}, &CanvasCall::pen);
+  EXPECT_EQ(red, 1);
+  EXPECT_EQ(std::ranges::count(lines.begin(), lines.begin() + 8, kGreen,
+                               [](const CanvasCall& c) { return c.pen.colour; }),
+            8);
 }
 
 TEST_F(RenderingTest, DeformedMeshIsMagnifiedToATenthOfTheModelSize) {
