@@ -25,7 +25,7 @@ using solvane::TrailingUpdateKernel;
 using solvane::VectorIsa;
 
 // As many pivots as the fast solve's panels hold.
-constexpr int kPivots = 32;
+constexpr int kPivots = solvane::kMostPackedPivots;
 // Each try applies the panel until it has done about this much work.
 constexpr double kFlopsPerTry = 4e9;
 
