@@ -20,6 +20,7 @@ constexpr int kPanelPivots = 32;
 // Within a panel, blocks of this many pivots are applied to the panel's later
 // rows together, in register tiles, instead of one pivot row at a time.
 constexpr int kBlockPivots = 8;
+static_assert(kPanelPivots <= kMostPackedPivots);
 // The rows below a panel are handed out in this many pieces of about equal
 // work, each a multiple of kChunkRows rows (whole register tiles of every
 // variant).
@@ -69,14 +70,15 @@ class BandElimination {
         n_(K.rows()),
         b_(K.halfBandwidth()),
         chunks_(b_ >= kSharedBandwidth && std::thread::hardware_concurrency() >= 2) {
-    const std::size_t entries = static_cast<std::size_t>(kPanelPivots) * b_;
+    // Packed values: a panel reaches at most b_ columns below it.
+    const std::size_t packed = static_cast<std::size_t>(kMostPackedPivots) * (b_ + kWidestLanes);
     rowChunks_.reserve(kChunksPerPanel);
     for (Panel& panel : panels_) {
       panel.steps.reserve(kPanelPivots);
       panel.multipliers.resize(static_cast<std::size_t>(kPanelPivots) * MultiplierRowLength());
-      panel.values.resize(entries + kWidestLanes * kPanelPivots);
+      panel.values.resize(packed);
     }
-    blockValues_.resize(static_cast<std::size_t>(kBlockPivots) * (b_ + kWidestLanes));
+    blockValues_.resize(packed);
   }
 
   void Run() {

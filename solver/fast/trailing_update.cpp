@@ -106,13 +106,15 @@ template <int Lanes, int Rows, int Groups, bool Masked>
       for (int l = first(i, g); l < last(g); ++l) sum[i][g][l] = in[l];
     }
   }
-  const std::ptrdiff_t pivots = panel.pivots;
-  const double* value = panel.value + Lanes * (y / Lanes) * pivots;
+  constexpr std::ptrdiff_t kGroupPivots = kMostPackedPivots;
   const int firstPivot = FirstReachingPivot(panel, y);
+  const double* value = panel.value + Lanes * ((y / Lanes) * kGroupPivots + firstPivot);
   const double* multiplier = panel.multiplier + firstPivot * panel.multiplierStride + x;
-  for (int k = firstPivot; k < panel.pivots; ++k, multiplier += panel.multiplierStride) {
+  // Two pivots a turn: fewer loop instructions per product.
+  #pragma GCC unroll 2
+  for (int k = firstPivot; k < panel.pivots; ++k, value += Lanes, multiplier += panel.multiplierStride) {
     Vec v[Groups];
-    for (int g = 0; g < Groups; ++g) v[g] = Load<Lanes>(value + Lanes * (g * pivots + k));
+    for (int g = 0; g < Groups; ++g) v[g] = Load<Lanes>(value + Lanes * g * kGroupPivots);
     for (int i = 0; i < Rows; ++i) {
       const Vec d = Broadcast<Lanes>(multiplier + i);
       for (int g = 0; g < Groups; ++g) sum[i][g] = sum[i][g] + d * v[g];
@@ -189,7 +191,7 @@ template <int Lanes>
   const auto reached = [&](int k) { return std::clamp(steps[k].end - base, 0, panel.width); };
   for (int g = 0; g * Lanes < panel.width; ++g) {
     for (int k = 0; k < panel.pivots; ++k) {
-      double* value = panel.value + Lanes * (g * panel.pivots + k);
+      double* value = panel.value + Lanes * (g * kMostPackedPivots + k);
       const int first = base + g * Lanes;
       const int lanes = std::clamp(reached(k) - g * Lanes, 0, Lanes);
       if (lanes == Lanes) {

@@ -11,20 +11,25 @@
 
 namespace solvane {
 
+// The most pivots a PackedPanel holds. Its column groups lie this many
+// pivots apart whatever the count, a constant that the tile loop folds into
+// its load addresses instead of computing them at every pivot.
+inline constexpr int kMostPackedPivots = 32;
+
 // A block of consecutive pivots set out for the update of the rows and
 // columns below it, the region [base, base + width) of both. The values are
 // packed so that those a register tile needs run contiguously pivot after
 // pivot; the multipliers stay where the pivot steps wrote them. With L doubles
 // a vector, for pivot k, region column x in group g = x / L and region row x:
-//   value[L * (g * pivots + k) + x % L] is the pivot row's entry, 0 beyond its
-//   band and the region;
+//   value[L * (g * kMostPackedPivots + k) + x % L] is the pivot row's entry, 0
+//   beyond its band and the region;
 //   multiplier[k * multiplierStride + x] is the multiplier it applies to row
 //   x, 0 beyond its band.
 struct PackedPanel {
-  double* value;  // room for L * ceil(width / L) * pivots
+  double* value;  // room for L * ceil(width / L) * kMostPackedPivots
   const double* multiplier;
   std::ptrdiff_t multiplierStride;
-  int pivots;
+  int pivots;  // at most kMostPackedPivots
   int width;
   // Pivot k reaches region column x when x < k + reach.
   int reach;
