@@ -61,6 +61,15 @@ class Canvas {
   virtual void DrawLines(std::span<const CanvasLine> lines) {
     for (const CanvasLine& line : lines) DrawLine(line.x1, line.y1, line.x2, line.y2);
   }
+  // The pixels of each line drawn from its first end to its second and from
+  // its second end back to its first, in no particular order of the lines; a
+  // canvas whose lines do not depend on their direction draws each once.
+  virtual void DrawLinesBothWays(std::span<const CanvasLine> lines) {
+    for (const CanvasLine& line : lines) {
+      DrawLine(line.x1, line.y1, line.x2, line.y2);
+      DrawLine(line.x2, line.y2, line.x1, line.y1);
+    }
+  }
   // The full outline of the ellipse inscribed in the box (left, top)-(right, bottom).
   virtual void DrawEllipse(int left, int top, int right, int bottom) = 0;
 

@@ -22,15 +22,6 @@ int TruncatedPixels(double measure) {
   return static_cast<int>(measure);
 }
 
-namespace {
-
-// Beyond the client area by more than this, no pen of the drawing reaches into it.
-constexpr int kPenReach = 8;
-// Lines go to the canvas in batches of at most this many, which stay in the cache.
-constexpr std::size_t kLineBatch = 4096;
-
-}  // namespace
-
 // Two pixels more than the pens' reach cover the truncation of mapped positions.
 ModelPlotter::ModelPlotter(const ViewTransform& view, Canvas& canvas)
     : m_view(view), m_canvas(canvas) {
@@ -45,17 +36,10 @@ bool ModelPlotter::Beyond(const BoundingBox& box) const {
          box.ymin > m_visible.ymax;
 }
 
-void ModelPlotter::UsePen(Rgb colour, int width) const {
-  const Pen pen{colour, width, PenStyle::Solid};
-  if (m_pen == pen) return;
+void ModelPlotter::ChangePen(const Pen& pen) const {
   Flush();
   m_pen = pen;
   m_canvas.SetPen(pen);
-}
-
-bool ModelPlotter::Shows(ScreenPoint a, ScreenPoint b) const {
-  return std::max(a.x, b.x) >= -kPenReach && std::min(a.x, b.x) <= m_view.width() + kPenReach &&
-         std::max(a.y, b.y) >= -kPenReach && std::min(a.y, b.y) <= m_view.height() + kPenReach;
 }
 
 void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
@@ -64,16 +48,15 @@ void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
   if (!Beyond({xmin, xmax, ymin, ymax})) PixelLine(Pixel(a), Pixel(b));
 }
 
-void ModelPlotter::PixelLine(ScreenPoint a, ScreenPoint b) const {
-  if (!Shows(a, b)) return;
-  m_lines.push_back({a.x, a.y, b.x, b.y});
-  if (m_lines.size() == kLineBatch) Flush();
-}
-
 void ModelPlotter::Flush() const {
-  if (m_lines.empty()) return;
-  m_canvas.DrawLines(m_lines);
-  m_lines.clear();
+  if (!m_lines.empty()) {
+    m_canvas.DrawLines(m_lines);
+    m_lines.clear();
+  }
+  if (!m_linesBothWays.empty()) {
+    m_canvas.DrawLinesBothWays(m_linesBothWays);
+    m_linesBothWays.clear();
+  }
 }
 
 void ModelPlotter::Circle(ModelPosition centre, int radius) const {

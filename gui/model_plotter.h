@@ -2,6 +2,7 @@
 // Drawing in model coordinates: every point is mapped through the view and
 // drawn on the canvas of the current paint.
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <vector>
@@ -27,8 +28,9 @@ int TruncatedPixels(double measure);
 
 // Lines wholly outside the client area (with room for the widest pen) and
 // circles outside it are left out; the lines passed in a row with one pen go
-// to the canvas together, in their order. A pen set again unchanged is not
-// passed on.
+// to the canvas together, in their order, and those to be drawn both ways
+// after them (with one opaque pen the order of lines changes no pixel). A pen
+// set again unchanged is not passed on.
 class ModelPlotter {
  public:
   ModelPlotter(const ViewTransform& view, Canvas& canvas);
@@ -44,17 +46,38 @@ class ModelPlotter {
   const ViewTransform& view() const { return m_view; }
   ScreenPoint Pixel(ModelPosition p) const { return m_view.ModelToScreen(p.x, p.y); }
 
-  void UsePen(Rgb colour, int width) const;
+  // The calls per line and per vertex are defined here, so that the drawing
+  // of a large mesh can inline them.
+  void UsePen(Rgb colour, int width) const {
+    const Pen pen{colour, width, PenStyle::Solid};
+    if (m_pen != pen) ChangePen(pen);
+  }
   void Line(ModelPosition a, ModelPosition b) const;
-  void PixelLine(ScreenPoint a, ScreenPoint b) const;
+  void PixelLine(ScreenPoint a, ScreenPoint b) const { Batch(m_lines, a, b); }
+  // The pixels of the line from a to b and of the line from b to a.
+  void PixelLineBothWays(ScreenPoint a, ScreenPoint b) const { Batch(m_linesBothWays, a, b); }
   // A full circle outline of `radius` pixels around the pixel of `centre`.
   void Circle(ModelPosition centre, int radius) const;
   // A segment from each vertex to the next and from the last back to the first.
   void ClosedOutline(std::span<const ModelPoint> vertices) const;
 
  private:
+  // Beyond the client area by more than this, no pen of the drawing reaches into it.
+  static constexpr int kPenReach = 8;
+  // Lines go to the canvas in batches of at most this many, which stay in the cache.
+  static constexpr std::size_t kLineBatch = 4096;
+
   // Whether anything of a box spanned by two pixels can show.
-  bool Shows(ScreenPoint a, ScreenPoint b) const;
+  bool Shows(ScreenPoint a, ScreenPoint b) const {
+    return std::max(a.x, b.x) >= -kPenReach && std::min(a.x, b.x) <= m_view.width() + kPenReach &&
+           std::max(a.y, b.y) >= -kPenReach && std::min(a.y, b.y) <= m_view.height() + kPenReach;
+  }
+  void Batch(std::vector<CanvasLine>& batch, ScreenPoint a, ScreenPoint b) const {
+    if (!Shows(a, b)) return;
+    batch.push_back({a.x, a.y, b.x, b.y});
+    if (batch.size() == kLineBatch) Flush();
+  }
+  void ChangePen(const Pen& pen) const;
   // Whether a model box lies wholly beyond the client area, so that nothing
   // drawn from it shows; decided before any position is mapped.
   bool Beyond(const BoundingBox& box) const;
@@ -66,6 +89,7 @@ class ModelPlotter {
   BoundingBox m_visible;
   mutable std::optional<Pen> m_pen;
   mutable std::vector<CanvasLine> m_lines;
+  mutable std::vector<CanvasLine> m_linesBothWays;
 };
 
 }  // namespace kestrix

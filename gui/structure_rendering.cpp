@@ -128,11 +128,13 @@ void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& ca
   for (int node = 0; node < model.NPOIN(); ++node) {
     moved[node] = plotter.Pixel(DeformedPosition(model, node, scale));
   }
-  for (const Element& element : model.connectivity()) {
-    for (int j = 0; j < model.nodesPerElement(); ++j) {
-      const int a = element[j];
-      const int b = element[(j + 1) % model.nodesPerElement()];
-      plotter.PixelLine(moved[a], moved[b]);
+  // A side that two elements share has the same ends in both: it is drawn
+  // once, both ways when they run along it in opposite directions.
+  for (const MeshSide& side : model.meshSides()) {
+    if (side.reversedToo) {
+      plotter.PixelLineBothWays(moved[side.from], moved[side.to]);
+    } else {
+      plotter.PixelLine(moved[side.from], moved[side.to]);
     }
   }
 }

@@ -2,32 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <limits>
 
 namespace kestrix {
 
 namespace {
 
-// Farther from the origin than any screen reaches, yet well inside int32.
-constexpr double kFarOffset = 1.0e9;
-
 // A scale is usable when pixels and model units convert both ways.
 bool IsUsableScale(double scale) { return std::isfinite(scale) && scale > 0.0; }
-
-// Truncates a pixel offset toward zero, as a plain conversion does, but never
-// converts a value that does not fit: huge offsets stop far off screen and a
-// NaN offset (from a NaN coordinate) counts as none.
-int TruncatedOffset(double offset) {
-  if (std::isnan(offset)) return 0;
-  return static_cast<int>(std::clamp(offset, -kFarOffset, kFarOffset));
-}
-
-int SaturatingSum(int a, std::int64_t b) {
-  const std::int64_t sum = static_cast<std::int64_t>(a) + b;
-  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
-}
 
 }  // namespace
 
@@ -85,12 +66,6 @@ void ViewTransform::ZoomToWindow(int x1, int y1, int x2, int y2) {
   if (IsUsableScale(zoomed)) m_scale = zoomed;
   m_originX = m_width / 2;
   m_originY = m_height / 2;
-}
-
-ScreenPoint ViewTransform::ModelToScreen(double x, double y) const {
-  const int u = TruncatedOffset((x - m_centreX) * m_scale);
-  const int v = TruncatedOffset((y - m_centreY) * m_scale);
-  return {SaturatingSum(m_originX, u), SaturatingSum(m_originY, -static_cast<std::int64_t>(v))};
 }
 
 ModelPosition ViewTransform::ModelFromScreen(int px, int py) const {

@@ -8,13 +8,6 @@ namespace {
 constexpr double kDegenerateExtent = 1e-5;
 }
 
-void BoundingBox::Include(ModelPosition p) {
-  if (p.x > xmax) xmax = p.x;
-  if (p.x < xmin) xmin = p.x;
-  if (p.y > ymax) ymax = p.y;
-  if (p.y < ymin) ymin = p.y;
-}
-
 void BoundingBox::WidenIfDegenerate() {
   if (std::fabs(xmax - xmin) < kDegenerateExtent) {
     xmax += 0.5;

@@ -95,6 +95,7 @@ bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes,
   m_nodes.Clear();
   for (const ModelPosition& p : nodes) m_nodes.Insert({.x = p.x, .y = p.y, .number = NPOIN()});
   m_elementOutlines.Clear();
+  m_meshSides.reset();
   for (const Element& element : elements) {
     ElementOutline outline;
     for (int k = 0; k < kNodesPerElement; ++k) outline.vertices[k] = nodeArray()[element[k]];
@@ -152,6 +153,14 @@ std::vector<int> Model::FixedNodes() const {
     if (fixed[node]) nodes.push_back(node);
   }
   return nodes;
+}
+
+const std::vector<MeshSide>& Model::meshSides() const {
+  if (!m_meshSides) {
+    m_meshSides = std::make_shared<const std::vector<MeshSide>>(
+        UniqueSides(m_elementOutlines.InsertionOrder(), NPOIN()));
+  }
+  return *m_meshSides;
 }
 
 void Model::ZeroDisplacements() { std::ranges::fill(m_displacements, 0.0); }

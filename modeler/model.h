@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <ranges>
 #include <span>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "element.h"
 #include "element_outline.h"
 #include "entity_list.h"
+#include "mesh_sides.h"
 #include "mesh_clearing.h"
 #include "model_point.h"
 #include "nodal_force.h"
@@ -103,6 +105,9 @@ class Model {
   auto connectivity() const {
     return m_elementOutlines.InsertionOrder() | std::views::transform(&ElementOutline::NodeNumbers);
   }
+  // The sides of the elements, each pair of nodes once (see UniqueSides);
+  // found on first use after the mesh changed and shared by copies.
+  const std::vector<MeshSide>& meshSides() const;
   // u_x of node k at index 2k, u_y at 2k + 1.
   const std::vector<double>& displacements() const { return m_displacements; }
   bool solved() const { return m_solved; }
@@ -168,6 +173,8 @@ class Model {
   EntityList<ModelPoint> m_geoPoints;
   EntityList<Polygon> m_polygons;
   EntityList<ElemEdge> m_edges;
+  // Dropped by every change of the outlines' node numbers.
+  mutable std::shared_ptr<const std::vector<MeshSide>> m_meshSides;
   BoundingBox m_boundingBox;
   const ScreenMapping* m_view = nullptr;
   double m_VisualScaleofForce = 1.0;

@@ -71,6 +71,7 @@ MeshClearing Model::ClearPolygonMeshes(std::span<const Polygon> polygons) {
   clearing.outcome = MeshClearing::Outcome::Cleared;
   clearing.nodesRemoved = NPOIN() - next;
   m_elementOutlines.RemoveIf(inside);
+  m_meshSides.reset();
   RemoveNodes(newNumbers);
   return clearing;
 }

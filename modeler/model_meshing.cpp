@@ -82,6 +82,7 @@ void Model::MeshPolygon(const Polygon& polygon, int LN, int WN, NodeIndex& nodes
     for (ModelPoint& vertex : outline.vertices) vertex.number = grid[vertex.number].number;
     m_elementOutlines.Insert(outline);
   }
+  m_meshSides.reset();
   for (const ElementOutline& outline : outlines) InsertUniqueEdges(outline, edges);
 }
 

@@ -81,18 +81,30 @@ void QtCanvas::SetRasterMode(RasterMode mode) {
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2) { m_painter.drawLine(x1, y1, x2, y2); }
 
+void QtCanvas::DrawLines(std::span<const CanvasLine> lines) {
+  DrawLinesDirectlyWherePossible(lines, false);
+}
+
+// A thin line written directly sets the same pixels either way round (its ends
+// are put in order first), so it is written once. The painter, which clips a
+// line at the image's edges from one end first, gets both directions.
+void QtCanvas::DrawLinesBothWays(std::span<const CanvasLine> lines) {
+  DrawLinesDirectlyWherePossible(lines, true);
+}
+
 // Thin lines inside the image are written directly; the others (wider,
 // dashed, inverting, or reaching beyond the image) go to the painter.
-void QtCanvas::DrawLines(std::span<const CanvasLine> lines) {
+void QtCanvas::DrawLinesDirectlyWherePossible(std::span<const CanvasLine> lines, bool bothWays) {
   m_lines.clear();
   const bool direct = WritesThinLinesDirectly();
   const QRgb colour = m_pen.color().rgb();
   for (const CanvasLine& line : lines) {
     if (direct && m_pixels->Contains(line.x1, line.y1) && m_pixels->Contains(line.x2, line.y2)) {
       DrawThinLine(*m_pixels, line.x1, line.y1, line.x2, line.y2, colour);
-    } else {
-      m_lines.emplace_back(line.x1, line.y1, line.x2, line.y2);
+      continue;
     }
+    m_lines.emplace_back(line.x1, line.y1, line.x2, line.y2);
+    if (bothWays) m_lines.emplace_back(line.x2, line.y2, line.x1, line.y1);
   }
   if (!m_lines.empty()) m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
 }

@@ -26,6 +26,7 @@ class QtCanvas : public Canvas {
   RasterMode GetRasterMode() const override { return m_rasterMode; }
   void DrawLine(int x1, int y1, int x2, int y2) override;
   void DrawLines(std::span<const CanvasLine> lines) override;
+  void DrawLinesBothWays(std::span<const CanvasLine> lines) override;
   void DrawEllipse(int left, int top, int right, int bottom) override;
   void SetFont(const Font& font) override;
   void SetTextColour(Rgb colour) override;
@@ -36,6 +37,9 @@ class QtCanvas : public Canvas {
   using Pattern = std::vector<QPoint>;
   bool StampEllipse(int left, int top, int right, int bottom);
   bool WritesThinLinesDirectly() const;
+  // Writes the lines it can directly and gives the others to the painter,
+  // reversed too when `bothWays`.
+  void DrawLinesDirectlyWherePossible(std::span<const CanvasLine> lines, bool bothWays);
   const Pattern* EllipsePattern(int width, int height);
 
   QPainter& m_painter;

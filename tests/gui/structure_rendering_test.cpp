@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "deformed_shape.h"
 #include "load_symbols.h"
@@ -282,6 +283,43 @@ TEST_F(RenderingTest, DeformedMeshIsMagnifiedToATenthOfTheModelSize) {
       (std::vector<Segment>{
           {210, 250, 310, 250}, {310, 250, 310, 210}, {310, 210, 210, 210}, {210, 210, 210, 250}}));
   EXPECT_EQ(canvas.Lines().front().pen, (Pen{kDeformed, 1, PenStyle::Solid}));
+}
+
+// A side that two elements share is passed on once, to be drawn both ways
+// when they run along it in opposite directions (the recording canvas then
+// gets it in both directions), once when they run along it the same way.
+TEST_F(RenderingTest, DeformedMeshPassesEachSharedSideOnce) {
+  const std::vector<ModelPosition> nodes{{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}};
+  for (const Element& second : {Element{1, 2, 3, 4}, Element{1, 4, 3, 2}}) {
+    ASSERT_TRUE(model.ReplaceMesh(nodes, {{0, 1, 4, 5}, second}));
+    model.ComputeBoundingBox();
+    for (int k = 0; k < 6; ++k) model.SetNodeDisplacement(k, 0.0, 0.01 * k);
+    canvas.ClearCalls();
+    DrawDeformedShape(model, view, canvas, 10.0);
+    std::vector<Segment> expected;
+    const auto pixel = [&](int node) {
+      const ModelPosition p = DeformedPosition(model, node, 10.0);
+      return view.ModelToScreen(p.x, p.y);
+    };
+    for (const Element& element : model.connectivity()) {
+      for (int k = 0; k < 4; ++k) {
+        const auto [x1, y1] = pixel(element[k]);
+        const auto [x2, y2] = pixel(element[(k + 1) % 4]);
+        expected.push_back({x1, y1, x2, y2});
+      }
+    }
+    std::vector<Segment> drawn = Segments(canvas);
+    if (second[1] == 4) {  // the same way round in both: drawn once
+      EXPECT_EQ(drawn.size(), 7u);
+      drawn.push_back(expected[1]);
+    }
+    const auto order = [](const Segment& a, const Segment& b) {
+      return std::tie(a.x1, a.y1, a.x2, a.y2) < std::tie(b.x1, b.y1, b.x2, b.y2);
+    };
+    std::ranges::sort(drawn, order);
+    std::ranges::sort(expected, order);
+    EXPECT_EQ(drawn, expected);
+  }
 }
 
 TEST_F(RenderingTest, DeformedShapeNeedsElements) {

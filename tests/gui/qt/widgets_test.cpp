@@ -38,6 +38,7 @@ class WidgetsTest : public QObject {
   void CanvasCircleCoversExactlyItsSquare();
   void CanvasFontCellIsTheRequestedHeight();
   void ThinLinesSetThePaintersPixels();
+  void LinesDrawnBothWaysSetThePaintersPixelsOfBoth();
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
   void EnterPressesTheFocusedButtonElseTheDefault();
@@ -166,8 +167,8 @@ void WidgetsTest::CanvasFontCellIsTheRequestedHeight() {
 }
 
 // Lines of every direction and length, ends on the border included, written
-// directly and by the painter, give the same picture; so does the canvas,
-// which writes them directly where it can.
+// directly either way round and by the painter, give the same picture; so
+// does the canvas, which writes them directly where it can.
 void WidgetsTest::ThinLinesSetThePaintersPixels() {
   QRandomGenerator random(11);
   for (int k = 0; k < 3000; ++k) {
@@ -186,6 +187,9 @@ void WidgetsTest::ThinLinesSetThePaintersPixels() {
     written.fill(Qt::black);
     DrawThinLine(PixelWords(written), x1, y1, x2, y2, QColor(Qt::white).rgb());
     QVERIFY2(painted == written, qPrintable(QString("%1,%2 to %3,%4").arg(x1).arg(y1).arg(x2).arg(y2)));
+    written.fill(Qt::black);
+    DrawThinLine(PixelWords(written), x2, y2, x1, y1, QColor(Qt::white).rgb());
+    QVERIFY2(painted == written, qPrintable(QString("%1,%2 from %3,%4").arg(x1).arg(y1).arg(x2).arg(y2)));
   }
   QImage byPainter(60, 50, QImage::Format_RGB32);
   QImage byCanvas(60, 50, QImage::Format_RGB32);
@@ -203,6 +207,52 @@ void WidgetsTest::ThinLinesSetThePaintersPixels() {
     }
   }
   QCOMPARE(byCanvas, byPainter);
+}
+
+// Random lines, many of them reaching beyond the image, drawn both ways by
+// the canvas: the pixels of the painter's lines in both directions, in the
+// copy mode with a thin and a wide pen, and inverted twice (the picture back).
+void WidgetsTest::LinesDrawnBothWaysSetThePaintersPixelsOfBoth() {
+  QRandomGenerator random(5);
+  std::vector<CanvasLine> lines;
+  for (int k = 0; k < 2000; ++k) {
+    const int reach = k % 2 == 0 ? 200 : 12;
+    const int x1 = random.bounded(-20, 100);
+    const int y1 = random.bounded(-20, 80);
+    lines.push_back({x1, y1, x1 + random.bounded(-reach, reach + 1),
+                     y1 + random.bounded(-reach, reach + 1)});
+  }
+  for (const int width : {1, 3}) {
+    QImage byPainter(80, 60, QImage::Format_RGB32);
+    QImage byCanvas(80, 60, QImage::Format_RGB32);
+    for (QImage* image : {&byPainter, &byCanvas}) {
+      image->fill(Qt::black);
+      QPainter painter(image);
+      if (image == &byPainter) {
+        painter.setPen(QPen(QColor(255, 97, 0), width));
+        for (const CanvasLine& line : lines) {
+          painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+          painter.drawLine(line.x2, line.y2, line.x1, line.y1);
+        }
+      } else {
+        QtCanvas canvas(painter);
+        canvas.SetPen(Pen{Rgb{255, 97, 0}, width, PenStyle::Solid});
+        canvas.DrawLinesBothWays(lines);
+      }
+    }
+    QCOMPARE(byCanvas, byPainter);
+  }
+  QImage image(80, 60, QImage::Format_RGB32);
+  image.fill(QColor(10, 200, 30));
+  const QImage background = image;
+  QPainter painter(&image);
+  QtCanvas canvas(painter);
+  canvas.SetPen(Pen{Rgb{255, 255, 255}, 1, PenStyle::Solid});
+  canvas.SetRasterMode(RasterMode::Invert);
+  const std::vector<CanvasLine> inside{{5, 10, 70, 33}};
+  canvas.DrawLinesBothWays(inside);
+  painter.end();
+  QCOMPARE(image, background);
 }
 
 // Records what the dialog reports.
