@@ -63,6 +63,22 @@ std::optional<std::string> FindProgram(const std::string& name, const std::strin
   return std::nullopt;
 }
 
+namespace {
+
+// `writtenPath` now holds the model whole: when it is the model's own file,
+// the model counts as saved, so that no later question offers to "discard"
+// changes already written there (Solve rewrites fem.txt, the model file of
+// every example).
+void MarkSavedWhenTheModelsOwnFile(Workspace& workspace, const std::string& writtenPath) {
+  const std::string& path = workspace.documentPath();
+  std::error_code error;
+  if (!path.empty() && std::filesystem::equivalent(path, writtenPath, error)) {
+    workspace.history().MarkSaved();
+  }
+}
+
+}  // namespace
+
 void SolveCommand(Workspace& workspace) {
   const MainWindowServices& services = workspace.services();
   const std::optional<std::string> solver =
@@ -77,6 +93,7 @@ void SolveCommand(Workspace& workspace) {
     return;
   }
   if (!ExportModelFile(model, kSolveModelFile)) return;
+  MarkSavedWhenTheModelsOwnFile(workspace, kSolveModelFile);
   model.SetSolved(false);
   model.ZeroDisplacements();
   model.SetReactions({});

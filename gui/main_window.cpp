@@ -89,10 +89,7 @@ bool MainWindow::DispatchCommand(int menuId) {
     case kForce: OpenModelingDialog(*this, dialog_id::kForce); return true;
     case kDistributedLoad: OpenModelingDialog(*this, dialog_id::kDistributedLoad); return true;
     case kDeformedShape: ShowDeformedShapeDialog(); return true;
-    case kSolve:
-      SolveCommand(*this);
-      MarkSavedWhenSolveWroteTheModelFile(*this);
-      return true;
+    case kSolve: SolveCommand(*this); return true;
     case kContour: ContourCommand(*this); return true;
     case kNodeDof: m_services.programs.ShowTextFile(kNodeDisplacementFile); return true;
     case kNodeStress: m_services.programs.ShowTextFile(kNodeStressFile); return true;

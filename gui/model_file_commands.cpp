@@ -4,10 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
-#include "external_programs.h"
 #include "workspace.h"
 #include "model_file_reader.h"
 #include "model_file_writer.h"
@@ -129,15 +126,6 @@ bool ExportModelFileCommand(Workspace& workspace) {
   const std::optional<std::string> path =
       ChooseFile(workspace, FileDialogKind::Save, "Export FEM information to a text.");
   return path && SaveTo(workspace, *path);
-}
-
-void MarkSavedWhenSolveWroteTheModelFile(Workspace& workspace) {
-  const std::string& path = workspace.documentPath();
-  std::error_code error;
-  if (path.empty() || !fs::equivalent(path, kSolveModelFile, error)) return;
-  std::ifstream file(path, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(file), {}};
-  if (!file.bad() && text == FormatModelFile(workspace.model())) workspace.history().MarkSaved();
 }
 
 bool ConfirmDiscardChanges(Workspace& workspace) {

@@ -34,11 +34,6 @@ bool SaveModelFileCommand(Workspace& workspace);
 // becomes the model's file. True when the model was written whole.
 bool ExportModelFileCommand(Workspace& workspace);
 
-// Solve rewrites "fem.txt" in the working folder: when that is the model's
-// own file and now holds the model whole, the model counts as saved, so that
-// no later question offers to "discard" changes already written there.
-void MarkSavedWhenSolveWroteTheModelFile(Workspace& workspace);
-
 // True when nothing would be lost: the model is unmodified, or the user saved
 // it, or chose to discard the changes. False when the user cancelled, or the
 // save did not succeed.
