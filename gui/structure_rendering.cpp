@@ -50,41 +50,66 @@ void DrawPolygons(const ModelPlotter& plotter, const Model& model) {
   }
 }
 
-// Whether an unselected edge runs exactly along an outline side, the same way.
-bool RepeatsSide(const ElemEdge& edge, const ModelPoint& from, const ModelPoint& to) {
-  return !edge.selected && edge.a.x == from.x && edge.a.y == from.y && edge.b.x == to.x &&
-         edge.b.y == to.y;
+// Every node mapped once.
+std::vector<ScreenPoint> NodePixels(const ModelPlotter& plotter, const Model& model) {
+  std::vector<ScreenPoint> pixels;
+  pixels.reserve(model.NPOIN());
+  for (const ModelPoint& node : model.nodeArray()) pixels.push_back(plotter.Pixel(node.position()));
+  return pixels;
+}
+
+// The outlines when none is selected, so that all share the one-pixel mesh
+// pen and the picture holds the union of their sides. A side whose copies
+// keep the nodes' coordinates gives the same pixels in every outline that has
+// it, so it is drawn once from the mapped nodes (both ways when outlines run
+// along it both ways); the other copies from the outlines' own coordinates.
+void DrawUnselectedOutlines(const ModelPlotter& plotter, const Model& model,
+                            const MeshSides& sides) {
+  plotter.UsePen(kMeshColour, 1);
+  const std::vector<ScreenPoint> pixels = NodePixels(plotter, model);
+  for (const MeshSide& side : sides.unique) {
+    const ScreenPoint from = pixels[side.from];
+    const ScreenPoint to = pixels[side.to];
+    if (side.onNodes && side.reversedOnNodes) {
+      plotter.PixelLineBothWays(from, to);
+    } else if (side.onNodes) {
+      plotter.PixelLine(from, to);
+    } else if (side.reversedOnNodes) {
+      plotter.PixelLine(to, from);
+    }
+  }
+  const std::span<const ElementOutline> outlines = model.elementOutlines().InsertionOrder();
+  for (const OutlineSide& side : sides.offNodes) {
+    const auto& corners = outlines[side.element].vertices;
+    plotter.Line(corners[side.corner].position(),
+                 corners[(side.corner + 1) % kNodesPerElement].position());
+  }
 }
 
 // The outlines, newest first. Returns how many of the oldest edges repeat an
-// outline side exactly: the mesh lists its edges in the order in which these
-// outlines show them first, so one walk along both finds them, and an edge out
-// of that order (or selected) ends the run. None when an outline is selected.
+// outline side exactly (see EdgesAlongOutlines); none when an outline is
+// selected, since the outlines' pens then differ.
 std::size_t DrawElementOutlines(const ModelPlotter& plotter, const Model& model) {
-  const std::span<const ElemEdge> edges = model.edges().InsertionOrder();
-  std::size_t repeated = 0;
-  bool anySelected = false;
+  if (model.NELEM() == 0) return 0;
+  const MeshSides& sides = model.meshSides();
+  if (!sides.outlineSelected) {
+    DrawUnselectedOutlines(plotter, model, sides);
+    return sides.edgesAlongOutlines;
+  }
   for (const ElementOutline& outline : model.elementOutlines()) {
     UseLook(plotter, LookOf(outline.selected, kMeshColour, 2));
     plotter.ClosedOutline(outline.vertices);
-    anySelected = anySelected || outline.selected;
-    const int count = outline.vertexCount();
-    for (int k = 0; k < count && repeated < edges.size(); ++k) {
-      if (RepeatsSide(edges[repeated], outline.vertices[k], outline.vertices[(k + 1) % count])) {
-        ++repeated;
-      }
-    }
   }
-  return anySelected ? 0 : repeated;
+  return 0;
 }
 
-// The edges, newest first, but for the oldest `repeated` ones when no other
-// edge is selected: outlines and edges then share the one-pixel mesh pen, the
+// The edges, newest first, but for the oldest `repeated` ones when no edge is
+// selected: outlines and edges then share the one-pixel mesh pen, the
 // picture holds their union, and an edge that repeats an outline side adds no
 // pixel to it.
 void DrawEdges(const ModelPlotter& plotter, const Model& model, std::size_t repeated) {
   const std::span<const ElemEdge> edges = model.edges().InsertionOrder();
-  if (std::ranges::any_of(edges.subspan(repeated), &ElemEdge::selected)) repeated = 0;
+  if (model.selectedEdgeCount() > 0) repeated = 0;
   for (std::size_t k = edges.size(); k > repeated; --k) {
     const ElemEdge& edge = edges[k - 1];
     UseLook(plotter, LookOf(edge.selected, kMeshColour, 4));
@@ -130,7 +155,7 @@ void DrawDeformedShape(const Model& model, const ViewTransform& view, Canvas& ca
   }
   // A side that two elements share has the same ends in both: it is drawn
   // once, both ways when they run along it in opposite directions.
-  for (const MeshSide& side : model.meshSides()) {
+  for (const MeshSide& side : model.meshSides().unique) {
     if (side.reversedToo) {
       plotter.PixelLineBothWays(moved[side.from], moved[side.to]);
     } else {

@@ -102,6 +102,7 @@ bool Model::ReplaceMesh(const std::vector<ModelPosition>& nodes,
     m_elementOutlines.Insert(outline);
   }
   m_edges.Clear();
+  m_selectedEdgeCount = 0;
   EdgeIndex edge_index;
   for (const ElementOutline& outline : m_elementOutlines) InsertUniqueEdges(outline, edge_index);
 
@@ -155,10 +156,12 @@ std::vector<int> Model::FixedNodes() const {
   return nodes;
 }
 
-const std::vector<MeshSide>& Model::meshSides() const {
+const MeshSides& Model::meshSides() const {
   if (!m_meshSides) {
-    m_meshSides = std::make_shared<const std::vector<MeshSide>>(
-        UniqueSides(m_elementOutlines.InsertionOrder(), NPOIN()));
+    MeshSides sides = UniqueSides(m_elementOutlines.InsertionOrder(), nodeArray());
+    sides.edgesAlongOutlines =
+        EdgesAlongOutlines(m_elementOutlines.InsertionOrder(), m_edges.InsertionOrder());
+    m_meshSides = std::make_shared<const MeshSides>(std::move(sides));
   }
   return *m_meshSides;
 }

@@ -105,9 +105,12 @@ class Model {
   auto connectivity() const {
     return m_elementOutlines.InsertionOrder() | std::views::transform(&ElementOutline::NodeNumbers);
   }
-  // The sides of the elements, each pair of nodes once (see UniqueSides);
-  // found on first use after the mesh changed and shared by copies.
-  const std::vector<MeshSide>& meshSides() const;
+  // The sides of the elements, each pair of nodes once (see UniqueSides and
+  // EdgesAlongOutlines); found on first use after the mesh changed and
+  // shared by copies.
+  const MeshSides& meshSides() const;
+  // The memory of the sides once found; 0 before.
+  std::size_t meshSidesBytes() const { return m_meshSides ? m_meshSides->bytes() : 0; }
   // u_x of node k at index 2k, u_y at 2k + 1.
   const std::vector<double>& displacements() const { return m_displacements; }
   bool solved() const { return m_solved; }
@@ -120,6 +123,9 @@ class Model {
   const EntityList<ModelPoint>& nodes() const { return m_nodes; }
   const EntityList<ElementOutline>& elementOutlines() const { return m_elementOutlines; }
   const EntityList<ElemEdge>& edges() const { return m_edges; }
+  // How many edges are selected, kept up to date by every change of the
+  // selection, so that a paint need not look at every edge.
+  int selectedEdgeCount() const { return m_selectedEdgeCount; }
   const EntityList<Constraint>& constraints() const { return m_constraints; }
   const EntityList<NodalForce>& forces() const { return m_forces; }
   const EntityList<DistributedLoad>& distributedLoads() const { return m_distributedLoads; }
@@ -154,6 +160,8 @@ class Model {
   // Adds the outline's sides that the edge list does not hold yet.
   void InsertUniqueEdges(const ElementOutline& outline, EdgeIndex& index);
   EdgeIndex IndexEdges() const;
+  void ToggleEdge(ElemEdge& edge);
+  void DeselectEdges();
   bool IsNode(int node) const { return node >= 0 && node < NPOIN(); }
   void RemoveNodes(const std::vector<int>& newNumbers);
   MeshClearing SharedNodeClearing(int node, std::span<const Polygon> clearing) const;
@@ -173,8 +181,10 @@ class Model {
   EntityList<ModelPoint> m_geoPoints;
   EntityList<Polygon> m_polygons;
   EntityList<ElemEdge> m_edges;
-  // Dropped by every change of the outlines' node numbers.
-  mutable std::shared_ptr<const std::vector<MeshSide>> m_meshSides;
+  int m_selectedEdgeCount = 0;
+  // Dropped by every change of the outlines or the edges (but for the
+  // edges' selection): the outlines' selected flags are set when they are made.
+  mutable std::shared_ptr<const MeshSides> m_meshSides;
   BoundingBox m_boundingBox;
   const ScreenMapping* m_view = nullptr;
   double m_VisualScaleofForce = 1.0;

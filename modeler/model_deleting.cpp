@@ -111,6 +111,7 @@ void Model::RemoveNodes(const std::vector<int>& newNumbers) {
     for (ModelPoint& vertex : outline.vertices) renumber(vertex);
   }
   m_edges.RemoveIf([&](const ElemEdge& edge) { return gone(edge.a) || gone(edge.b); });
+  m_selectedEdgeCount = m_edges.CountSelected();
   for (ElemEdge& edge : m_edges) {
     renumber(edge.a);
     renumber(edge.b);

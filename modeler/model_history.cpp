@@ -8,7 +8,7 @@ std::size_t EstimateModelBytes(const Model& model) {
   std::size_t bytes = sizeof(Model) + model.displacements().size() * sizeof(double);
   bytes += model.nodes().Count() * sizeof(ModelPoint);
   bytes += model.elementOutlines().Count() * sizeof(ElementOutline);
-  bytes += model.edges().Count() * sizeof(ElemEdge);
+  bytes += model.edges().Count() * sizeof(ElemEdge) + model.meshSidesBytes();
   bytes += model.constraints().Count() * sizeof(Constraint);
   bytes += model.forces().Count() * sizeof(NodalForce);
   bytes += model.distributedLoads().Count() * sizeof(DistributedLoad);

@@ -52,7 +52,7 @@ void Model::ApplyDistributedLoad(double qi, double qj) {
       m_distributedLoads.Insert({.endI = edge.a, .endJ = edge.b, .qi = qi, .qj = qj});
   }
   ComputeDistributedLoadScale();
-  m_edges.ClearSelected();
+  DeselectEdges();
 }
 
 void Model::ComputeForceScale() {

@@ -89,7 +89,7 @@ void Model::PickEdgesAt(int px, int py) {
   for (ElemEdge& edge : m_edges) {
     if (near.Excludes(edge.a.position(), edge.b.position())) continue;
     if (ClickPicksEdge({px, py}, ToScreen(*m_view, edge.a), ToScreen(*m_view, edge.b))) {
-      edge.selected = !edge.selected;
+      ToggleEdge(edge);
     }
   }
 }
@@ -99,7 +99,7 @@ void Model::PickEdgesInRectangle(int x1, int y1, int x2, int y2) {
   const PickRectangle rectangle = ToModelRectangle(*m_view, x1, y1, x2, y2);
   for (ElemEdge& edge : m_edges) {
     if (rectangle.Contains(edge.a.position()) && rectangle.Contains(edge.b.position())) {
-      edge.selected = !edge.selected;
+      ToggleEdge(edge);
     }
   }
 }
@@ -124,7 +124,17 @@ void Model::ClearSelection() {
   m_nodes.ClearSelected();
   m_polygons.ClearSelected();
   m_geoPoints.ClearSelected();
+  DeselectEdges();
+}
+
+void Model::ToggleEdge(ElemEdge& edge) {
+  edge.selected = !edge.selected;
+  m_selectedEdgeCount += edge.selected ? 1 : -1;
+}
+
+void Model::DeselectEdges() {
   m_edges.ClearSelected();
+  m_selectedEdgeCount = 0;
 }
 
 }  // namespace kestrix

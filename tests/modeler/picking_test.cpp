@@ -204,6 +204,40 @@ TEST_F(Picking, EdgeClickTogglesWhatTheExactTestPassesOverAllEdges) {
   }
 }
 
+// The count that a paint reads instead of looking at every edge.
+TEST_F(Picking, SelectedEdgeCountFollowsEveryChangeOfTheSelection) {
+  const auto expectCounted = [this](int count) {
+    EXPECT_EQ(h.model.selectedEdgeCount(), count);
+    EXPECT_EQ(h.model.edges().CountSelected(), count);
+  };
+  h.DrawPolygon({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+  h.MeshPolygonAround(0.5, 0.5, 2, 1);
+  h.DrawPolygon({{3, 0}, {4, 0}, {4, 1}, {3, 1}});
+  h.MeshPolygonAround(3.5, 0.5, 1, 1);
+  const ScreenPoint bottom = h.PixelOf(0.25, 0);
+  h.model.PickEdgesAt(bottom.x, bottom.y);
+  expectCounted(1);
+  const ScreenPoint low = h.PixelOf(-1, -1);
+  const ScreenPoint high = h.PixelOf(5, 2);
+  h.model.PickEdgesInRectangle(low.x, low.y, high.x, high.y);
+  expectCounted(7 + 4 - 1);
+  h.model.ApplyDistributedLoad(1, 1);
+  expectCounted(0);
+  h.model.PickEdgesInRectangle(low.x, low.y, high.x, high.y);
+  h.model.PickEdgesAt(bottom.x, bottom.y);
+  h.ClickPolygon(3.5, 0.5);
+  const Polygon right = h.model.polygons().Front();
+  ASSERT_EQ(h.model.ClearPolygonMeshes({&right, 1}).outcome, MeshClearing::Outcome::Cleared);
+  expectCounted(7 - 1);
+  const Model copy = h.model;
+  h.model.ClearSelection();
+  expectCounted(0);
+  EXPECT_EQ(copy.selectedEdgeCount(), 6);
+  h.model.PickEdgesAt(bottom.x, bottom.y);
+  ASSERT_TRUE(h.model.ReplaceMesh({{0, 0}}, {}));
+  expectCounted(0);
+}
+
 TEST(PickingWithoutView, ChangesNothing) {
   Model model;
   ASSERT_TRUE(model.ReplaceMesh({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {{0, 1, 2, 3}}));
