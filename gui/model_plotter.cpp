@@ -49,14 +49,8 @@ void ModelPlotter::Line(ModelPosition a, ModelPosition b) const {
 }
 
 void ModelPlotter::Flush() const {
-  if (!m_lines.empty()) {
-    m_canvas.DrawLines(m_lines);
-    m_lines.clear();
-  }
-  if (!m_linesBothWays.empty()) {
-    m_canvas.DrawLinesBothWays(m_linesBothWays);
-    m_linesBothWays.clear();
-  }
+  if (m_lines.count > 0) m_canvas.DrawLines(m_lines.Taken());
+  if (m_linesBothWays.count > 0) m_canvas.DrawLinesBothWays(m_linesBothWays.Taken());
 }
 
 void ModelPlotter::Circle(ModelPosition centre, int radius) const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "bounding_box.h"
@@ -72,10 +73,19 @@ class ModelPlotter {
     return std::max(a.x, b.x) >= -kPenReach && std::min(a.x, b.x) <= m_view.width() + kPenReach &&
            std::max(a.y, b.y) >= -kPenReach && std::min(a.y, b.y) <= m_view.height() + kPenReach;
   }
-  void Batch(std::vector<CanvasLine>& batch, ScreenPoint a, ScreenPoint b) const {
+  // Lines kept for the canvas in storage of the batch's size, so that
+  // adding one is a store and a count.
+  struct LineBatch {
+    std::vector<CanvasLine> lines = std::vector<CanvasLine>(kLineBatch);
+    std::size_t count = 0;
+    std::span<const CanvasLine> Taken() {
+      return {lines.data(), std::exchange(count, std::size_t{0})};
+    }
+  };
+  void Batch(LineBatch& batch, ScreenPoint a, ScreenPoint b) const {
     if (!Shows(a, b)) return;
-    batch.push_back({a.x, a.y, b.x, b.y});
-    if (batch.size() == kLineBatch) Flush();
+    batch.lines[batch.count++] = {a.x, a.y, b.x, b.y};
+    if (batch.count == kLineBatch) Flush();
   }
   void ChangePen(const Pen& pen) const;
   // Whether a model box lies wholly beyond the client area, so that nothing
@@ -88,8 +98,8 @@ class ModelPlotter {
   // The model box of the client area widened by the pens' reach.
   BoundingBox m_visible;
   mutable std::optional<Pen> m_pen;
-  mutable std::vector<CanvasLine> m_lines;
-  mutable std::vector<CanvasLine> m_linesBothWays;
+  mutable LineBatch m_lines;
+  mutable LineBatch m_linesBothWays;
 };
 
 }  // namespace kestrix

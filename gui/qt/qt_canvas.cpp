@@ -132,28 +132,45 @@ bool QtCanvas::StampEllipse(int left, int top, int right, int bottom) {
   }
   const Pattern* pattern = EllipsePattern(right - left, bottom - top);
   if (pattern == nullptr) return false;
+  Stamp(*pattern, left, top);
+  return true;
+}
+
+// Pixel by pixel checked only where the pattern reaches beyond the image.
+void QtCanvas::Stamp(const Pattern& pattern, int left, int top) {
   const QRgb colour = m_pen.color().rgb();
-  for (const QPoint& offset : *pattern) {
+  const QRect extent = pattern.extent.translated(left, top);
+  const bool inside = m_pixels->Contains(extent.left(), extent.top()) &&
+                      m_pixels->Contains(extent.right(), extent.bottom());
+  for (const QPoint& offset : pattern.pixels) {
     const int x = left + offset.x();
     const int y = top + offset.y();
-    if (m_pixels->Contains(x, y)) m_pixels->Put(x, y, colour);
+    if (inside || m_pixels->Contains(x, y)) m_pixels->Put(x, y, colour);
   }
-  return true;
 }
 
 // Drawn once by the painter in opaque white on a transparent image, with a
 // margin for the pen; none when the painter left any pixel half covered.
 const QtCanvas::Pattern* QtCanvas::EllipsePattern(int width, int height) {
-  const auto key = std::make_tuple(width, height, m_kestrixPen->width);
+  const PatternKey key{width, height, m_kestrixPen->width};
+  if (m_lastPatternKey != key) {
+    m_lastPattern = DrawnEllipsePattern(key);
+    m_lastPatternKey = key;
+  }
+  return m_lastPattern;
+}
+
+const QtCanvas::Pattern* QtCanvas::DrawnEllipsePattern(const PatternKey& key) {
+  const auto [width, height, penWidth] = key;
   auto found = m_patterns.find(key);
   if (found == m_patterns.end()) {
-    const int margin = m_kestrixPen->width + 2;
+    const int margin = penWidth + 2;
     QImage image(width + 2 * margin + 1, height + 2 * margin + 1,
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::white, m_kestrixPen->width, Qt::SolidLine));
+    painter.setPen(QPen(Qt::white, penWidth, Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QRect(margin, margin, width, height));
     painter.end();
@@ -161,7 +178,11 @@ const QtCanvas::Pattern* QtCanvas::EllipsePattern(int width, int height) {
     for (int y = 0; y < image.height() && pattern; ++y) {
       for (int x = 0; x < image.width(); ++x) {
         const int alpha = qAlpha(image.pixel(x, y));
-        if (alpha == 255) pattern->emplace_back(x - margin, y - margin);
+        if (alpha == 255) {
+          const QPoint offset(x - margin, y - margin);
+          pattern->pixels.push_back(offset);
+          pattern->extent |= QRect(offset, offset);
+        }
         if (alpha != 0 && alpha != 255) pattern.reset();
         if (!pattern) break;
       }

@@ -33,14 +33,21 @@ class QtCanvas : public Canvas {
   void DrawText(int x, int y, const std::string& text) override;
 
  private:
-  // The pixels an ellipse outline covers, relative to its box's top left.
-  using Pattern = std::vector<QPoint>;
+  // The pixels an ellipse outline covers, relative to its box's top left,
+  // and the box around them.
+  struct Pattern {
+    std::vector<QPoint> pixels;
+    QRect extent;
+  };
+  using PatternKey = std::tuple<int, int, int>;
   bool StampEllipse(int left, int top, int right, int bottom);
+  void Stamp(const Pattern& pattern, int left, int top);
   bool WritesThinLinesDirectly() const;
   // Writes the lines it can directly and gives the others to the painter,
   // reversed too when `bothWays`.
   void DrawLinesDirectlyWherePossible(std::span<const CanvasLine> lines, bool bothWays);
   const Pattern* EllipsePattern(int width, int height);
+  const Pattern* DrawnEllipsePattern(const PatternKey& key);
 
   QPainter& m_painter;
   // The pixels of the painter's image, where they may be written directly.
@@ -48,7 +55,10 @@ class QtCanvas : public Canvas {
   std::optional<Pen> m_kestrixPen;
   QPen m_pen;
   std::vector<QLine> m_lines;
-  std::map<std::tuple<int, int, int>, std::optional<Pattern>> m_patterns;
+  std::map<PatternKey, std::optional<Pattern>> m_patterns;
+  // The pattern last asked for: the circles of a layer share one.
+  std::optional<PatternKey> m_lastPatternKey;
+  const Pattern* m_lastPattern = nullptr;
   QColor m_textColour;
   RasterMode m_rasterMode = RasterMode::Copy;
 };
