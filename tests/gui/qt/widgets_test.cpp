@@ -39,6 +39,7 @@ class WidgetsTest : public QObject {
   void CanvasFontCellIsTheRequestedHeight();
   void ThinLinesSetThePaintersPixels();
   void LinesDrawnBothWaysSetThePaintersPixelsOfBoth();
+  void CirclesSetThePaintersPixelsAtTheEdgesAndAcrossPens();
   void DialogFollowsItsTemplate();
   void DialogReportsButtonsEscAndTheCloseBox();
   void EnterPressesTheFocusedButtonElseTheDefault();
@@ -253,6 +254,46 @@ void WidgetsTest::LinesDrawnBothWaysSetThePaintersPixelsOfBoth() {
   canvas.DrawLinesBothWays(inside);
   painter.end();
   QCOMPARE(image, background);
+}
+
+// Circles of the nodes' and the selection's sizes and pens, in runs that
+// share a pen and alternating, inside the image and across its edges: the
+// canvas stamps them, and gives the painter's pixels.
+void WidgetsTest::CirclesSetThePaintersPixelsAtTheEdgesAndAcrossPens() {
+  struct Circle {
+    QRect box;
+    Pen pen;
+  };
+  const Pen pens[] = {{Rgb{0, 255, 0}, 1, PenStyle::Solid},
+                      {Rgb{255, 0, 0}, 3, PenStyle::Solid},
+                      {Rgb{0, 0, 255}, 2, PenStyle::Solid}};
+  QRandomGenerator random(3);
+  std::vector<Circle> circles;
+  for (int k = 0; k < 600; ++k) {
+    const int radius = 3 + k / 7 % 2;
+    const QPoint centre(random.bounded(-6, 66), random.bounded(-6, 56));
+    circles.push_back({QRect(centre - QPoint(radius, radius), centre + QPoint(radius, radius)),
+                       pens[k / 20 % 3 == 0 ? k % 3 : k / 20 % 3]});
+  }
+  QImage byPainter(60, 50, QImage::Format_RGB32);
+  QImage byCanvas(60, 50, QImage::Format_RGB32);
+  for (QImage* image : {&byPainter, &byCanvas}) {
+    image->fill(Qt::black);
+    QPainter painter(image);
+    QtCanvas canvas(painter);
+    for (const Circle& circle : circles) {
+      const QRect& box = circle.box;
+      if (image == &byPainter) {
+        const Rgb colour = circle.pen.colour;
+        painter.setPen(QPen(QColor(colour.red, colour.green, colour.blue), circle.pen.width));
+        painter.drawEllipse(QRect(box.topLeft(), QSize(box.width() - 1, box.height() - 1)));
+      } else {
+        canvas.SetPen(circle.pen);
+        canvas.DrawEllipse(box.left(), box.top(), box.right(), box.bottom());
+      }
+    }
+  }
+  QCOMPARE(byCanvas, byPainter);
 }
 
 // Records what the dialog reports.
