@@ -34,6 +34,8 @@ struct OutlineSide {
   friend bool operator==(const OutlineSide&, const OutlineSide&) = default;
 };
 
+// What drawing the outlines, the edges and the deformed mesh needs to know
+// of the mesh's sides, found once after each change of the mesh.
 struct MeshSides {
   // Each pair of nodes once (see UniqueSides).
   std::vector<MeshSide> unique;
@@ -46,6 +48,7 @@ struct MeshSides {
   // Whether an outline is drawn as selected.
   bool outlineSelected = false;
 
+  // The memory the lists take.
   std::size_t bytes() const {
     return unique.capacity() * sizeof(MeshSide) + offNodes.capacity() * sizeof(OutlineSide);
   }
