@@ -269,13 +269,24 @@ template <int Lanes, int Rows>
   if (y < width) UpdateMaskedTile<Lanes, Rows, kGroups>(groupsLeft(y), rowStart + y, stride, panel, x, y);
 }
 
+// The last block of `rows` rows, fewer than a full tile's, in tiles of that
+// many rows: each pivot's values are then loaded once for all of them.
+template <int Lanes, int Rows>
+[[gnu::always_inline]] inline void UpdateLastRowBlock(double* origin, std::ptrdiff_t stride,
+                                                      const PackedPanel& panel, int x, int rows) {
+  if constexpr (Rows > 1) {
+    if (rows < Rows) return UpdateLastRowBlock<Lanes, Rows - 1>(origin, stride, panel, x, rows);
+  }
+  UpdateRowBlock<Lanes, Rows>(origin, stride, panel, x);
+}
+
 template <int Lanes>
 [[gnu::always_inline]] inline void UpdateTrailingRowsOf(double* origin, std::ptrdiff_t stride,
                                                         const PackedPanel& panel, int xBegin, int xEnd) {
   constexpr int kRows = TileShape<Lanes>::kRows;
   int x = xBegin;
   for (; x + kRows <= xEnd; x += kRows) UpdateRowBlock<Lanes, kRows>(origin, stride, panel, x);
-  for (; x < xEnd; ++x) UpdateRowBlock<Lanes, 1>(origin, stride, panel, x);
+  if (x < xEnd) UpdateLastRowBlock<Lanes, kRows - 1>(origin, stride, panel, x, xEnd - x);
 }
 
 template <int Lanes>
