@@ -112,8 +112,9 @@ struct RowMultiplier<8> {
 };
 
 // Rows and column groups of one register tile: its sums, one vector of values
-// per group and a multiplier fill the registers of the instruction set
-// (sixteen for SSE2 and AVX2, thirty-two for AVX-512).
+// per group, a multiplier and a product fill the registers of the
+// instruction set (sixteen for SSE2 and AVX2). AVX-512's 6 x 4 tile leaves two
+// of its thirty-two free: its multipliers stay in memory (RowMultiplier).
 template <int Lanes>
 struct TileShape;
 template <>
