@@ -16,7 +16,7 @@ namespace solvane {
 namespace {
 
 // Pivots eliminated together: each entry below them is loaded once per panel.
-constexpr int kPanelPivots = 64;
+constexpr int kPanelPivots = 32;
 // Within a panel, blocks of this many pivots are applied to the panel's later
 // rows together, in register tiles, instead of one pivot row at a time.
 constexpr int kBlockPivots = 8;

@@ -16,7 +16,7 @@ namespace solvane {
 // The most pivots a PackedPanel holds. Its column groups lie this many
 // pivots apart whatever the count, a constant that the tile loop folds into
 // its load addresses instead of computing them at every pivot.
-inline constexpr int kMostPackedPivots = 64;
+inline constexpr int kMostPackedPivots = 32;
 
 // Storage for the packed values of a PackedPanel: starting on a cache line,
 // its vectors never straddle two.
