@@ -55,7 +55,7 @@ double GigaflopsOf(const TrailingUpdateKernel& kernel, const Region& region) {
   // operands would time the processor's slow path instead.
   std::vector<double> entries(static_cast<std::size_t>(region.rows + 1) * stride, 1.0);
   std::vector<double> multipliers(static_cast<std::size_t>(kPivots) * stride, 1e-9);
-  std::vector<double> values(static_cast<std::size_t>(kPivots) * (region.width + solvane::kWidestLanes), 1e-3);
+  solvane::PackedValues values(static_cast<std::size_t>(kPivots) * (region.width + solvane::kWidestLanes), 1e-3);
   const PackedPanel panel{values.data(), multipliers.data(), stride - 1, kPivots, region.width,
                           region.width + kPivots};
   const double flops = FlopsOf(region);

@@ -53,7 +53,7 @@ struct Panel {
   bool dense = false;
   std::vector<PivotStep> steps;
   std::vector<double> multipliers;
-  std::vector<double> values;
+  PackedValues values;
 };
 
 // The elimination a panel of pivots at a time. Within a panel each pivot is
@@ -162,7 +162,7 @@ class BandElimination {
   // and columns from `end`, their values to be packed into `values`. The
   // multiplier of pivot first + k for row end + x lies at (end - first - k) + x
   // in the pivot's multipliers.
-  PackedPanel Packed(std::vector<double>& values, const Panel& panel, int first, int end, int width) const {
+  PackedPanel Packed(PackedValues& values, const Panel& panel, int first, int end, int width) const {
     const double* multipliers = panel.multipliers.data() + (first - panel.first) * MultiplierRowLength();
     return {values.data(), multipliers + (end - first), MultiplierRowLength() - 1, end - first, width,
             first + b_ - end};
@@ -218,7 +218,7 @@ class BandElimination {
   bool zeroProductsVanish_ = true;
   int checkedRows_ = 0;
   Panel panels_[2];
-  std::vector<double> blockValues_;
+  PackedValues blockValues_;
   std::vector<IndexRange> rowChunks_;
   SharedChunks chunks_;
 };

@@ -56,9 +56,65 @@ template <int Lanes>
   return v;
 }
 
+// The mask register value that selects lanes [first, last).
+[[gnu::always_inline]] inline unsigned short LaneMask(int first, int last) {
+  return static_cast<unsigned short>((1u << last) - (1u << first));
+}
+
+// Lanes [first, last) of the vector at p, the others zero. Only those lanes
+// are read: the others may belong to rows another thread is updating, or lie
+// past the band. AVX-512 reads them with a mask, in one instruction.
+template <int Lanes>
+[[gnu::always_inline]] inline VecOf<Lanes> LoadLanes(const double* p, int first, int last) {
+  if constexpr (Lanes == 8) {
+    VecOf<8> v;
+    asm("vmovupd %1, %0%{%2%}%{z%}" : "=v"(v) : "m"(*reinterpret_cast<const double(*)[8]>(p)),
+        "Yk"(LaneMask(first, last)));
+    return v;
+  } else {
+    VecOf<Lanes> v{};
+    for (int l = first; l < last; ++l) v[l] = p[l];
+    return v;
+  }
+}
+
+// Writes lanes [first, last) of v to p, and nothing else.
+template <int Lanes>
+[[gnu::always_inline]] inline void StoreLanes(double* p, VecOf<Lanes> v, int first, int last) {
+  if constexpr (Lanes == 8) {
+    asm("vmovupd %1, %0%{%2%}" : "+m"(*reinterpret_cast<double(*)[8]>(p)) : "v"(v), "Yk"(LaneMask(first, last)));
+  } else {
+    for (int l = first; l < last; ++l) p[l] = v[l];
+  }
+}
+
+// The multiplier of one tile row for one pivot, applied to the values of each
+// of the tile's column groups. The narrower sets broadcast it into a register
+// once and multiply from there. AVX-512 multiplies with it read from memory
+// into every lane within the multiply itself: on a core that splits 512-bit
+// operations in two halves, a separate broadcast into a 512-bit register
+// takes a pipe the multiplies and adds need.
+template <int Lanes>
+struct RowMultiplier {
+  explicit RowMultiplier(const double* p) : d(Broadcast<Lanes>(p)) {}
+  [[gnu::always_inline]] VecOf<Lanes> Times(VecOf<Lanes> v) const { return d * v; }
+  VecOf<Lanes> d;
+};
+template <>
+struct RowMultiplier<8> {
+  explicit RowMultiplier(const double* p) : p(p) {}
+  [[gnu::always_inline]] VecOf<8> Times(VecOf<8> v) const {
+    VecOf<8> product;
+    asm("vmulpd %2%{1to8%}, %1, %0" : "=v"(product) : "v"(v), "m"(*p));
+    return product;
+  }
+  const double* p;
+};
+
 // Rows and column groups of one register tile: its sums, one vector of values
-// per group and a multiplier fill the registers of the instruction set
-// (sixteen for SSE2 and AVX2, thirty-two for AVX-512).
+// per group, a multiplier and a product fill the registers of the
+// instruction set (sixteen for SSE2 and AVX2). AVX-512's 6 x 4 tile leaves two
+// of its thirty-two free: its multipliers stay in memory (RowMultiplier).
 template <int Lanes>
 struct TileShape;
 template <>
@@ -81,29 +137,35 @@ struct TileShape<8> {
   return std::max(0, y - panel.reach + 1);
 }
 
-// The register tile: Rows region rows from x, Groups column groups from y (a
-// multiple of Lanes), held in registers while every pivot reaching its columns
-// is applied in order. A masked tile, on the diagonal or at the right edge,
-// reads and writes only the entries at or right of the diagonal and inside the
-// region: the others belong to rows another thread may be updating.
+// The entries of a tile of region rows from x and columns from y (a multiple
+// of Lanes) that are its own: those at or right of the diagonal and inside the
+// region, lanes [First(i, g), Last(g)) of group g in tile row i. The others
+// belong to rows another thread may be updating, or lie past the band.
+template <int Lanes>
+struct OwnLanes {
+  [[gnu::always_inline]] int First(int i, int g) const { return std::clamp(x + i - y - g * Lanes, 0, Lanes); }
+  [[gnu::always_inline]] int Last(int g) const { return std::clamp(width - y - g * Lanes, 0, Lanes); }
+  [[gnu::always_inline]] bool Whole(int i, int g) const { return First(i, g) == 0 && Last(g) == Lanes; }
+  int x;
+  int y;
+  int width;
+};
+
+// The register tile: Rows region rows from x, Groups column groups from y,
+// held in registers while every pivot reaching its columns is applied in
+// order. A masked tile, on the diagonal or at the right edge, reads and writes
+// only its own entries.
 template <int Lanes, int Rows, int Groups, bool Masked>
 [[gnu::always_inline]] inline void UpdateTile(double* tile, std::ptrdiff_t stride, const PackedPanel& panel,
                                               int x, int y) {
   using Vec = VecOf<Lanes>;
-  // Lanes [first(i, g), last(g)) of group g in row i are the tile's own.
-  const auto first = [&](int i, int g) { return std::clamp(x + i - y - g * Lanes, 0, Lanes); };
-  const auto last = [&](int g) { return std::clamp(panel.width - y - g * Lanes, 0, Lanes); };
-  const auto whole = [&](int i, int g) { return !Masked || (first(i, g) == 0 && last(g) == Lanes); };
+  const OwnLanes<Lanes> own{x, y, panel.width};
+  const auto whole = [&](int i, int g) { return !Masked || own.Whole(i, g); };
   Vec sum[Rows][Groups];
   for (int i = 0; i < Rows; ++i) {
     for (int g = 0; g < Groups; ++g) {
       const double* in = tile + i * stride + g * Lanes;
-      if (whole(i, g)) {
-        sum[i][g] = Load<Lanes>(in);
-        continue;
-      }
-      sum[i][g] = Vec{};
-      for (int l = first(i, g); l < last(g); ++l) sum[i][g][l] = in[l];
+      sum[i][g] = whole(i, g) ? Load<Lanes>(in) : LoadLanes<Lanes>(in, own.First(i, g), own.Last(g));
     }
   }
   constexpr std::ptrdiff_t kGroupPivots = kMostPackedPivots;
@@ -116,8 +178,8 @@ template <int Lanes, int Rows, int Groups, bool Masked>
     Vec v[Groups];
     for (int g = 0; g < Groups; ++g) v[g] = Load<Lanes>(value + Lanes * g * kGroupPivots);
     for (int i = 0; i < Rows; ++i) {
-      const Vec d = Broadcast<Lanes>(multiplier + i);
-      for (int g = 0; g < Groups; ++g) sum[i][g] = sum[i][g] + d * v[g];
+      const RowMultiplier<Lanes> d(multiplier + i);
+      for (int g = 0; g < Groups; ++g) sum[i][g] = sum[i][g] + d.Times(v[g]);
     }
   }
   for (int i = 0; i < Rows; ++i) {
@@ -125,9 +187,37 @@ template <int Lanes, int Rows, int Groups, bool Masked>
       double* out = tile + i * stride + g * Lanes;
       if (whole(i, g)) {
         Store<Lanes>(out, sum[i][g]);
-        continue;
+      } else {
+        StoreLanes<Lanes>(out, sum[i][g], own.First(i, g), own.Last(g));
       }
-      for (int l = first(i, g); l < last(g); ++l) out[l] = sum[i][g][l];
+    }
+  }
+}
+
+// An AVX-512 masked tile goes through a scratch tile: its own entries are
+// read into the scratch with masks, the others zero, the full register tile
+// runs on the scratch, and its own entries are written back with masks. Masked
+// reads and writes cost what plain ones do here, and the full tile keeps its
+// sums in registers, where the compiler keeps a masked tile's on the stack,
+// written back at every pivot.
+template <int Rows, int Groups>
+[[gnu::always_inline]] inline void UpdateTileThroughScratch(double* tile, std::ptrdiff_t stride,
+                                                            const PackedPanel& panel, int x, int y) {
+  constexpr int kLanes = 8;
+  constexpr int kScratchStride = Groups * kLanes;
+  const OwnLanes<kLanes> own{x, y, panel.width};
+  alignas(64) double scratch[Rows * kScratchStride];
+  for (int i = 0; i < Rows; ++i) {
+    for (int g = 0; g < Groups; ++g) {
+      const VecOf<kLanes> entries = LoadLanes<kLanes>(tile + i * stride + g * kLanes, own.First(i, g), own.Last(g));
+      Store<kLanes>(scratch + i * kScratchStride + g * kLanes, entries);
+    }
+  }
+  UpdateTile<kLanes, Rows, Groups, false>(scratch, kScratchStride, panel, x, y);
+  for (int i = 0; i < Rows; ++i) {
+    for (int g = 0; g < Groups; ++g) {
+      const VecOf<kLanes> entries = Load<kLanes>(scratch + i * kScratchStride + g * kLanes);
+      StoreLanes<kLanes>(tile + i * stride + g * kLanes, entries, own.First(i, g), own.Last(g));
     }
   }
 }
@@ -139,7 +229,11 @@ template <int Lanes, int Rows, int Groups>
   if constexpr (Groups > 1) {
     if (groups < Groups) return UpdateMaskedTile<Lanes, Rows, Groups - 1>(groups, tile, stride, panel, x, y);
   }
-  UpdateTile<Lanes, Rows, Groups, true>(tile, stride, panel, x, y);
+  if constexpr (Lanes == 8) {
+    UpdateTileThroughScratch<Rows, Groups>(tile, stride, panel, x, y);
+  } else {
+    UpdateTile<Lanes, Rows, Groups, true>(tile, stride, panel, x, y);
+  }
 }
 
 // Asks for the entries of the next tile while this one computes: a band far
@@ -176,13 +270,24 @@ template <int Lanes, int Rows>
   if (y < width) UpdateMaskedTile<Lanes, Rows, kGroups>(groupsLeft(y), rowStart + y, stride, panel, x, y);
 }
 
+// The last block of `rows` rows, fewer than a full tile's, in tiles of that
+// many rows: each pivot's values are then loaded once for all of them.
+template <int Lanes, int Rows>
+[[gnu::always_inline]] inline void UpdateLastRowBlock(double* origin, std::ptrdiff_t stride,
+                                                      const PackedPanel& panel, int x, int rows) {
+  if constexpr (Rows > 1) {
+    if (rows < Rows) return UpdateLastRowBlock<Lanes, Rows - 1>(origin, stride, panel, x, rows);
+  }
+  UpdateRowBlock<Lanes, Rows>(origin, stride, panel, x);
+}
+
 template <int Lanes>
 [[gnu::always_inline]] inline void UpdateTrailingRowsOf(double* origin, std::ptrdiff_t stride,
                                                         const PackedPanel& panel, int xBegin, int xEnd) {
   constexpr int kRows = TileShape<Lanes>::kRows;
   int x = xBegin;
   for (; x + kRows <= xEnd; x += kRows) UpdateRowBlock<Lanes, kRows>(origin, stride, panel, x);
-  for (; x < xEnd; ++x) UpdateRowBlock<Lanes, 1>(origin, stride, panel, x);
+  if (x < xEnd) UpdateLastRowBlock<Lanes, kRows - 1>(origin, stride, panel, x, xEnd - x);
 }
 
 template <int Lanes>

@@ -6,7 +6,9 @@
 // all of them leave the same bits.
 
 #include <cstddef>
+#include <vector>
 
+#include "fast/cache_line_allocator.h"
 #include "fast/solve_banded_fast_kernels.h"
 
 namespace solvane {
@@ -15,6 +17,10 @@ namespace solvane {
 // pivots apart whatever the count, a constant that the tile loop folds into
 // its load addresses instead of computing them at every pivot.
 inline constexpr int kMostPackedPivots = 32;
+
+// Storage for the packed values of a PackedPanel: starting on a cache line,
+// its vectors never straddle two.
+using PackedValues = std::vector<double, CacheLineAllocator<double>>;
 
 // A block of consecutive pivots set out for the update of the rows and
 // columns below it, the region [base, base + width) of both. The values are
@@ -26,7 +32,7 @@ inline constexpr int kMostPackedPivots = 32;
 //   multiplier[k * multiplierStride + x] is the multiplier it applies to row
 //   x, 0 beyond its band.
 struct PackedPanel {
-  double* value;  // room for L * ceil(width / L) * kMostPackedPivots
+  double* value;  // room for L * ceil(width / L) * kMostPackedPivots, from a cache line on
   const double* multiplier;
   std::ptrdiff_t multiplierStride;
   int pivots;  // at most kMostPackedPivots
