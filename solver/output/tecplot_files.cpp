@@ -9,6 +9,7 @@
 #include "output/deformation_scale.h"
 #include "output/mesh_rows.h"
 #include "output/number_text.h"
+#include "output/pieces_in_order.h"
 #include "output/result_file.h"
 
 namespace solvane {
@@ -62,24 +63,22 @@ bool WriteStressZoneFile(const AnalysisData& data, const std::vector<StressTripl
   return CloseOrFail(file);
 }
 
-// Frame f of the animation: the mesh moved by f/30 of its magnified
-// displacement, with f/30 of the equivalent stress; the connectivity rows are
-// the same in every frame.
-void WriteFrame(ResultFile& file, const AnalysisData& data, const std::vector<double>& equivalent,
-                const std::string& connectivity, double scale, int frame) {
+// The text of frame f of the animation: the mesh moved by f/30 of its
+// magnified displacement, with f/30 of the equivalent stress, without the
+// connectivity rows, which are the same in every frame.
+void AppendFrameNodes(std::string& text, const AnalysisData& data,
+                      const std::vector<double>& equivalent, double scale, int frame) {
   const double r = static_cast<double>(frame) / kLastFrame;
   std::string title = "Frame_";
   AppendInteger(title, frame);
-  file.WriteLine(ZoneLine(title, data));
+  text += ZoneLine(title, data);
+  text += '\n';
   const double factor = scale * r;
   for (int n = 0; n < data.NPOIN; ++n) {
-    file.WriteWith([&](std::string& text) {
-      const NodeCoord moved = DisplacedNode(data, n, factor);
-      AppendCommaJoined(text, {moved.x, moved.y, equivalent[n] * r});
-      text += '\n';
-    });
+    const NodeCoord moved = DisplacedNode(data, n, factor);
+    AppendCommaJoined(text, {moved.x, moved.y, equivalent[n] * r});
+    text += '\n';
   }
-  file.WriteText(connectivity);
 }
 
 }  // namespace
@@ -108,9 +107,15 @@ bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data,
   const std::string connectivity = ConnectivityRows(data, kTecplotFirstNode);
   file.WriteLine("TITLE = \"Stress_Animate\"");
   file.WriteLine(kEquivalentStressVariables);
-  for (int frame = 0; frame <= kLastFrame; ++frame) {
-    WriteFrame(file, data, equivalent, connectivity, scale, frame);
-  }
+  // The frames' numbers are formatted on two threads; the file gets them in
+  // order on this one.
+  BuildPiecesInOrder(
+      kLastFrame + 1,
+      [&](int frame, std::string& text) { AppendFrameNodes(text, data, equivalent, scale, frame); },
+      [&](const std::string& frameNodes) {
+        file.WriteText(frameNodes);
+        file.WriteText(connectivity);
+      });
   return CloseOrFail(file);
 }
 

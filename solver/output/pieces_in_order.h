@@ -1,0 +1,27 @@
+#pragma once
+// Texts of numbered pieces built on two threads and used in their order. The
+// calling thread and one helper thread each take the lowest piece nobody has
+// taken yet and build its text; the calling thread hands the texts to `use`
+// in order, piece 0 first, and builds pieces itself while the next one to use
+// is not ready, so that neither thread waits long for the other even when the
+// machine is busy and one of them is not running. At most kPiecesAhead texts
+// are held at a time, which bounds the memory.
+
+#include <functional>
+#include <string>
+
+namespace solvane {
+
+inline constexpr int kPiecesAhead = 4;
+
+// Builds the text of piece `piece` into `text`, which arrives empty. Called on
+// either thread, for different pieces at the same time.
+using BuildPiece = std::function<void(int piece, std::string& text)>;
+// Takes the text of the next piece; called on the calling thread only.
+using UsePiece = std::function<void(const std::string& text)>;
+
+// Builds pieces 0 to count - 1 and uses each in order. Without a helper
+// thread (none could be started) the calling thread does it all.
+void BuildPiecesInOrder(int count, const BuildPiece& build, const UsePiece& use);
+
+}  // namespace solvane
