@@ -1,9 +1,32 @@
 #include "fast/shared_chunks.h"
 
 #include <algorithm>
+#include <chrono>
 #include <system_error>
 
 namespace solvane {
+
+namespace {
+
+// How long a thread without work polls before it sleeps: longer than the
+// other thread usually needs to finish a piece or offer the next ones, so
+// that on a quiet machine neither thread sleeps and pays for the wake-up.
+constexpr std::chrono::microseconds kPollingTime{50};
+
+// Returns once `value` is no longer `seen`: polls, yielding the core between
+// polls, for kPollingTime, then sleeps until a store to `value` notifies.
+void AwaitChange(const std::atomic<int>& value, int seen) {
+  const auto until = std::chrono::steady_clock::now() + kPollingTime;
+  while (value.load(std::memory_order_acquire) == seen) {
+    if (std::chrono::steady_clock::now() >= until) {
+      value.wait(seen, std::memory_order_acquire);
+      return;
+    }
+    std::this_thread::yield();
+  }
+}
+
+}  // namespace
 
 std::vector<IndexRange> PiecesOf(int begin, int end, int size) {
   std::vector<IndexRange> pieces;
@@ -22,6 +45,8 @@ SharedChunks::SharedChunks(bool withHelper) {
 SharedChunks::~SharedChunks() {
   if (!helper_.joinable()) return;
   stop_.store(true, std::memory_order_release);
+  offers_.fetch_add(1, std::memory_order_release);
+  offers_.notify_one();
   helper_.join();
 }
 
@@ -32,12 +57,17 @@ void SharedChunks::Offer(const Work& work, const std::vector<IndexRange>& chunks
   done_.store(0, std::memory_order_relaxed);
   ++offer_;
   ticket_.store(offer_ << 32 | static_cast<std::uint64_t>(total_) << 16, std::memory_order_release);
+  offers_.fetch_add(1, std::memory_order_release);
+  offers_.notify_one();
 }
 
 void SharedChunks::Finish() {
   while (DoOnePiece()) {
   }
-  while (done_.load(std::memory_order_acquire) < total_) std::this_thread::yield();
+  for (int done = done_.load(std::memory_order_acquire); done < total_;
+       done = done_.load(std::memory_order_acquire)) {
+    AwaitChange(done_, done);
+  }
 }
 
 // A ticket holds the offer number, the count of pieces and the next piece.
@@ -49,14 +79,18 @@ bool SharedChunks::DoOnePiece() {
     if (ticket_.compare_exchange_weak(ticket, ticket + 1, std::memory_order_acq_rel)) {
       (*work_)((*chunks_)[next]);
       done_.fetch_add(1, std::memory_order_release);
+      done_.notify_one();
       return true;
     }
   }
 }
 
 void SharedChunks::HelperLoop() {
-  while (!stop_.load(std::memory_order_acquire)) {
-    if (!DoOnePiece()) std::this_thread::yield();
+  for (;;) {
+    // The count is read before the stop: a stop after it changes the count.
+    const int offers = offers_.load(std::memory_order_acquire);
+    if (stop_.load(std::memory_order_acquire)) return;
+    if (!DoOnePiece()) AwaitChange(offers_, offers);
   }
 }
 

@@ -22,7 +22,9 @@ std::vector<IndexRange> PiecesOf(int begin, int end, int size);
 // takes them as soon as they are offered, the calling thread once its own work
 // is done, so that neither waits for the other longer than one piece, even
 // when the machine is busy and one of them is not running. A thread without
-// work polls, yielding its core between polls.
+// work polls for a short while, yielding its core between polls, and then
+// sleeps until the work it waits for arrives: when both threads share one
+// core, a waiting thread soon stops taking turns from the working one.
 class SharedChunks {
  public:
   using Work = std::function<void(const IndexRange&)>;
@@ -46,6 +48,9 @@ class SharedChunks {
   void HelperLoop();
 
   std::atomic<std::uint64_t> ticket_{0};
+  // Counts the offers (and the stop); a change wakes the sleeping helper.
+  std::atomic<int> offers_{0};
+  // Pieces finished; a change wakes the calling thread sleeping in Finish.
   std::atomic<int> done_{0};
   std::atomic<bool> stop_{false};
   const Work* work_ = nullptr;
