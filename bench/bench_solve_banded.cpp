@@ -4,9 +4,11 @@
 // and checks that the fast path's displacements have the plain elimination's
 // bits.
 //
-// Usage: bench_solve_banded [COLSxROWS ...]   plates of COLS x ROWS elements,
-// numbered row by row (half-bandwidth 2 (COLS + 3)); default: the squares of
-// 59, 99, 149, 199, 249, 296 and 320 elements a side and 160x800.
+// Usage: bench_solve_banded [--without-plain] [COLSxROWS ...]   plates of COLS
+// x ROWS elements, numbered row by row (half-bandwidth 2 (COLS + 3)); default:
+// the squares of 59, 99, 149, 199, 249, 296 and 320 elements a side and
+// 160x800. --without-plain leaves out the plain elimination (minutes on the
+// largest plates) and with it the check of the fast path's bits.
 // Prints a Markdown table: wall-clock seconds (the fastest of three runs for
 // the fast path and dpbsv, run in turn so that both see the same machine)
 // with the processor seconds of all threads in parentheses, flop rates
@@ -25,6 +27,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -246,13 +249,19 @@ struct Grid {
   int rows;
 };
 
+constexpr std::string_view kWithoutPlain = "--without-plain";
+
+bool RunsPlain(int argc, char** argv) {
+  return std::none_of(argv + 1, argv + argc, [](const char* arg) { return arg == kWithoutPlain; });
+}
+
 std::vector<Grid> GridsOf(int argc, char** argv) {
   std::vector<Grid> grids;
   for (int a = 1; a < argc; ++a) {
     Grid grid{};
     if (std::sscanf(argv[a], "%dx%d", &grid.cols, &grid.rows) == 2) grids.push_back(grid);
   }
-  if (argc > 1) return grids;
+  if (!grids.empty()) return grids;
   return {{59, 59}, {99, 99}, {149, 149}, {199, 199}, {249, 249}, {296, 296}, {320, 320}, {160, 800}};
 }
 
@@ -294,6 +303,7 @@ std::string RateCell(double gigaflops, double seconds, double peak) {
 
 int main(int argc, char** argv) {
   const std::vector<Grid> grids = GridsOf(argc, argv);
+  const bool withPlain = RunsPlain(argc, argv);
   const double gigahertz = MeasuredGigahertz();
   std::printf("Clock %.2f GHz (measured).\n", gigahertz);
   const double peak = MeasuredPeak(gigahertz);
@@ -312,10 +322,10 @@ int main(int argc, char** argv) {
     const double gigaflops = EliminationFlops(s.n(), s.b()) * 1e-9;
     const auto [fast, lapack] =
         FastestInTurn([&] { return Run(solvane::SolveBandedFast, s); }, [&] { return RunLapack(s); });
-    const bool plainRuns = plainRate == 0.0 || gigaflops / plainRate < kPlainTimeLimitSeconds;
+    const bool plainRuns = withPlain && (plainRate == 0.0 || gigaflops / plainRate < kPlainTimeLimitSeconds);
     char predicted[64];
     std::snprintf(predicted, sizeof predicted, "%.0f predicted", gigaflops / plainRate);
-    std::string plainCell = predicted;
+    std::string plainCell = withPlain ? predicted : "not run";
     std::string sameBits = "not run";
     double plainSeconds = gigaflops / plainRate;
     if (plainRuns) {
