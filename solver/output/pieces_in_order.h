@@ -12,7 +12,7 @@
 
 namespace solvane {
 
-inline constexpr int kPiecesAhead = 4;
+inline constexpr int kPiecesAhead = 2;
 
 // Builds the text of piece `piece` into `text`, which arrives empty. Called on
 // either thread, for different pieces at the same time.
