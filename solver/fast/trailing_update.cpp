@@ -335,10 +335,9 @@ void UpdateTrailingRowsSse2(double* origin, std::ptrdiff_t stride, const PackedP
   UpdateTrailingRowsOf<8>(origin, stride, panel, xBegin, xEnd);
 }
 
-constexpr TrailingUpdateKernel kSse2{VectorIsa::kSse2, "SSE2", 2, PackPanelSse2, UpdateTrailingRowsSse2};
-constexpr TrailingUpdateKernel kAvx2{VectorIsa::kAvx2, "AVX2", 4, PackPanelAvx2, UpdateTrailingRowsAvx2};
-constexpr TrailingUpdateKernel kAvx512{VectorIsa::kAvx512, "AVX-512", 8, PackPanelAvx512,
-                                       UpdateTrailingRowsAvx512};
+constexpr TrailingUpdateKernel kSse2{"SSE2", 2, PackPanelSse2, UpdateTrailingRowsSse2};
+constexpr TrailingUpdateKernel kAvx2{"AVX2", 4, PackPanelAvx2, UpdateTrailingRowsAvx2};
+constexpr TrailingUpdateKernel kAvx512{"AVX-512", 8, PackPanelAvx512, UpdateTrailingRowsAvx512};
 static_assert(kAvx512.lanes == kWidestLanes);
 
 }  // namespace

@@ -45,7 +45,6 @@ struct PackedPanel {
 enum class VectorIsa { kSse2, kAvx2, kAvx512 };
 
 struct TrailingUpdateKernel {
-  VectorIsa isa;
   const char* name;
   // Doubles a vector holds: the width of a column group in PackedPanel.
   int lanes;
