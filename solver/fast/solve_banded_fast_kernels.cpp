@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "fast/cache_line_allocator.h"
+
 namespace solvane {
 
 namespace {
@@ -20,7 +22,7 @@ namespace {
 using Vec = double __attribute__((vector_size(32)));
 using Lanes = std::int64_t __attribute__((vector_size(32)));
 constexpr int kLanes = 4;
-constexpr int kCacheLineDoubles = 8;
+constexpr int kCacheLineDoubles = kCacheLineBytes / sizeof(double);
 
 [[gnu::always_inline]] inline Vec Load(const double* p) {
   Vec v;
