@@ -109,12 +109,5 @@ TEST_P(TrailingUpdateVariant, UpdatesExactlyTheRowsItIsGivenInPivotOrder) {
   }
 }
 
-TEST(PackedValues, StartOnACacheLine) {
-  for (const std::size_t count : {1u, 7u, 100u, 4099u}) {
-    const PackedValues values(count);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(values.data()) % kCacheLineBytes, 0u) << count;
-  }
-}
-
 }  // namespace
 }  // namespace solvane
