@@ -7,10 +7,6 @@ namespace solvane {
 
 namespace {
 
-// Vectors pass by value only between inlined functions of this file, so the
-// note on the vector calling convention of the narrower builds is moot.
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 // Lanes doubles; products and sums are separate instructions (the build
 // never contracts them).
 template <int Lanes>
