@@ -3,6 +3,7 @@
 
 #include "deformation_scale_choice.h"
 #include "dialog_templates.h"
+#include "field_numbers.h"
 #include "gui/window_fixture.h"
 #include "support/recording_canvas.h"
 
