@@ -19,8 +19,6 @@ std::string RectanglePickText(const Interaction& interaction, const std::string&
   return "Pick " + what + ": click the first corner of a rectangle";
 }
 
-}  // namespace
-
 std::string ModeText(const Interaction& interaction, const Model& model) {
   const bool secondClick = interaction.clickCount() == 1;
   switch (interaction.mode()) {
@@ -40,10 +38,6 @@ std::string ModeText(const Interaction& interaction, const Model& model) {
     case InteractionMode::PickPolygon: return "Pick polygons: click inside one to toggle it";
   }
   return {};
-}
-
-std::string CursorText(ModelPosition position) {
-  return "x = " + FormatReal(position.x) + ", y = " + FormatReal(position.y);
 }
 
 std::string CountsText(const Model& model) {
@@ -67,6 +61,12 @@ std::string SelectionText(const Model& model) {
   add(model.polygons().CountSelected(), "polygon", "polygons");
   add(model.geoPoints().CountSelected(), "point", "points");
   return text.empty() ? "Nothing selected" : text;
+}
+
+}  // namespace
+
+std::string CursorText(ModelPosition position) {
+  return "x = " + FormatReal(position.x) + ", y = " + FormatReal(position.y);
 }
 
 StatusTexts DescribeStatus(const Interaction& interaction, const Model& model,
