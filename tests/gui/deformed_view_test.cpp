@@ -3,7 +3,6 @@
 
 #include "deformation_scale_choice.h"
 #include "dialog_templates.h"
-#include "field_numbers.h"
 #include "gui/window_fixture.h"
 #include "support/recording_canvas.h"
 
@@ -11,12 +10,6 @@ namespace kestrix {
 namespace {
 
 using namespace control_id;
-
-TEST(ScaleField, BlanksAloneMeanTheAutomaticScale) {
-  EXPECT_TRUE(IsBlankField(""));
-  EXPECT_TRUE(IsBlankField(" \t"));
-  EXPECT_FALSE(IsBlankField(" 0"));
-}
 
 class DeformedViewTest : public WindowTest {
  protected:
