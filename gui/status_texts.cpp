@@ -57,7 +57,7 @@ std::string SelectionText(const Model& model) {
     text += (text.empty() ? "Selected: " : ", ") + Counted(count, singular, plural);
   };
   add(model.nodes().CountSelected(), "node", "nodes");
-  add(model.edges().CountSelected(), "edge", "edges");
+  add(model.selectedEdgeCount(), "edge", "edges");
   add(model.polygons().CountSelected(), "polygon", "polygons");
   add(model.geoPoints().CountSelected(), "point", "points");
   return text.empty() ? "Nothing selected" : text;
