@@ -3,16 +3,11 @@
 // the largest displacement component as a tenth of the model size, or the
 // user's own from the deformed-shape dialog.
 
-#include <string_view>
-
 #include "display_options.h"
 #include "model.h"
 
 namespace kestrix {
 
 double ShownDeformationScale(const Model& model, const DisplayOptions& display);
-
-// True when the field holds nothing but blanks: the automatic factor.
-bool IsBlankField(std::string_view text);
 
 }  // namespace kestrix

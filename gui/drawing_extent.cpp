@@ -72,8 +72,7 @@ double SymbolMargin(const Model& model, int height) {
   return margin;
 }
 
-}  // namespace
-
+// The model box of everything drawn; the degenerate box of an empty model widened.
 BoundingBox DrawnExtent(const Model& model, const DisplayOptions& display) {
   ExtentBuilder extent;
   if (display.showStructure) IncludeStructure(extent, model);
@@ -84,6 +83,8 @@ BoundingBox DrawnExtent(const Model& model, const DisplayOptions& display) {
   }
   return extent.Box();
 }
+
+}  // namespace
 
 // The view fills 95 % of the limiting client dimension with the box; the box
 // grows by the margin at the scale that the widened box will get, so that

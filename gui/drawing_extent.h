@@ -10,13 +10,10 @@ namespace kestrix {
 
 // The model box of nodes, points, polygons, the mesh, force arrows and
 // edge-load diagrams (when the structure is shown) and of the deformed mesh
-// with its reaction arrows (when shown after a solve); the degenerate box of
-// an empty model widened.
-BoundingBox DrawnExtent(const Model& model, const DisplayOptions& display);
-
-// The drawn extent widened so that, fitted into a client area of
-// `width` × `height` pixels, the symbols of a fixed size on screen
-// (constraints, arrowheads) stay inside it too.
+// with its reaction arrows (when shown after a solve), widened so that,
+// fitted into a client area of `width` × `height` pixels, the symbols of a
+// fixed size on screen (constraints, arrowheads) stay inside it too; the
+// degenerate box of an empty model is widened first.
 BoundingBox FitBox(const Model& model, const DisplayOptions& display, int width, int height);
 
 }  // namespace kestrix

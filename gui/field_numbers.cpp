@@ -52,6 +52,8 @@ std::optional<int> FieldToInt(std::string_view text) {
   return static_cast<int>(value);
 }
 
+bool IsBlankField(std::string_view text) { return Trimmed(text).empty(); }
+
 std::string RealToField(double value) {
   char buffer[400];
   const auto [end, error] =

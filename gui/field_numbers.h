@@ -14,6 +14,9 @@ namespace kestrix {
 std::optional<double> FieldToReal(std::string_view text);
 std::optional<int> FieldToInt(std::string_view text);
 
+// True when the field holds nothing but blanks.
+bool IsBlankField(std::string_view text);
+
 // Six decimals in fixed notation: 210000.000000, 0.300000.
 std::string RealToField(double value);
 

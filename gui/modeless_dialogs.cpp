@@ -5,6 +5,7 @@
 #include "deformation_scale_choice.h"
 #include "deformed_shape.h"
 #include "dialog_templates.h"
+#include "field_numbers.h"
 #include "field_reader.h"
 #include "workspace.h"
 #include "model_step_names.h"

@@ -19,8 +19,6 @@ std::string RectanglePickText(const Interaction& interaction, const std::string&
   return "Pick " + what + ": click the first corner of a rectangle";
 }
 
-}  // namespace
-
 std::string ModeText(const Interaction& interaction, const Model& model) {
   const bool secondClick = interaction.clickCount() == 1;
   switch (interaction.mode()) {
@@ -42,10 +40,6 @@ std::string ModeText(const Interaction& interaction, const Model& model) {
   return {};
 }
 
-std::string CursorText(ModelPosition position) {
-  return "x = " + FormatReal(position.x) + ", y = " + FormatReal(position.y);
-}
-
 std::string CountsText(const Model& model) {
   return Counted(model.geoPoints().Count(), "point", "points") + ", " +
          Counted(model.polygons().Count(), "polygon", "polygons") + ", " +
@@ -63,10 +57,16 @@ std::string SelectionText(const Model& model) {
     text += (text.empty() ? "Selected: " : ", ") + Counted(count, singular, plural);
   };
   add(model.nodes().CountSelected(), "node", "nodes");
-  add(model.edges().CountSelected(), "edge", "edges");
+  add(model.selectedEdgeCount(), "edge", "edges");
   add(model.polygons().CountSelected(), "polygon", "polygons");
   add(model.geoPoints().CountSelected(), "point", "points");
   return text.empty() ? "Nothing selected" : text;
+}
+
+}  // namespace
+
+std::string CursorText(ModelPosition position) {
+  return "x = " + FormatReal(position.x) + ", y = " + FormatReal(position.y);
 }
 
 StatusTexts DescribeStatus(const Interaction& interaction, const Model& model,

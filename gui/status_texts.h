@@ -14,6 +14,7 @@
 namespace kestrix {
 
 struct StatusTexts {
+  // What the next left click does in the current mode and gesture step.
   std::string mode;
   // Empty before the cursor has been over the drawing.
   std::string cursor;
@@ -23,11 +24,8 @@ struct StatusTexts {
   std::string deformation;
 };
 
-// What the next left click does in the current mode and gesture step.
-std::string ModeText(const Interaction& interaction, const Model& model);
+// "x = 1.5, y = -0.25".
 std::string CursorText(ModelPosition position);
-std::string CountsText(const Model& model);
-std::string SelectionText(const Model& model);
 
 StatusTexts DescribeStatus(const Interaction& interaction, const Model& model,
                            const DisplayOptions& display,

@@ -16,7 +16,6 @@ struct MeshClearing {
 
   Outcome outcome = Outcome::NoMesh;
   int elementsRemoved = 0;
-  int nodesRemoved = 0;
   // SharedNodes: a polygon being cleared whose mesh shares a node with the
   // mesh of another polygon, which stays (-1 when the elements that share
   // it lie in no polygon).

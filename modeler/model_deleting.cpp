@@ -69,7 +69,6 @@ MeshClearing Model::ClearPolygonMeshes(std::span<const Polygon> polygons) {
   int next = 0;
   for (int node = 0; node < NPOIN(); ++node) newNumbers[node] = going[node] ? -1 : next++;
   clearing.outcome = MeshClearing::Outcome::Cleared;
-  clearing.nodesRemoved = NPOIN() - next;
   m_elementOutlines.RemoveIf(inside);
   m_meshSides.reset();
   RemoveNodes(newNumbers);
@@ -85,7 +84,7 @@ MeshClearing Model::SharedNodeClearing(int node, std::span<const Polygon> cleari
     }
     return -1;
   };
-  MeshClearing refusal{MeshClearing::Outcome::SharedNodes, 0, 0, -1, -1};
+  MeshClearing refusal{MeshClearing::Outcome::SharedNodes, 0, -1, -1};
   for (const ElementOutline& outline : m_elementOutlines) {
     const bool usesNode = std::ranges::any_of(
         outline.vertices, [node](const ModelPoint& vertex) { return vertex.number == node; });

@@ -56,7 +56,6 @@ class ModelHistory {
   bool IsModified() const { return m_currentState != m_savedState; }
 
   int undoCount() const { return static_cast<int>(m_undo.size()); }
-  int redoCount() const { return static_cast<int>(m_redo.size()); }
   // The estimated memory of all copies kept.
   std::size_t bytes() const { return m_bytes; }
 

@@ -22,10 +22,7 @@ void ClientArea::Repaint() {
   emit EventHandled();
 }
 
-void ClientArea::FullRepaint() {
-  update();
-  emit EventHandled();
-}
+void ClientArea::FullRepaint() { Repaint(); }
 
 QImage ClientArea::Render() {
   QImage image(size(), QImage::Format_RGB32);

@@ -11,12 +11,6 @@ namespace {
 
 using namespace control_id;
 
-TEST(ScaleField, BlanksAloneMeanTheAutomaticScale) {
-  EXPECT_TRUE(IsBlankField(""));
-  EXPECT_TRUE(IsBlankField(" \t"));
-  EXPECT_FALSE(IsBlankField(" 0"));
-}
-
 class DeformedViewTest : public WindowTest {
  protected:
   // The 4 × 2 rectangle meshed 1 × 1 (stored box 4 × 2), its upper right

@@ -119,17 +119,5 @@ TEST(ModelHistoryLimits, TheOldestStepsGoFirstOnceEitherBoundIsPassed) {
   EXPECT_LE(byBytes.undoCount(), 3);
 }
 
-// The side list that the first paint after a change of the mesh finds is
-// kept with the model, about a quarter of its memory.
-TEST(ModelBytes, CountTheMeshSidesOnceFound) {
-  ModelHarness harness;
-  harness.DrawPolygon({{0, 0}, {2, 0}, {2, 1}, {0, 1}});
-  harness.MeshPolygonAround(1, 0.5, 20, 10);
-  const std::size_t withoutSides = EstimateModelBytes(harness.model);
-  const MeshSides& sides = harness.model.meshSides();
-  ASSERT_EQ(sides.unique.size(), 20u * 11u + 21u * 10u);
-  EXPECT_GE(EstimateModelBytes(harness.model), withoutSides + sides.unique.size() * sizeof(MeshSide));
-}
-
 }  // namespace
 }  // namespace kestrix
