@@ -184,6 +184,8 @@ PhaseClock RunModel(AnalysisData& data, int cols, int rows) {
     ApplyConstraints(data);
   });
   clock.Time("solve", [&] { SolveSystem(data, SolveBandedFast); });
+  // The stresses are recovered on a helper thread while the two files before
+  // them are written; "stresses" is what is left to wait for.
   clock.Time("Node_Dis", [&] { WriteNodeDis(data, "Node_Dis.txt"); });
   clock.Time("deformation.dxf", [&] { WriteDeformationDxf(data, "deformation.dxf"); });
   clock.Time("stresses", [&] {
@@ -192,6 +194,7 @@ PhaseClock RunModel(AnalysisData& data, int cols, int rows) {
   });
   clock.Time("Node_Stress", [&] { WriteNodeStress(data, nodal, "Node_Stress.txt"); });
   clock.Time("Element_Stress", [&] { WriteElementStress(data, corners, "Element_Stress.txt"); });
+  corners = std::vector<StressTriple>();
   clock.Time("Tecplot", [&] { WriteNodeStressTecplot(data, nodal, "Node_Stress_Tecplot.dat"); });
   clock.Time("Equivalent", [&] {
     WriteEquivalentNodeStressTecplot(data, nodal, "Equivalent_Node_Stress_Tecplot.dat");
