@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <new>
 #include <string_view>
 
@@ -31,10 +32,18 @@ constexpr int kFailure = 1;
 // The steps of the method that have a faster form beside the plain one; both
 // forms give the very same bits and console text.
 struct StepForms {
-  void (*assemble)(AnalysisData& data);
+  // Runs `drawFirst` and then, unless it returned false, the assembly.
+  bool (*drawAndAssemble)(AnalysisData& data, const std::function<bool()>& drawFirst);
   Elimination eliminate;
   CornerStressRecovery recoverCornerStresses;
 };
+
+// The plain form: the drawing, then the assembly, one after the other.
+bool DrawThenAssemble(AnalysisData& data, const std::function<bool()>& drawFirst) {
+  if (!drawFirst()) return false;
+  AssembleStiffness(data);
+  return true;
+}
 
 // The one switch between the two forms: SOLVANE_LITERAL_SOLVER=1 selects the
 // plain form of every step, so that the two can be checked against each other
@@ -42,9 +51,9 @@ struct StepForms {
 StepForms ChosenStepForms() {
   const char* value = std::getenv("SOLVANE_LITERAL_SOLVER");
   if (value != nullptr && std::string_view(value) == "1") {
-    return {AssembleStiffness, SolveBanded, AllCornerStresses};
+    return {DrawThenAssemble, SolveBanded, AllCornerStresses};
   }
-  return {AssembleStiffnessFast, SolveBandedFast, AllCornerStressesFast};
+  return {AssembleStiffnessFastAfter, SolveBandedFast, AllCornerStressesFast};
 }
 
 // Reads the model, sizes and guards the band, draws the undeformed mesh and
@@ -57,8 +66,10 @@ bool BuildSystem(AnalysisData& data, const StepForms& forms, std::size_t& writte
   if (!BandFitsInMemory(data)) return false;
   // A drawing that failed is left as its writer left it (empty).
   written = kStructureDrawing + 1;
-  if (!WriteStructureDxf(data, kResultFileNames[kStructureDrawing])) return false;
-  forms.assemble(data);
+  const auto drawStructure = [&data] {
+    return WriteStructureDxf(data, kResultFileNames[kStructureDrawing]);
+  };
+  if (!forms.drawAndAssemble(data, drawStructure)) return false;
   ApplyLoads(data);
   ApplyConstraints(data);
   return true;

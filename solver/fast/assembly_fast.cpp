@@ -1,7 +1,9 @@
 #include "fast/assembly_fast.h"
 
 #include <algorithm>
+#include <new>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "console/console.h"
@@ -100,14 +102,58 @@ class BlockAssembly {
   SharedChunks& chunks_;
 };
 
+// The band's storage asked for ahead of the console line that announces the
+// assembly; empty when the system refuses it, so that the refusal comes again
+// where it comes without the early request.
+Band BandAhead(const AnalysisData& data) {
+  try {
+    return Band(data.neq, data.halfBandwidth);
+  } catch (const std::bad_alloc&) {
+    return Band();
+  }
+}
+
+// Runs `before` on the calling thread while the helper maps the band's pages,
+// then maps what is left on both threads. False, with the helper stopped and
+// joined, when `before` returns false; what it throws passes on likewise.
+bool RunWhileMapping(Band& band, bool withHelper, const std::function<bool()>& before) {
+  const BandMapping mapping(band);
+  SharedChunks chunks(withHelper);
+  mapping.OfferTo(chunks);
+  if (!before()) return false;
+  chunks.Finish();
+  return true;
+}
+
 }  // namespace
 
-void AssembleStiffnessFast(AnalysisData& data) {
+bool AssembleStiffnessFastAfter(AnalysisData& data, const std::function<bool()>& before) {
+  const bool shared = data.NELEM >= kSharedElements && std::thread::hardware_concurrency() >= 2;
+  Band band = BandAhead(data);
+  bool mapped = band.entries() != nullptr;
+  try {
+    if (!RunWhileMapping(band, shared, before)) return false;
+  } catch (const std::bad_alloc&) {
+    // The storage held ahead may be what `before` lacked: it is given back
+    // and `before` runs again as it would have run without it.
+    if (!mapped) throw;
+    band = Band();
+    mapped = false;
+    if (!before()) return false;
+  }
   ConsoleWrite("Assembling the global stiffness matrix...");
-  data.band = Band(data.neq, data.halfBandwidth);
-  SharedChunks chunks(data.NELEM >= kSharedElements && std::thread::hardware_concurrency() >= 2);
-  MapBandShared(data.band, chunks);
+  SharedChunks chunks(shared);
+  if (!mapped) {
+    band = Band(data.neq, data.halfBandwidth);
+    MapBandShared(band, chunks);
+  }
+  data.band = std::move(band);
   BlockAssembly(data, chunks).Run();
+  return true;
+}
+
+void AssembleStiffnessFast(AnalysisData& data) {
+  AssembleStiffnessFastAfter(data, [] { return true; });
 }
 
 }  // namespace solvane

@@ -1,7 +1,5 @@
 #include "fast/band_mapping.h"
 
-#include <vector>
-
 namespace solvane {
 
 namespace {
@@ -11,12 +9,13 @@ constexpr int kMapPieces = 64;
 
 }  // namespace
 
+BandMapping::BandMapping(Band& band)
+    : pieces_(PiecesOf(0, kMapPieces, 1)),
+      work_([&band](const IndexRange& piece) { band.MapPiece(piece.begin, kMapPieces); }) {}
+
 void MapBandShared(Band& band, SharedChunks& chunks) {
-  const std::vector<IndexRange> pieces = PiecesOf(0, kMapPieces, 1);
-  const SharedChunks::Work work = [&band](const IndexRange& piece) {
-    band.MapPiece(piece.begin, kMapPieces);
-  };
-  chunks.Offer(work, pieces);
+  const BandMapping mapping(band);
+  mapping.OfferTo(chunks);
   chunks.Finish();
 }
 

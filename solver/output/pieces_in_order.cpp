@@ -122,9 +122,16 @@ class PieceHelper {
 }  // namespace
 
 void BuildPiecesInOrder(int count, const BuildPiece& build, const UsePiece& use) {
+  BuildPiecesInOrder(count, build, [] { return true; }, use);
+}
+
+bool BuildPiecesInOrder(int count, const BuildPiece& build, const PreparePieces& prepare,
+                        const UsePiece& use) {
   PieceSlots slots(count, build);
   const PieceHelper helper(slots);
+  if (!prepare()) return false;
   slots.UseInOrder(use);
+  return true;
 }
 
 }  // namespace solvane

@@ -1,15 +1,18 @@
 #pragma once
 // A result file opened for writing by name, created or truncated. Lines are
-// gathered in a buffer and handed to the file in large blocks; whatever is
-// still buffered is written when the writer closes the file, so every file
-// that a writer has finished is complete on disk before the next one is
-// opened. Every write and the close are checked: a file that could not be
+// gathered in a buffer and handed to the file in large blocks, which a thread
+// of the file's own writes while the next block is gathered; whatever is still
+// buffered is written when the writer closes the file, so every file that a
+// writer has finished is complete on disk before the next one is opened. Every write and the close are checked: a file that could not be
 // written in full is left empty rather than looking complete.
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "output/block_writer.h"
 
 namespace solvane {
 
@@ -33,8 +36,9 @@ class ResultFile {
     WriteIfFull();
   }
   // Writes `text` as it stands: whole lines, each ending with a newline.
-  // Text of a buffer's size or more goes to the file directly, after what is
-  // buffered, rather than being copied into the buffer first.
+  // Text of a buffer's size or more goes to the file directly from this
+  // thread, after what is buffered, rather than being copied into the buffer
+  // first.
   void WriteText(std::string_view text);
   // Lets `appendLines` append whole lines to the buffer itself, so that rows
   // need no string of their own.
@@ -52,17 +56,25 @@ class ResultFile {
 
  private:
   void WriteIfFull() {
-    if (buffer_.size() >= kResultFileBufferBytes) WriteBuffered();
+    if (buffer_.size() >= kResultFileBufferBytes) HandOver();
   }
+  void HandOver();
+  // Waits until the block writer has written what it was handed; a write of
+  // its that failed becomes this file's failure.
+  void SettleWriter();
   void WriteBuffered();
   void WriteOut(std::string_view text);
-  // Keeps the first failure, described with the current errno.
-  void Fail(std::string_view what);
+  // Keeps the first failure, described with `error` (an errno value).
+  void Fail(std::string_view what, int error);
 
   std::FILE* file_ = nullptr;
   std::string name_;
   std::string buffer_;
   std::string failure_;
+  // Started with the first full buffer; none when no thread could be started,
+  // and the file is then written from the calling thread.
+  std::unique_ptr<BlockWriter> writer_;
+  bool writerRefused_ = false;
 };
 
 // Closes `file`; when it could not be written in full, prints why, waits for

@@ -100,22 +100,29 @@ bool WriteAnimateEquivalentNodeStressTecplot(const AnalysisData& data,
                                              const std::vector<StressTriple>& nodal,
                                              const char* fileName) {
   const double scale = DeformationScale(data);
-  ResultFile file;
-  if (!file.Open(fileName)) return FailAfterWait(kOpenFailure);
   std::vector<double> equivalent(data.NPOIN);
   for (int n = 0; n < data.NPOIN; ++n) equivalent[n] = EquivalentStressOf(nodal[n]);
-  const std::string connectivity = ConnectivityRows(data, kTecplotFirstNode);
-  file.WriteLine("TITLE = \"Stress_Animate\"");
-  file.WriteLine(kEquivalentStressVariables);
+  ResultFile file;
+  std::string connectivity;
   // The frames' numbers are formatted on two threads; the file gets them in
-  // order on this one.
-  BuildPiecesInOrder(
+  // order on this one. The helper starts on the first frames while this
+  // thread opens the file (which may first drop an earlier run's text) and
+  // forms the connectivity rows.
+  const bool opened = BuildPiecesInOrder(
       kLastFrame + 1,
       [&](int frame, std::string& text) { AppendFrameNodes(text, data, equivalent, scale, frame); },
+      [&] {
+        if (!file.Open(fileName)) return false;
+        connectivity = ConnectivityRows(data, kTecplotFirstNode);
+        file.WriteLine("TITLE = \"Stress_Animate\"");
+        file.WriteLine(kEquivalentStressVariables);
+        return true;
+      },
       [&](const std::string& frameNodes) {
         file.WriteText(frameNodes);
         file.WriteText(connectivity);
       });
+  if (!opened) return FailAfterWait(kOpenFailure);
   return CloseOrFail(file);
 }
 

@@ -27,10 +27,14 @@ std::size_t WriteResults(const AnalysisData& data, CornerStressRecovery recoverC
   // The corner and nodal stresses are the same for every file that shows
   // them, so they are recovered once, before the first of those files is
   // opened.
-  const std::vector<StressTriple> corners = recoverCornerStresses(data);
+  std::vector<StressTriple> corners = recoverCornerStresses(data);
   const std::vector<StressTriple> nodal = AverageNodalStresses(data, corners);
-  (void)(wrote(WriteNodeStress(data, nodal, name())) &&
-         wrote(WriteElementStress(data, corners, name())) &&
+  const bool tablesWritten = wrote(WriteNodeStress(data, nodal, name())) &&
+                             wrote(WriteElementStress(data, corners, name()));
+  // No later file shows the corner stresses: their memory goes back before
+  // the animation, which holds several frames' text at once.
+  corners = std::vector<StressTriple>();
+  (void)(tablesWritten &&
          wrote(WriteNodeStressTecplot(data, nodal, name())) &&
          wrote(WriteEquivalentNodeStressTecplot(data, nodal, name())) &&
          wrote(WriteAnimateEquivalentNodeStressTecplot(data, nodal, name())) &&

@@ -8,10 +8,13 @@
 
 #include <bit>
 #include <cstdint>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "console/console.h"
 #include "method/assembly.h"
 #include "method/band_size.h"
 #include "test_models.h"
@@ -85,6 +88,65 @@ TEST(AssemblyFast, ReassemblyStartsFromZeros) {
   AssembleWith(AssembleStiffnessFast, data);
   const Assembled again = AssembleWith(AssembleStiffnessFast, data);
   EXPECT_EQ(FirstDifferentBits(again.band, AssembleWith(AssembleStiffness, data).band), -1);
+}
+
+// The assembly after a step that prints, as a run draws its structure first.
+bool AssembleAfterPrinting(AnalysisData& data) {
+  return AssembleStiffnessFastAfter(data, [] {
+    ConsoleWrite("drawn\n");
+    return true;
+  });
+}
+
+TEST(AssemblyFast, StepBeforeTheAssemblyPrintsFirstAndLeavesTheBits) {
+  AnalysisData data = IrregularGrid(97, 53);
+  const Assembled plain = AssembleWith(AssembleStiffness, data);
+  ::testing::internal::CaptureStdout();
+  EXPECT_TRUE(AssembleAfterPrinting(data));
+  const std::string console = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(FirstDifferentBits(BandEntries(data.band), plain.band), -1);
+  EXPECT_EQ(console, "drawn\n" + plain.console);
+}
+
+TEST(AssemblyFast, StepBeforeTheAssemblyThatFailsEndsItWithoutText) {
+  AnalysisData data = IrregularGrid(97, 53);
+  ::testing::internal::CaptureStdout();
+  EXPECT_FALSE(AssembleStiffnessFastAfter(data, [] { return false; }));
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(data.band.size(), 0u);
+}
+
+TEST(AssemblyFast, StepBeforeTheAssemblyThatThrowsPassesItOn) {
+  AnalysisData data = IrregularGrid(97, 53);
+  EXPECT_THROW(AssembleStiffnessFastAfter(data, []() -> bool { throw std::runtime_error("disk"); }),
+               std::runtime_error);
+  EXPECT_EQ(data.band.size(), 0u);
+}
+
+TEST(AssemblyFast, StepBeforeTheAssemblyShortOfMemoryRunsAgainWithoutTheBand) {
+  AnalysisData data = IrregularGrid(97, 53);
+  const Assembled plain = AssembleWith(AssembleStiffness, data);
+  int runs = 0;
+  ::testing::internal::CaptureStdout();
+  EXPECT_TRUE(AssembleStiffnessFastAfter(data, [&]() -> bool {
+    if (++runs == 1) throw std::bad_alloc();
+    return true;
+  }));
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), plain.console);
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(FirstDifferentBits(BandEntries(data.band), plain.band), -1);
+}
+
+TEST(AssemblyFast, StepBeforeTheAssemblyShortOfMemoryTwiceEndsIt) {
+  AnalysisData data = IrregularGrid(97, 53);
+  int runs = 0;
+  EXPECT_THROW(AssembleStiffnessFastAfter(data, [&]() -> bool {
+                 ++runs;
+                 throw std::bad_alloc();
+               }),
+               std::bad_alloc);
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(data.band.size(), 0u);
 }
 
 }  // namespace

@@ -77,5 +77,54 @@ TEST(PiecesInOrder, AFailedUseStopsTheHelperAndReachesTheCaller) {
                std::runtime_error);
 }
 
+TEST(PiecesInOrder, PiecesBuiltWhilePreparingAreUsedInOrderAfterIt) {
+  std::atomic<int> built{0};
+  std::vector<std::string> used;
+  bool prepared = false;
+  const bool done = BuildPiecesInOrder(
+      3 * kPiecesAhead,
+      [&](int piece, std::string& text) {
+        text = TextOf(piece);
+        ++built;
+      },
+      [&] {
+        // The helper may already build while this runs; give it the chance.
+        for (int spin = 0; spin < 1000 && built.load() == 0; ++spin) std::this_thread::yield();
+        EXPECT_TRUE(used.empty());
+        prepared = true;
+        return true;
+      },
+      [&](const std::string& text) {
+        EXPECT_TRUE(prepared);
+        used.push_back(text);
+      });
+  EXPECT_TRUE(done);
+  ASSERT_EQ(used.size(), static_cast<std::size_t>(3 * kPiecesAhead));
+  for (int piece = 0; piece < 3 * kPiecesAhead; ++piece) EXPECT_EQ(used[piece], TextOf(piece)) << piece;
+}
+
+TEST(PiecesInOrder, AFailedPreparationUsesNoPieceAndStopsTheHelper) {
+  std::atomic<int> built{0};
+  bool anyUsed = false;
+  const bool done = BuildPiecesInOrder(
+      200,
+      [&](int piece, std::string& text) {
+        text = TextOf(piece);
+        ++built;
+      },
+      [] { return false; }, [&](const std::string&) { anyUsed = true; });
+  EXPECT_FALSE(done);
+  EXPECT_FALSE(anyUsed);
+  // The helper never builds more than the bound ahead of the pieces used.
+  EXPECT_LE(built.load(), kPiecesAhead);
+}
+
+TEST(PiecesInOrder, WhatThePreparationThrowsReachesTheCaller) {
+  EXPECT_THROW(BuildPiecesInOrder(
+                   50, [](int p, std::string& text) { text = TextOf(p); },
+                   []() -> bool { throw std::runtime_error("no file"); }, [](const std::string&) {}),
+               std::runtime_error);
+}
+
 }  // namespace
 }  // namespace solvane

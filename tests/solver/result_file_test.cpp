@@ -18,6 +18,18 @@ namespace {
 
 const std::string kLarge(kResultFileBufferBytes, 'x');
 
+// Numbered lines filling the buffer several times over, so that full buffers
+// go to the file's writer thread while the next ones are gathered.
+std::string ManyLines(ResultFile& file) {
+  std::string written;
+  for (int n = 0; n < 200000; ++n) {
+    const std::string line = "line " + std::to_string(n);
+    file.WriteLine(line);
+    written += line + '\n';
+  }
+  return written;
+}
+
 TEST(ResultFile, LargeTextStaysBetweenTheLinesAroundIt) {
   testing::ScratchFolder dir;
   const auto path = dir.path() / "text.txt";
@@ -30,6 +42,37 @@ TEST(ResultFile, LargeTextStaysBetweenTheLinesAroundIt) {
   file.WriteLine("last");
   ASSERT_TRUE(file.Close());
   EXPECT_TRUE(testing::ReadFile(path) == "first\n" + kLarge + "\nmiddle\n" + kLarge + "\nlast\n");
+}
+
+TEST(ResultFile, LinesHandedToTheWriterThreadStayInOrderAroundLargeText) {
+  testing::ScratchFolder dir;
+  const auto path = dir.path() / "text.txt";
+  ResultFile file;
+  ASSERT_TRUE(file.Open(path.c_str()));
+  std::string expected = ManyLines(file);
+  file.WriteText(kLarge + '\n');
+  expected += kLarge + '\n';
+  expected += ManyLines(file);
+  ASSERT_TRUE(file.Close());
+  EXPECT_TRUE(testing::ReadFile(path) == expected);
+}
+
+TEST(ResultFile, FailedWriteOnTheWriterThreadIsReportedAtTheClose) {
+  ResultFile file;
+  ASSERT_TRUE(file.Open("/dev/full"));
+  ManyLines(file);
+  EXPECT_FALSE(file.Close());
+  EXPECT_EQ(file.Failure(), std::string("结果文件/dev/full写入失败: ") + std::strerror(ENOSPC));
+}
+
+TEST(ResultFile, FailedWriteOnTheWriterThreadStopsLargeTextToo) {
+  ResultFile file;
+  ASSERT_TRUE(file.Open("/dev/full"));
+  ManyLines(file);
+  file.WriteText(kLarge + '\n');
+  ManyLines(file);
+  EXPECT_FALSE(file.Close());
+  EXPECT_EQ(file.Failure(), std::string("结果文件/dev/full写入失败: ") + std::strerror(ENOSPC));
 }
 
 TEST(ResultFile, FailedWriteIsReportedWithTheFileAndTheSystemsReason) {
@@ -48,6 +91,17 @@ TEST(ResultFile, FileThatItsWriterDidNotCloseIsLeftEmpty) {
     ASSERT_TRUE(file.Open(path.c_str()));
     file.WriteText(kLarge + '\n');  // on disk already
     file.WriteLine("the writer stops here");
+  }
+  EXPECT_EQ(testing::ReadFile(path), "");
+}
+
+TEST(ResultFile, FileLeftWhileItsWriterThreadWritesIsLeftEmpty) {
+  testing::ScratchFolder dir;
+  const auto path = dir.path() / "text.txt";
+  {
+    ResultFile file;
+    ASSERT_TRUE(file.Open(path.c_str()));
+    ManyLines(file);
   }
   EXPECT_EQ(testing::ReadFile(path), "");
 }
