@@ -169,7 +169,12 @@ class BandElimination {
   }
 
   // The calling thread first updates the rows of the next panel and
-  // eliminates within it; the other rows below go in shared pieces.
+  // eliminates within it; the other rows below go in shared pieces, listed
+  // from the top down. The calling thread takes them from the top, the
+  // helper from the bottom: as the rows move up by a panel from one panel to
+  // the next, a row stays with the helper until it nears the top, then with
+  // the calling thread, which is to eliminate with it, so that few rows
+  // change caches from panel to panel.
   void UpdateBelowPanel(Panel& panel, Panel* next) {
     const int width = panel.width;
     const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
