@@ -23,7 +23,7 @@ static_assert(kPanelPivots <= kMostPackedPivots);
 // The rows below a panel are handed out in this many pieces of about equal
 // work, each a multiple of kChunkRows rows (whole register tiles of every
 // variant).
-constexpr int kChunksPerPanel = 12;
+constexpr int kChunksPerPanel = 24;
 constexpr int kChunkRows = 6;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
