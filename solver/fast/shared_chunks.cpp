@@ -62,7 +62,7 @@ void SharedChunks::Offer(const Work& work, const std::vector<IndexRange>& chunks
 }
 
 void SharedChunks::Finish() {
-  while (DoOnePiece()) {
+  while (DoOnePiece(End::kFirst)) {
   }
   for (int done = done_.load(std::memory_order_acquire); done < total_;
        done = done_.load(std::memory_order_acquire)) {
@@ -70,14 +70,16 @@ void SharedChunks::Finish() {
   }
 }
 
-// A ticket holds the offer number, the count of pieces and the next piece.
-bool SharedChunks::DoOnePiece() {
+bool SharedChunks::DoOnePiece(End end) {
   std::uint64_t ticket = ticket_.load(std::memory_order_acquire);
   for (;;) {
-    const std::uint64_t next = ticket & 0xffff;
-    if (next >= (ticket >> 16 & 0xffff)) return false;
-    if (ticket_.compare_exchange_weak(ticket, ticket + 1, std::memory_order_acq_rel)) {
-      (*work_)((*chunks_)[next]);
+    const std::uint64_t first = ticket & 0xffff;
+    const std::uint64_t pastLast = ticket >> 16 & 0xffff;
+    if (first >= pastLast) return false;
+    const bool fromFirst = end == End::kFirst;
+    const std::uint64_t taken = fromFirst ? ticket + 1 : ticket - (std::uint64_t{1} << 16);
+    if (ticket_.compare_exchange_weak(ticket, taken, std::memory_order_acq_rel)) {
+      (*work_)((*chunks_)[fromFirst ? first : pastLast - 1]);
       done_.fetch_add(1, std::memory_order_release);
       done_.notify_one();
       return true;
@@ -90,7 +92,7 @@ void SharedChunks::HelperLoop() {
     // The count is read before the stop: a stop after it changes the count.
     const int offers = offers_.load(std::memory_order_acquire);
     if (stop_.load(std::memory_order_acquire)) return;
-    if (!DoOnePiece()) AwaitChange(offers_, offers);
+    if (!DoOnePiece(End::kLast)) AwaitChange(offers_, offers);
   }
 }
 

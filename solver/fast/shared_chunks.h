@@ -18,10 +18,13 @@ struct IndexRange {
 // [begin, end) cut into pieces of `size` indices, the last one shorter.
 std::vector<IndexRange> PiecesOf(int begin, int end, int size);
 
-// Pieces of work handed out to whichever thread asks first: the helper thread
-// takes them as soon as they are offered, the calling thread once its own work
-// is done, so that neither waits for the other longer than one piece, even
-// when the machine is busy and one of them is not running. A thread without
+// Pieces of work shared from both ends of their list: the calling thread takes
+// them from the first on, once its own work is done, the helper thread from
+// the last on, as soon as they are offered. Neither waits for the other longer
+// than one piece, even when the machine is busy and one of them is not running,
+// and when pieces near each other in the list hold data near each other, from
+// offer to offer each thread keeps working on the data it has in its caches:
+// only the pieces around where the two threads meet change threads. A thread without
 // work polls for a short while, yielding its core between polls, and then
 // sleeps until the work it waits for arrives: when both threads share one
 // core, a waiting thread soon stops taking turns from the working one.
@@ -44,9 +47,14 @@ class SharedChunks {
   void Finish();
 
  private:
-  bool DoOnePiece();
+  // The end of the list a thread takes its pieces from.
+  enum class End { kFirst, kLast };
+
+  bool DoOnePiece(End end);
   void HelperLoop();
 
+  // The offer number, one past the last piece not taken and the first piece
+  // not taken, in bits 32 to 63, 16 to 31 and 0 to 15.
   std::atomic<std::uint64_t> ticket_{0};
   // Counts the offers (and the stop); a change wakes the sleeping helper.
   std::atomic<int> offers_{0};

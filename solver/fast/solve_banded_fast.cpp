@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "fast/shared_chunks.h"
@@ -24,10 +23,16 @@ static_assert(kPanelPivots <= kMostPackedPivots);
 // The rows below a panel are handed out in this many pieces of about equal
 // work, each a multiple of kChunkRows rows (whole register tiles of every
 // variant).
-constexpr int kChunksPerPanel = 12;
+constexpr int kChunksPerPanel = 24;
 constexpr int kChunkRows = 6;
 // Narrower bands leave too little work per panel to share between threads.
 constexpr int kSharedBandwidth = 96;
+// The calling thread writes each panel's multipliers and packed values, and
+// both threads read them. Written into the buffers of the panel before, they
+// would find their lines in the helper's cache, and every write would wait for
+// the helper's copy to be dropped; buffers used this many panels ago have left
+// it, as the helper's rows below the panels have streamed through since.
+constexpr int kPanelBuffers = 8;
 
 bool AllFinite(const PivotStep* steps, int count) {
   return std::all_of(steps, steps + count, [](const PivotStep& step) { return step.finite; });
@@ -83,14 +88,12 @@ class BandElimination {
 
   void Run() {
     if (n_ < 2) return;
-    Panel* panel = &panels_[0];
-    Panel* next = &panels_[1];
-    EliminateWithinPanel(*panel, 0);
-    for (;;) {
-      const bool last = panel->end == n_ - 1;
-      UpdateBelowPanel(*panel, last ? nullptr : next);
+    EliminateWithinPanel(panels_[0], 0);
+    for (int p = 0;; ++p) {
+      Panel& panel = panels_[p % kPanelBuffers];
+      const bool last = panel.end == n_ - 1;
+      UpdateBelowPanel(panel, last ? nullptr : &panels_[(p + 1) % kPanelBuffers]);
       if (last) return;
-      std::swap(panel, next);
     }
   }
 
@@ -169,7 +172,12 @@ class BandElimination {
   }
 
   // The calling thread first updates the rows of the next panel and
-  // eliminates within it; the other rows below go in shared pieces.
+  // eliminates within it; the other rows below go in shared pieces, listed
+  // from the top down. The calling thread takes them from the top, the
+  // helper from the bottom: as the rows move up by a panel from one panel to
+  // the next, a row stays with the helper until it nears the top, then with
+  // the calling thread, which is to eliminate with it, so that few rows
+  // change caches from panel to panel.
   void UpdateBelowPanel(Panel& panel, Panel* next) {
     const int width = panel.width;
     const int nextRows = next ? std::min({kPanelPivots, n_ - 1 - panel.end, width}) : 0;
@@ -217,7 +225,7 @@ class BandElimination {
   // rows [0, checkedRows_) have been searched for one.
   bool zeroProductsVanish_ = true;
   int checkedRows_ = 0;
-  Panel panels_[2];
+  Panel panels_[kPanelBuffers];
   PackedValues blockValues_;
   std::vector<IndexRange> rowChunks_;
   SharedChunks chunks_;
