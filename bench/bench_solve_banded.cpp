@@ -14,9 +14,6 @@
 // with the processor seconds of all threads in parentheses, flop rates
 // against the measured peak, ratios.
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -33,6 +30,7 @@
 #include <vector>
 
 #include "../tests/solver/plate_band_system.h"
+#include "silent_timing.h"
 #include "fast/solve_banded_fast.h"
 #include "fast/trailing_update.h"
 #include "method/solve_banded.h"
@@ -45,40 +43,15 @@ namespace {
 // Vectors pass by value only within inlined functions of this file.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
+using bench::Seconds;
+using bench::SecondsOf;
+using bench::Silently;
 using solvane::testing::BandSystem;
 
 // The plain elimination is run once, and only while its predicted time stays
 // below this; the fast path and dpbsv are run kRepeats times each.
 constexpr double kPlainTimeLimitSeconds = 300.0;
 constexpr int kRepeats = 3;
-
-// Standard output goes to /dev/null while `work` runs, so that progress
-// printing costs what it costs on a redirected console and stays off the table.
-void Silently(const std::function<void()>& work) {
-  std::fflush(stdout);
-  const int saved = dup(STDOUT_FILENO);
-  const int sink = open("/dev/null", O_WRONLY);
-  dup2(sink, STDOUT_FILENO);
-  work();
-  std::fflush(stdout);
-  dup2(saved, STDOUT_FILENO);
-  close(sink);
-  close(saved);
-}
-
-// Wall-clock seconds, and processor seconds of all the process's threads.
-struct Seconds {
-  double wall;
-  double processor;
-};
-
-Seconds SecondsOf(const std::function<void()>& work) {
-  const std::clock_t processorStart = std::clock();
-  const auto start = std::chrono::steady_clock::now();
-  Silently(work);
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-          static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC};
-}
 
 // Multiplies and adds of eliminating a full band, the same for all three
 // methods: pivot j updates the upper triangle of the w x w block below it.
