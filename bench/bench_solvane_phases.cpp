@@ -184,8 +184,6 @@ PhaseClock RunModel(AnalysisData& data, int cols, int rows) {
     ApplyConstraints(data);
   });
   clock.Time("solve", [&] { SolveSystem(data, SolveBandedFast); });
-  // The stresses are recovered on a helper thread while the two files before
-  // them are written; "stresses" is what is left to wait for.
   clock.Time("Node_Dis", [&] { WriteNodeDis(data, "Node_Dis.txt"); });
   clock.Time("deformation.dxf", [&] { WriteDeformationDxf(data, "deformation.dxf"); });
   clock.Time("stresses", [&] {

@@ -129,21 +129,20 @@ bool RunWhileMapping(Band& band, bool withHelper, const std::function<bool()>& b
 
 bool AssembleStiffnessFastAfter(AnalysisData& data, const std::function<bool()>& before) {
   const bool shared = data.NELEM >= kSharedElements && std::thread::hardware_concurrency() >= 2;
+  // Without storage held ahead, `before` runs with nothing to map beside it.
   Band band = BandAhead(data);
-  bool mapped = band.entries() != nullptr;
   try {
     if (!RunWhileMapping(band, shared, before)) return false;
   } catch (const std::bad_alloc&) {
     // The storage held ahead may be what `before` lacked: it is given back
     // and `before` runs again as it would have run without it.
-    if (!mapped) throw;
+    if (band.entries() == nullptr) throw;
     band = Band();
-    mapped = false;
     if (!before()) return false;
   }
   ConsoleWrite("Assembling the global stiffness matrix...");
   SharedChunks chunks(shared);
-  if (!mapped) {
+  if (band.entries() == nullptr) {
     band = Band(data.neq, data.halfBandwidth);
     MapBandShared(band, chunks);
   }

@@ -121,10 +121,6 @@ class PieceHelper {
 
 }  // namespace
 
-void BuildPiecesInOrder(int count, const BuildPiece& build, const UsePiece& use) {
-  BuildPiecesInOrder(count, build, [] { return true; }, use);
-}
-
 bool BuildPiecesInOrder(int count, const BuildPiece& build, const PreparePieces& prepare,
                         const UsePiece& use) {
   PieceSlots slots(count, build);

@@ -25,12 +25,10 @@ using UsePiece = std::function<void(const std::string& text)>;
 // already builds the first ones; false when they cannot be used.
 using PreparePieces = std::function<bool()>;
 
-// Builds pieces 0 to count - 1 and uses each in order. Without a helper
-// thread (none could be started) the calling thread does it all.
-void BuildPiecesInOrder(int count, const BuildPiece& build, const UsePiece& use);
-
-// The same after `prepare`; false, with no piece used and the helper stopped
-// and joined, when `prepare` returns false.
+// Builds pieces 0 to count - 1 and, once `prepare` has returned true, uses
+// each in order. Without a helper thread (none could be started) the calling
+// thread does it all. False, with no piece used and the helper stopped and
+// joined, when `prepare` returns false.
 bool BuildPiecesInOrder(int count, const BuildPiece& build, const PreparePieces& prepare,
                         const UsePiece& use);
 

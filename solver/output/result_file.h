@@ -3,8 +3,9 @@
 // gathered in a buffer and handed to the file in large blocks, which a thread
 // of the file's own writes while the next block is gathered; whatever is still
 // buffered is written when the writer closes the file, so every file that a
-// writer has finished is complete on disk before the next one is opened. Every write and the close are checked: a file that could not be
-// written in full is left empty rather than looking complete.
+// writer has finished is complete on disk before the next one is opened.
+// Every write and the close are checked: a file that could not be written in
+// full is left empty rather than looking complete.
 
 #include <cstddef>
 #include <cstdio>

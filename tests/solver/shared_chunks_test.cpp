@@ -59,13 +59,6 @@ TEST(SharedChunks, EveryPieceOfEveryOfferIsDoneOnceAndEachThreadKeepsItsEnd) {
   }
 }
 
-TEST(SharedChunks, WithoutHelperTheCallingThreadDoesEveryPiece) {
-  SharedChunks chunks(false);
-  PieceRecord record(25);
-  OfferAndFinish(chunks, record, PiecesOf(0, 25, 1));
-  for (int piece = 0; piece < 25; ++piece) EXPECT_EQ(record.DoneBy(piece), 1) << piece;
-}
-
 TEST(SharedChunks, AHeldUpHelperLeavesTheCallingThreadEveryOtherPiece) {
   constexpr int kCount = 16;
   SharedChunks chunks(true);
@@ -90,14 +83,6 @@ TEST(SharedChunks, AHeldUpHelperLeavesTheCallingThreadEveryOtherPiece) {
   chunks.Finish();
   EXPECT_EQ(heldPiece.load(), kCount - 1);
   EXPECT_EQ(doneByCaller.load(), kCount - 1);
-}
-
-TEST(SharedChunks, PiecesOfCoverTheRangeInOrder) {
-  const std::vector<IndexRange> pieces = PiecesOf(3, 20, 5);
-  ASSERT_EQ(pieces.size(), 4u);
-  EXPECT_EQ(pieces.front().begin, 3);
-  for (std::size_t i = 1; i < pieces.size(); ++i) EXPECT_EQ(pieces[i].begin, pieces[i - 1].end);
-  EXPECT_EQ(pieces.back().end, 20);
 }
 
 }  // namespace
